@@ -1,0 +1,77 @@
+// The test device's controls: what a test sets up before it starts the game, the input it
+// scripts, and what it reads back afterwards (presented frames, sounds, platform calls). The
+// device keeps everything in memory and its clock is virtual, so every run is repeatable.
+#ifndef VORLEN_PLATFORM_HEADLESS_H
+#define VORLEN_PLATFORM_HEADLESS_H
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/device.h"
+
+// Puts the whole device back to its power-on state: display 240x320 16-bit packed (cBPP 16,
+// cbxPitch 2, cbyPitch 480), empty message queue and script, clock at 0 advancing 1 ms per
+// GetTickCount read, no other instance running, no files, every record emptied.
+void headless_reset();
+
+// ---- Display ----
+// Lays the emulated display memory out as these properties say; pitches may be negative or odd.
+// The memory is sized and placed so that every pixel of a 240x320 display lies inside it.
+void headless_set_display(int32_t bpp, int32_t x_pitch, int32_t y_pitch);
+// The address GXBeginDraw hands out (pixel (0, 0) of the display).
+uint8_t *headless_display_origin();
+// The whole display memory block and its size, for checking that nothing is written outside it.
+uint8_t *headless_display_memory();
+size_t headless_display_size();
+// Every frame presented so far: a copy of the display memory block at each GXEndDraw.
+const std::vector<std::vector<uint8_t>> &headless_frames();
+// How many GXBeginDraw / GXEndDraw pairs have completed.
+int headless_frame_count();
+
+// ---- Clock ----
+// GetTickCount returns the virtual time and then moves it on by the step (1 ms by default), so
+// busy-waits end. Tests may move the clock themselves or set any time (the 2^32 wrap included).
+void headless_set_time(uint32_t ms);
+void headless_advance_time(uint32_t ms);
+void headless_set_tick_step(uint32_t ms);
+uint32_t headless_time();
+
+// ---- Input ----
+// Queues a message for the main window; only the message pump (PeekMessageW/GetMessageW)
+// delivers it.
+void headless_post(UINT message, WPARAM w_param, LPARAM l_param);
+// A stylus tap: pen down and pen up at (x, y).
+void headless_tap(int x, int y);
+// A close request on the window, as the desktop's close button sends.
+void headless_close();
+// Runs fn whenever a frame has been presented (after GXEndDraw), with the number of frames
+// presented so far; a test uses it to script input and inspect the game at chosen moments.
+void headless_on_frame(std::function<void(int frame)> fn);
+
+// ---- Instances, files, module path ----
+// Makes FindWindowW("vorlen") find a window of an already running instance.
+void headless_set_other_instance(bool running);
+// The executable's path that GetModuleFileNameW reports (default u"\\vorlen\\vorlen.exe").
+void headless_set_module_path(const std::u16string &path);
+// An in-memory file at a device path (backslashes); CreateFileW opens it.
+void headless_add_file(const std::u16string &path, const std::vector<uint8_t> &bytes);
+// Adds every file of a host folder under a device folder (e.g. the generated Graph pictures).
+void headless_add_host_folder(const std::u16string &device_folder, const std::string &host_folder);
+bool headless_file_exists(const std::u16string &path);
+
+// ---- Records ----
+struct HeadlessSound {
+    std::u16string path;  // empty for the no-sound call that stops playback
+    DWORD flags;
+};
+const std::vector<HeadlessSound> &headless_sounds();
+// Every platform call in order, by name ("GXOpenDisplay", "ShowWindow", ...), for tests of
+// start-up and shut-down order.
+const std::vector<std::string> &headless_calls();
+// The main window's rectangle and visibility, and whether the task bar is shown.
+RECT headless_window_rect();
+bool headless_taskbar_visible();
+
+#endif
