@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Makes sure the Debian packages the build needs are installed: installs the missing ones when
+# run as root, otherwise prints the one apt-get line that is needed and fails.
+set -euo pipefail
+
+packages=(cmake make g++ pkg-config libgtest-dev libsdl2-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+else
+  echo "vorlen needs these Debian packages; install them with:" >&2
+  echo "  sudo apt-get install -y ${missing[*]}" >&2
+  exit 1
+fi
