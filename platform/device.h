@@ -137,6 +137,8 @@ LRESULT DispatchMessageW(const MSG *lpMsg);
 HICON LoadIconW(HINSTANCE hInstance, LPCWSTR lpIconName);
 HGDIOBJ GetStockObject(int i);
 DWORD GetTickCount(void);
+// Gives the processor up for about ms milliseconds (the headless device moves its clock on).
+void Sleep(DWORD dwMilliseconds);
 DWORD GetModuleFileNameW(HMODULE hModule, LPWSTR lpFilename, DWORD nSize);
 
 // Files
