@@ -9,8 +9,8 @@
 #include "graphics/draw.h"
 
 struct GuardedFrame {
-    static const int GUARD = 4096;           // guard pixels before and after the frame
-    static const uint16_t SENTINEL = 0xA5C3;  // what the guards hold
+    static constexpr int GUARD = 4096;            // guard pixels before and after the frame
+    static constexpr uint16_t SENTINEL = 0xA5C3;  // what the guards hold
     std::vector<uint16_t> memory;
 
     GuardedFrame() : memory(FRAME_WIDTH * FRAME_HEIGHT + 2 * GUARD, SENTINEL) {
