@@ -206,6 +206,18 @@ TEST_F(DrawTest, LinesLeavingTheFrameKeepTheirInsidePixels) {
     add_line(INFINITY, 0, 0, 0, 1);
 }
 
+TEST_F(DrawTest, SoundCrossStopsAtTheRightEdge) {
+    // The six lines of the crossed-out speaker; those ending at x = 240 would otherwise wrap
+    // onto the left edge of the next row.
+    const float lines[6][4] = {{222, 303, 238, 319}, {222, 319, 238, 303}, {223, 303, 239, 319},
+                               {223, 319, 239, 303}, {224, 303, 240, 319}, {224, 319, 240, 303}};
+    for (const auto &l : lines) draw_line(l[0], l[1], l[2], l[3], 0xF800);
+    Points points = lit();
+    for (const auto &p : points) EXPECT_GE(p.first, 222);
+    EXPECT_EQ(points.size(), 6u * 16u - 1u - 5u);  // one point off the frame, five crossings
+    EXPECT_TRUE(points.count({239, 318}));
+}
+
 TEST(DrawWithoutTarget, DrawsNothing) {
     draw_target = nullptr;
     put_pixel(0, 0, 1);
