@@ -13,7 +13,13 @@ extern char *glyph_rows[GLYPH_COUNT][GLYPH_ROWS];
 extern int char_to_glyph[256];
 extern int text_x, text_y;  // the text cursor: top-left of the next glyph
 
+// The glyph patterns build_font copies, row 0 at the top ('o' ink, ':' background); also read
+// by the art generator, so pictures and text share one lettering.
+extern const char *const glyph_patterns[GLYPH_COUNT][GLYPH_ROWS];
+
 void build_font();
+// Frees the row blocks that build_font took (malloc), in the same order; the shell calls it at exit.
+void release_font();
 void set_glyph(int glyph, const char *const rows[GLYPH_ROWS]);
 void print_text(const char *text, int x, int y, int colour);
 void print_more(const char *text, int colour);
