@@ -10,6 +10,7 @@
 
 namespace {
 
+// The computer's choice at a level, as a game started at that level would make it.
 MoveSource choose_at(int level_value) {
     level = (int8_t)level_value;
     search_depth = depth_for_level(level_value);

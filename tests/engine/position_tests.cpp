@@ -28,13 +28,6 @@ TEST(Position, NewGameGivesTheStartingTable) {
     EXPECT_EQ(move_counts[White] + move_counts[Black], 0);
 }
 
-TEST(Position, PlacePieceLeavesTheOldSquareAndReturnsTheId) {
-    setup_start_position();
-    EXPECT_EQ(place_piece(4, 4, 3, White, Pawn), 4);
-    EXPECT_EQ(BoardMap[4 * 8 + 3], 4);
-    EXPECT_EQ(BoardMap[4 * 8 + 1], 4);  // not cleared: the caller's business
-}
-
 TEST(Position, CaptureInPlaceAndTakeBackRestoreEverything) {
     setup_start_position();
     // A knight that has moved before captures a pawn; the victim keeps its rank.
@@ -51,14 +44,4 @@ TEST(Position, CaptureInPlaceAndTakeBackRestoreEverything) {
     take_back(capture);
     EXPECT_TRUE(same_position(before, take_snapshot()));
     EXPECT_EQ(PieceTable[10].moved, 1);
-}
-
-TEST(Position, PlainMoveTakenBackEmptiesTheTarget) {
-    setup_start_position();
-    PositionSnapshot before = take_snapshot();
-    TriedMove move = try_move(4, 4, 3);
-    EXPECT_EQ(move.victim, -1);
-    EXPECT_EQ(PieceTable[4].moved, 1);
-    take_back(move);
-    EXPECT_TRUE(same_position(before, take_snapshot()));
 }

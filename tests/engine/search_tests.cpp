@@ -21,6 +21,7 @@ MoveSource choose_at(int level_value, unsigned seed, int32_t *score) {
 }
 
 int hook_calls;  // times the node hook has run in this test
+// The node hook of the tests: counts its calls.
 void count_hook_call() { hook_calls++; }
 
 }  // namespace

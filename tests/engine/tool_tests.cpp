@@ -18,6 +18,7 @@ struct ToolRun {
     std::string err;
 };
 
+// Everything written to a temporary file, which is then closed.
 std::string read_back(FILE *file) {
     std::string text;
     rewind(file);
@@ -26,6 +27,7 @@ std::string read_back(FILE *file) {
     return text;
 }
 
+// Runs the tool with the arguments after the program name, capturing both streams.
 ToolRun run_tool(std::vector<const char *> args) {
     args.insert(args.begin(), "vorlen-engine");
     FILE *out = tmpfile();
@@ -169,9 +171,17 @@ TEST(Tool, BadPositionsAndMovesAreRefused) {
     for (const char *fen : bad_fens) expect_refused({"perft", "1", "--fen", fen});
     std::string long_fen(300, 'p');
     expect_refused({"moves", "--fen", long_fen.c_str()});
-    const char *bad_moves[] = {"e2e5",  "e2",     "e2e4x", "e2e4q", "i2i4",
-                               "e7e5",  "e2e4e7", "e0e1",  "e2e4 e7e5 e4e5",
-                               "e2e4 d7d5 d2d3", "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"};
+    const char *bad_moves[] = {"e2e5",
+                               "e2",
+                               "e2e4x",
+                               "e2e4q",
+                               "i2i4",
+                               "e7e5",
+                               "e2e4e7",
+                               "e0e1",
+                               "e2e4 e7e5 e4e5",
+                               "e2e4 d7d5 d2d3",
+                               "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"};
     for (const char *moves : bad_moves) expect_refused({"moves", "--moves", moves});
     // A promotion needs its letter, and only a promotion may carry one.
     expect_refused({"moves", "--fen", "8/1P5k/8/8/8/8/8/8 w - - 0 1", "--moves", "b7b8"});
