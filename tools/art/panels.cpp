@@ -12,18 +12,25 @@ const int TITLE_PANEL_HEIGHT = 80;
 const int PANEL_TOP = 260;    // the panel's first row on the screen
 const int ICON_GAP = 5;       // pixels between a button's icon and its label
 const int ICON_WIDTH = 10;
+const int BUTTON_MARGIN = 3;   // least space between a button's edge and its contents
 const int PROMOTION_CELLS = 5;
 const int CELL_LEFT = 20;     // x of the first promotion cell
 const int CELL_PITCH = 40;
 const int CELL_TOP = 275 - PANEL_TOP;
 
 // A button with an icon followed by its label, the pair centred on the face; `mark` is a
-// character drawn in the middle of the icon, or null.
+// character drawn in the middle of the icon, or null. A label too long to share the face
+// with its icon is shown alone, so nothing spills out of the button.
 void paint_labelled_button(Layer &l, double x0, double y0, double x1, double y1, Rgb face,
                            Shape (*icon)(double, double), const char *mark, const char *label) {
     paint_button(l, x0, y0, x1, y1, face);
-    int left = int((x0 + x1 - (ICON_WIDTH + ICON_GAP + text_width(label, 1))) / 2);
     int cy = int((y0 + y1) / 2);
+    int with_icon = ICON_WIDTH + ICON_GAP + text_width(label, 1);
+    if (with_icon > x1 - x0 - 2 * BUTTON_MARGIN) {
+        draw_centred(l, label, int((x0 + x1) / 2), cy - 3, 1, INK, SHADOW);
+        return;
+    }
+    int left = int((x0 + x1 - with_icon) / 2);
     double icon_x = left + ICON_WIDTH / 2.0;
     fill(l, icon(icon_x + 1, cy + 1), solid(SHADOW));
     fill(l, icon(icon_x, cy), solid(INK));
