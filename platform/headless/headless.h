@@ -29,6 +29,9 @@ size_t headless_display_size();
 const std::vector<std::vector<uint8_t>> &headless_frames();
 // How many GXBeginDraw / GXEndDraw pairs have completed.
 int headless_frame_count();
+// With false, frames are still counted and callbacks still run but no copies are kept (a long
+// scenario would otherwise keep 150 kB per frame); true again (the default) resumes copying.
+void headless_record_frames(bool keep);
 
 // ---- Clock ----
 // GetTickCount returns the virtual time and then moves it on by the step (1 ms by default), so
@@ -46,13 +49,26 @@ void headless_post(UINT message, WPARAM w_param, LPARAM l_param);
 void headless_tap(int x, int y);
 // A close request on the window, as the desktop's close button sends.
 void headless_close();
+// How many messages wait in the queue.
+size_t headless_queued_messages();
 // Runs fn whenever a frame has been presented (after GXEndDraw), with the number of frames
 // presented so far; a test uses it to script input and inspect the game at chosen moments.
 void headless_on_frame(std::function<void(int frame)> fn);
 
 // ---- Instances, files, module path ----
-// Makes FindWindowW("vorlen") find a window of an already running instance.
+// Makes FindWindowW("vorlen") find a window of an already running instance (hidden until
+// ShowWindow shows it).
 void headless_set_other_instance(bool running);
+bool headless_other_instance_shown();
+// Makes RegisterClassW or CreateWindowExW refuse, for the start-up failure paths.
+void headless_fail_register_class(bool fail);
+void headless_fail_create_window(bool fail);
+// The virtual-key codes GXGetDefaultKeys gives for the A, B, C and Start keys (the direction
+// keys are VK_UP, VK_DOWN, VK_LEFT and VK_RIGHT).
+#define HEADLESS_VK_A 0xC1
+#define HEADLESS_VK_B 0xC2
+#define HEADLESS_VK_C 0xC3
+#define HEADLESS_VK_START 0xC4
 // The executable's path that GetModuleFileNameW reports (default u"\\vorlen\\vorlen.exe").
 void headless_set_module_path(const std::u16string &path);
 // An in-memory file at a device path (backslashes); CreateFileW opens it.
@@ -60,6 +76,8 @@ void headless_add_file(const std::u16string &path, const std::vector<uint8_t> &b
 // Adds every file of a host folder under a device folder (e.g. the generated Graph pictures).
 void headless_add_host_folder(const std::u16string &device_folder, const std::string &host_folder);
 bool headless_file_exists(const std::u16string &path);
+// How many file handles are open (CreateFileW without its CloseHandle).
+int headless_open_file_count();
 
 // ---- Records ----
 struct HeadlessSound {
@@ -68,10 +86,13 @@ struct HeadlessSound {
 };
 const std::vector<HeadlessSound> &headless_sounds();
 // Every platform call in order, by name ("GXOpenDisplay", "ShowWindow", ...), for tests of
-// start-up and shut-down order.
+// start-up and shut-down order; GetTickCount is left out (busy-waits read it constantly).
 const std::vector<std::string> &headless_calls();
-// The main window's rectangle and visibility, and whether the task bar is shown.
+// The main window's rectangle and visibility, whether it is alive (created and not destroyed),
+// and whether the task bar is shown.
 RECT headless_window_rect();
+bool headless_window_visible();
+bool headless_window_alive();
 bool headless_taskbar_visible();
 
 #endif

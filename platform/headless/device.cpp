@@ -1,0 +1,70 @@
+// The test device's clock, module path, sounds, call record and power-on reset.
+#include <algorithm>
+
+#include "platform/headless/headless.h"
+#include "platform/headless/internal.h"
+
+namespace {
+
+const char16_t DEFAULT_MODULE_PATH[] = u"\\vorlen\\vorlen.exe";
+
+uint32_t now = 0;                // the virtual tick count in milliseconds, wrapping at 2^32
+uint32_t tick_step = 1;          // how far each GetTickCount read moves the clock on
+std::u16string module_path = DEFAULT_MODULE_PATH;  // what GetModuleFileNameW reports
+std::vector<HeadlessSound> sounds;                 // every PlaySoundW call in order
+std::vector<std::string> calls;                    // every platform call by name, in order
+
+}  // namespace
+
+void headless_record_call(const char *name) { calls.emplace_back(name); }
+
+void headless_reset_clock() {
+    now = 0;
+    tick_step = 1;
+}
+
+void headless_reset() {
+    headless_reset_display();
+    headless_reset_windows();
+    headless_reset_files();
+    headless_reset_clock();
+    module_path = DEFAULT_MODULE_PATH;
+    sounds.clear();
+    calls.clear();
+}
+
+void headless_set_time(uint32_t ms) { now = ms; }
+void headless_advance_time(uint32_t ms) { now += ms; }
+void headless_set_tick_step(uint32_t ms) { tick_step = ms; }
+uint32_t headless_time() { return now; }
+void headless_set_module_path(const std::u16string &path) { module_path = path; }
+const std::vector<HeadlessSound> &headless_sounds() { return sounds; }
+const std::vector<std::string> &headless_calls() { return calls; }
+
+// Not recorded as a call: busy-waits read the clock thousands of times a frame.
+DWORD GetTickCount(void) {
+    uint32_t reading = now;
+    now += tick_step;
+    return reading;
+}
+
+void Sleep(DWORD dwMilliseconds) {
+    headless_record_call("Sleep");
+    now += dwMilliseconds;
+}
+
+DWORD GetModuleFileNameW(HMODULE, LPWSTR lpFilename, DWORD nSize) {
+    headless_record_call("GetModuleFileNameW");
+    if (!lpFilename || nSize == 0) return 0;
+    // As on the device: a short buffer receives what fits, terminated, and the result is nSize.
+    size_t count = std::min<size_t>(module_path.size(), nSize - 1);
+    std::copy_n(module_path.begin(), count, lpFilename);
+    lpFilename[count] = 0;
+    return count < module_path.size() ? nSize : DWORD(count);
+}
+
+BOOL PlaySoundW(LPCWSTR pszSound, HMODULE, DWORD fdwSound) {
+    headless_record_call("PlaySoundW");
+    sounds.push_back(HeadlessSound{pszSound ? std::u16string(pszSound) : std::u16string(), fdwSound});
+    return TRUE;
+}

@@ -1,0 +1,106 @@
+// The test device's display memory, frame record, clock and sound record.
+#include <gtest/gtest.h>
+
+#include "platform/headless/headless.h"
+
+namespace {
+
+// The offset from the GXBeginDraw pointer to the first byte of the display memory block.
+long origin_in_block() { return long(headless_display_origin() - headless_display_memory()); }
+
+}  // namespace
+
+TEST(HeadlessDisplay, PowerOnIsPacked16BitAndSizedForTheFrame) {
+    headless_reset();
+    GXDisplayProperties p = GXGetDisplayProperties();
+    EXPECT_EQ(p.cxWidth, 240u);
+    EXPECT_EQ(p.cyHeight, 320u);
+    EXPECT_EQ(p.cBPP, 16);
+    EXPECT_EQ(p.cbxPitch, 2);
+    EXPECT_EQ(p.cbyPitch, 480);
+    EXPECT_EQ(headless_display_size(), 153600u);
+    EXPECT_EQ(origin_in_block(), 0);
+    EXPECT_EQ(GXBeginDraw(), headless_display_origin());
+}
+
+TEST(HeadlessDisplay, RotatedAndBottomUpLayoutsHoldEveryPixel) {
+    headless_reset();
+    headless_set_display(16, -640, 2);  // pixel (x, y) at y * 2 - x * 640
+    EXPECT_EQ(origin_in_block(), 239 * 640);
+    EXPECT_EQ(headless_display_size(), size_t(239 * 640 + 640));
+    headless_set_display(16, 640, -2);  // bottom-up: pixel (0, 0) lies 640 bytes on
+    EXPECT_EQ(origin_in_block(), 0);
+    EXPECT_EQ(headless_display_size(), size_t(640 + 239 * 640 + 2));
+}
+
+TEST(HeadlessDisplay, OddPitchesLeaveRoomForTheRoundedDownPitchToo) {
+    headless_reset();
+    headless_set_display(16, 3, 721);
+    EXPECT_EQ(origin_in_block(), 0);
+    EXPECT_EQ(headless_display_size(), size_t(239 * 3 + 319 * 721 + 2));
+}
+
+TEST(HeadlessDisplay, GreyLayoutsAreSizedForTheirRows) {
+    headless_reset();
+    headless_set_display(4, 0, 0);
+    EXPECT_EQ(headless_display_size(), 38400u);
+    headless_set_display(2, 1, 60);
+    EXPECT_EQ(headless_display_size(), 19200u);
+    headless_set_display(2, 1, 66);  // acts as 64 bytes a row
+    EXPECT_EQ(headless_display_size(), size_t(319 * 64 + 60));
+    headless_set_display(2, 1, -60);  // bottom-up rows
+    EXPECT_EQ(origin_in_block(), 319 * 60);
+    EXPECT_EQ(headless_display_size(), 19200u);
+}
+
+TEST(HeadlessDisplay, EachEndDrawKeepsACopyAndRunsTheCallbacksAfterIt) {
+    headless_reset();
+    std::vector<int> seen;
+    std::vector<uint8_t> first_byte_seen;
+    headless_on_frame([&](int frame) {
+        seen.push_back(frame);
+        first_byte_seen.push_back(headless_frames().back()[0]);
+    });
+    static_cast<uint8_t *>(GXBeginDraw())[0] = 7;
+    GXEndDraw();
+    static_cast<uint8_t *>(GXBeginDraw())[0] = 9;
+    GXEndDraw();
+    EXPECT_EQ(seen, (std::vector<int>{1, 2}));
+    EXPECT_EQ(first_byte_seen, (std::vector<uint8_t>{7, 9}));
+    ASSERT_EQ(headless_frames().size(), 2u);
+    EXPECT_EQ(headless_frames()[0][0], 7);
+    headless_record_frames(false);
+    GXBeginDraw();
+    GXEndDraw();
+    EXPECT_EQ(headless_frames().size(), 2u);
+    EXPECT_EQ(headless_frame_count(), 3);
+}
+
+TEST(HeadlessClock, EachReadMovesTheClockOnByTheStepAcrossTheWrap) {
+    headless_reset();
+    EXPECT_EQ(GetTickCount(), 0u);
+    EXPECT_EQ(GetTickCount(), 1u);
+    headless_set_time(0xFFFFFFFEu);
+    headless_set_tick_step(2);
+    EXPECT_EQ(GetTickCount(), 0xFFFFFFFEu);
+    EXPECT_EQ(GetTickCount(), 0u);
+    Sleep(40);
+    headless_advance_time(5);
+    EXPECT_EQ(headless_time(), 47u);
+}
+
+TEST(HeadlessRecords, SoundsAndCallsAreKeptInOrder) {
+    headless_reset();
+    PlaySoundW(u"\\vorlen\\Sound\\menu1.wav", nullptr, SND_ASYNC | SND_FILENAME);
+    PlaySoundW(nullptr, nullptr, 0);
+    ASSERT_EQ(headless_sounds().size(), 2u);
+    EXPECT_EQ(headless_sounds()[0].path, u"\\vorlen\\Sound\\menu1.wav");
+    EXPECT_EQ(headless_sounds()[0].flags, SND_ASYNC | SND_FILENAME);
+    EXPECT_TRUE(headless_sounds()[1].path.empty());
+    GetTickCount();
+    GXOpenDisplay(nullptr, GX_FULLSCREEN);
+    EXPECT_EQ(headless_calls(), (std::vector<std::string>{"PlaySoundW", "PlaySoundW", "GXOpenDisplay"}));
+    headless_reset();
+    EXPECT_TRUE(headless_sounds().empty());
+    EXPECT_TRUE(headless_calls().empty());
+}

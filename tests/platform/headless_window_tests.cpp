@@ -1,0 +1,132 @@
+// The test device's windows and message queue: only the pump delivers, the close request's
+// default processing destroys the window, and the quit message follows.
+#include <gtest/gtest.h>
+
+#include "platform/headless/headless.h"
+
+namespace {
+
+std::vector<UINT> received;  // messages the test window's procedure has seen, in order
+
+// A window procedure that records each message and leaves the rest to the default.
+LRESULT CALLBACK recording_proc(HWND window, UINT message, WPARAM w_param, LPARAM l_param) {
+    received.push_back(message);
+    if (message == WM_DESTROY) PostQuitMessage(3);
+    return DefWindowProcW(window, message, w_param, l_param);
+}
+
+// Registers the recording class and creates the game's window with it.
+HWND create_test_window() {
+    received.clear();
+    WNDCLASS window_class{};
+    window_class.lpfnWndProc = recording_proc;
+    window_class.lpszClassName = u"vorlen";
+    EXPECT_NE(RegisterClassW(&window_class), 0);
+    return CreateWindowExW(WS_EX_TOPMOST, u"vorlen", u"vorlen", WS_VISIBLE, 0, 0, 240, 320, nullptr,
+                           nullptr, nullptr, nullptr);
+}
+
+// Dispatches every waiting message; returns the messages fetched.
+std::vector<UINT> pump() {
+    std::vector<UINT> fetched;
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        fetched.push_back(msg.message);
+        DispatchMessageW(&msg);
+    }
+    return fetched;
+}
+
+}  // namespace
+
+TEST(HeadlessWindow, CreationSendsCreateAndQueuedInputWaitsForThePump) {
+    headless_reset();
+    HWND window = create_test_window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(received, (std::vector<UINT>{WM_CREATE}));
+    headless_tap(17, 300);
+    EXPECT_EQ(received.size(), 1u);
+    EXPECT_EQ(headless_queued_messages(), 2u);
+    MSG msg;
+    ASSERT_TRUE(PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE));
+    EXPECT_EQ(msg.hwnd, window);
+    EXPECT_EQ(msg.lParam, MAKELPARAM(17, 300));
+    EXPECT_EQ(GetMessageW(&msg, nullptr, 0, 0), TRUE);
+    EXPECT_EQ(msg.message, UINT(WM_LBUTTONDOWN));
+    EXPECT_EQ(pump(), (std::vector<UINT>{WM_LBUTTONUP}));
+    EXPECT_EQ(received, (std::vector<UINT>{WM_CREATE, WM_LBUTTONUP}));
+}
+
+TEST(HeadlessWindow, CloseRequestDestroysTheWindowAndQuitFollows) {
+    headless_reset();
+    create_test_window();
+    headless_close();
+    EXPECT_EQ(pump(), (std::vector<UINT>{WM_CLOSE, WM_QUIT}));
+    EXPECT_EQ(received, (std::vector<UINT>{WM_CREATE, WM_CLOSE, WM_DESTROY}));
+    EXPECT_FALSE(headless_window_alive());
+    PostQuitMessage(5);
+    MSG msg;
+    EXPECT_EQ(GetMessageW(&msg, nullptr, 0, 0), FALSE);
+    EXPECT_EQ(msg.message, UINT(WM_QUIT));
+    EXPECT_EQ(msg.wParam, 5u);
+    EXPECT_EQ(GetMessageW(&msg, nullptr, 0, 0), -1);  // an empty queue never hangs a test
+}
+
+TEST(HeadlessWindow, RefusalsAndCallsOnNoWindowFail) {
+    headless_reset();
+    headless_fail_register_class(true);
+    WNDCLASS window_class{};
+    window_class.lpszClassName = u"vorlen";
+    EXPECT_EQ(RegisterClassW(&window_class), 0);
+    headless_fail_register_class(false);
+    ASSERT_NE(RegisterClassW(&window_class), 0);
+    headless_fail_create_window(true);
+    EXPECT_EQ(CreateWindowExW(0, u"vorlen", u"vorlen", WS_VISIBLE, 0, 0, 240, 320, nullptr, nullptr,
+                              nullptr, nullptr),
+              nullptr);
+    RECT rect{1, 2, 3, 4};
+    EXPECT_FALSE(GetWindowRect(nullptr, &rect));
+    EXPECT_FALSE(MoveWindow(nullptr, 0, 0, 1, 1, TRUE));
+    EXPECT_FALSE(ShowWindow(nullptr, SW_SHOW));
+    EXPECT_FALSE(SHFullScreen(nullptr, SHFS_HIDETASKBAR));
+    EXPECT_EQ(rect.left, 1);
+}
+
+TEST(HeadlessWindow, FindsTheTaskBarAndAnotherInstance) {
+    headless_reset();
+    EXPECT_EQ(FindWindowW(u"vorlen", nullptr), nullptr);
+    HWND taskbar = FindWindowW(u"HHTaskbar", nullptr);
+    ASSERT_NE(taskbar, nullptr);
+    EXPECT_TRUE(headless_taskbar_visible());
+    ShowWindow(taskbar, SW_HIDE);
+    EXPECT_FALSE(headless_taskbar_visible());
+    headless_set_other_instance(true);
+    HWND other = FindWindowW(u"vorlen", nullptr);
+    ASSERT_NE(other, nullptr);
+    EXPECT_FALSE(headless_other_instance_shown());
+    ShowWindow(other, SW_SHOW);
+    EXPECT_TRUE(headless_other_instance_shown());
+}
+
+TEST(HeadlessWindow, MoveAndRectFollowEachOther) {
+    headless_reset();
+    HWND window = create_test_window();
+    MoveWindow(window, 0, 26, 240, 268, TRUE);
+    RECT rect{};
+    ASSERT_TRUE(GetWindowRect(window, &rect));
+    EXPECT_EQ(rect.top, 26);
+    EXPECT_EQ(rect.bottom, 294);
+    EXPECT_EQ(headless_window_rect().bottom, 294);
+    EXPECT_TRUE(headless_window_visible());
+    ShowWindow(window, SW_HIDE);
+    EXPECT_FALSE(headless_window_visible());
+}
+
+TEST(HeadlessKeys, DefaultKeysNameTheHardwareButtons) {
+    headless_reset();
+    GXKeyList keys = GXGetDefaultKeys(GX_NORMALKEYS);
+    EXPECT_EQ(keys.vkUp, VK_UP);
+    EXPECT_EQ(keys.vkLeft, VK_LEFT);
+    EXPECT_EQ(keys.vkA, HEADLESS_VK_A);
+    EXPECT_EQ(keys.vkStart, HEADLESS_VK_START);
+}
