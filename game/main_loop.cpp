@@ -127,10 +127,12 @@ int tap_hits_quit(int x, int y) { return x > 30 && x < 90 && y > 290; }
 // Menu: top-left of the lower panel.
 int tap_hits_menu(int x, int y) { return x > 15 && x < 105 && y > 263 && y < 286; }
 
-// The pause is measured from the end of the pass's work; Sleep lets a desktop rest meanwhile.
+// The pause is measured from the end of the pass's work; sleeping through what is left of it
+// lets a desktop rest, and the tick count is read again in case the sleep came back early.
 void pace_frame() {
     mark_time();
-    while (ms_since_mark() < FRAME_PAUSE_MS) Sleep(1);
+    for (int32_t waited = ms_since_mark(); waited < FRAME_PAUSE_MS; waited = ms_since_mark())
+        Sleep((DWORD)(FRAME_PAUSE_MS - waited));
 }
 
 // Loads everything, shows the title and runs screens until Quit or a close request.
