@@ -12,7 +12,7 @@ enum PieceKind { Pawn = 0, Rook = 1, Knight = 2, Bishop = 3, Queen = 4, King = 5
 #define CAPTURED 110      // the file of a captured piece
 #define PIECE_COUNT 32
 #define SQUARE_COUNT 64
-#define NO_GAME 3         // side_to_move before the first new game
+#define NO_GAME 3  // side_to_move before the first new game
 
 struct PieceRecord {
     int8_t file;    // 0..7 on the board, CAPTURED once taken
@@ -31,8 +31,8 @@ extern int32_t move_counts[2];               // moves made by each side since th
 struct TriedMove {
     int id;
     int from_file, from_rank, to_file, to_rank;
-    int victim;     // id of the captured piece, or -1
-    int8_t moved;   // the mover's moved flag before the move
+    int victim;    // id of the captured piece, or -1
+    int8_t moved;  // the mover's moved flag before the move
 };
 
 int place_piece(int8_t id, int8_t file, int8_t rank, int8_t colour, int8_t kind);

@@ -9,12 +9,13 @@
 #define NODE_CHARGE_INTERVAL 8000
 #define LEVEL_COUNT 15
 
-extern int8_t level;            // playing level 0..14
-extern int32_t search_depth;    // plies searched, from the level at each new game
-extern int8_t root_order[16];   // the order the root tries the pieces of the side to move
+extern int8_t level;           // playing level 0..14
+extern int32_t search_depth;   // plies searched, from the level at each new game
+extern int8_t root_order[16];  // the order the root tries the pieces of the side to move
 extern int32_t best_from_file, best_from_rank, best_to_file, best_to_rank;  // BestMove
 extern int32_t best_promotion;  // PieceKind a promoting pawn becomes, or -1
 extern int32_t node_count;      // nodes since the last charge, shared by both searches
+extern int64_t nodes_counted;   // every node of both searches since start-up, never reset
 
 // Called each time node_count passes NODE_CHARGE_INTERVAL; the game installs one that charges
 // the running clock and redraws the clocks. Null: nothing is called.

@@ -15,4 +15,4 @@ cmake -S . -B "$dir" "${flags[@]}" >/dev/null
 cmake --build "$dir" -j "$(nproc)"
 # The desktop device's own test runs without a screen or a sound card.
 export SDL_VIDEODRIVER=${SDL_VIDEODRIVER:-dummy} SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
-ctest --test-dir "$dir" --output-on-failure -j "$(nproc)"
+ctest --test-dir "$dir" --output-on-failure --no-tests=error -j "$(nproc)"

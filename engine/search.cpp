@@ -1,0 +1,164 @@
+// The computer's move choice: a fixed-depth alpha-beta search over the shared position, scored
+// from the computer's side, with compulsory capture at every node and the giveaway-line search
+// first on the higher levels.
+#include "engine/search.h"
+
+#include <cstdlib>
+
+#include "engine/captures.h"
+#include "engine/evaluate.h"
+#include "engine/giveaway.h"
+#include "engine/position.h"
+#include "engine/rules.h"
+
+int8_t level;                 // playing level 0..LEVEL_COUNT-1 of the current game
+int32_t search_depth = 1;     // plies searched, 1..6, from depth_for_level at a new game
+int8_t root_order[16];        // a permutation of 0..15, reshuffled before every search
+int32_t best_from_file = -1;  // BestMove: from square, -1 when no move was found
+int32_t best_from_rank = -1;
+int32_t best_to_file = -1;  // BestMove: target square
+int32_t best_to_rank = -1;
+int32_t best_promotion = -1;  // PieceKind Rook..King for a promoting pawn, else -1
+int32_t node_count;           // 0..NODE_CHARGE_INTERVAL: nodes since the last charge
+int64_t nodes_counted;        // all nodes since start-up, 0 upwards
+void (*node_charge_hook)();   // the clock charge the game installs, or null
+
+namespace {
+
+// Plies searched by level; levels 5..9 and 10..14 repeat the depths with the giveaway search.
+const int32_t DEPTH_BY_LEVEL[LEVEL_COUNT] = {1, 2, 3, 4, 5, 2, 3, 4, 5, 6, 2, 3, 4, 5, 6};
+const int GIVEAWAY_LEVEL = 5;  // the first level that looks for a giveaway line
+const int ROOT_SHUFFLE_SWAPS = 16;
+
+// Records a root move as the best so far.
+void record_best(int from_file, int from_rank, int to_file, int to_rank, int promotion) {
+    best_from_file = from_file;
+    best_from_rank = from_rank;
+    best_to_file = to_file;
+    best_to_rank = to_rank;
+    best_promotion = promotion;
+}
+
+// Puts the pieces of the side to move in a fresh random order for the root.
+void shuffle_root_order() {
+    for (int index = 0; index < 16; index++) root_order[index] = (int8_t)index;
+    for (int swap = 0; swap < ROOT_SHUFFLE_SWAPS; swap++) {
+        int first = rand() % 16;
+        int second = rand() % 16;
+        int8_t held = root_order[first];
+        root_order[first] = root_order[second];
+        root_order[second] = held;
+    }
+}
+
+}  // namespace
+
+// Plies to search at a level; an unknown level searches one ply.
+int32_t depth_for_level(int level_value) {
+    if (level_value < 0 || level_value >= LEVEL_COUNT) return 1;
+    return DEPTH_BY_LEVEL[level_value];
+}
+
+// Counts one node of either search, and charges the clock through the hook at each interval.
+void count_node() {
+    nodes_counted++;
+    node_count++;
+    if (node_count > NODE_CHARGE_INTERVAL) {
+        node_count = 0;
+        if (node_charge_hook) node_charge_hook();
+    }
+}
+
+// Tries the five kinds a pawn that has just reached its last rank may become, updating the
+// calling node's window and best score in place; a cut-off ends only the remaining kinds.
+void try_promotions(int32_t maximising, int32_t side, int32_t ply, int32_t &alpha, int32_t &beta,
+                    int32_t &best_score, int id, int from_file, int from_rank) {
+    for (int kind = Rook; kind <= King; kind++) {
+        PieceTable[id].kind = (int8_t)kind;
+        int32_t value = search_move(1 - maximising, 1 - side, ply + 1, alpha, beta);
+        PieceTable[id].kind = Pawn;
+        if (maximising == 0) {
+            if (ply == 0 && value > best_score) {
+                best_score = value;
+                record_best(from_file, from_rank, PieceTable[id].file, PieceTable[id].rank, kind);
+            }
+            if (value > alpha) alpha = value;
+            if (alpha >= beta) return;
+        } else {
+            if (value < beta) beta = value;
+            if (beta <= alpha) return;
+        }
+    }
+}
+
+// One node of the alpha-beta search for `side`; maximising is 0 where the computer moves.
+// Scores are from side_to_move's view; the root (ply 0) records the best move it finds.
+int32_t search_move(int32_t maximising, int32_t side, int32_t ply, int32_t alpha, int32_t beta) {
+    int moved_any = 0;
+    int32_t score = evaluate_position(side_to_move);
+    count_node();
+    if (ply >= search_depth) return score;
+    if (ply == 0) score = -INFINITE_SCORE;
+    int32_t captures = captures_of_side(side);
+    for (int index = 0; index < 16; index++) {
+        int id = side * 16 + (ply == 0 ? root_order[index] : index);
+        if (PieceTable[id].file == CAPTURED) continue;
+        int from_file = PieceTable[id].file;
+        int from_rank = PieceTable[id].rank;
+        for (int rank = 0; rank < 8; rank++) {
+            for (int file = 0; file < 8; file++) {
+                if (!is_allowed_move(from_file, from_rank, file, rank, side, captures)) continue;
+                // The computer's first move of a game is always a pawn move.
+                if (ply == 0 && move_counts[side_to_move] == 0 && PieceTable[id].kind != Pawn) {
+                    continue;
+                }
+                moved_any = 1;
+                int promotes = PieceTable[id].kind == Pawn && rank == last_rank_of(side);
+                int32_t value = 0;
+                TriedMove tried = try_move(id, file, rank);
+                if (promotes) {
+                    try_promotions(maximising, side, ply, alpha, beta, score, id, from_file,
+                                   from_rank);
+                } else {
+                    // The root's only legal move, a forced capture, needs no deeper look.
+                    if (captures == 1 && ply == 0) {
+                        value = score + 1;
+                    } else {
+                        value = search_move(1 - maximising, 1 - side, ply + 1, alpha, beta);
+                    }
+                    if (maximising == 0 && ply == 0 && value > score) {
+                        score = value;
+                        record_best(from_file, from_rank, file, rank, -1);
+                    }
+                }
+                take_back(tried);
+                if (promotes) continue;
+                if (maximising == 0) {
+                    if (value > alpha) alpha = value;
+                    if (alpha >= beta) return beta;
+                } else {
+                    if (value < beta) beta = value;
+                    if (beta <= alpha) return alpha;
+                }
+            }
+        }
+    }
+    if (!moved_any) return score;
+    return maximising == 0 ? alpha : beta;
+}
+
+// The computer's whole choice for side_to_move: a complete giveaway line on the higher levels,
+// otherwise the root search over a freshly shuffled piece order.
+MoveSource choose_computer_move(int32_t *score) {
+    if (level >= GIVEAWAY_LEVEL && find_complete_giveaway_line()) {
+        record_best(best_line[0] % 8, best_line[0] / 8, best_line[1] % 8, best_line[1] / 8, -1);
+        if (score) *score = 0;
+        return SOURCE_GIVEAWAY;
+    }
+    shuffle_root_order();
+    best_from_file = -1;
+    best_promotion = -1;
+    int32_t value = search_move(0, side_to_move, 0, -INFINITE_SCORE, INFINITE_SCORE);
+    if (score) *score = value;
+    return best_from_file == -1 ? SOURCE_NONE : SOURCE_SEARCH;
+}

@@ -1,0 +1,13 @@
+// The engine tool's command line: perft, divide, moves, bestmove and bench.
+#ifndef VORLEN_TOOLS_ENGINE_COMMANDS_H
+#define VORLEN_TOOLS_ENGINE_COMMANDS_H
+
+#include <cstdio>
+
+#define EXIT_BAD_INPUT 2  // the exit status for any input the tool refuses
+
+// Runs one command line (argv[0] is the program) writing results to `out`; on bad input writes
+// one line to `err`, nothing to `out`, and returns EXIT_BAD_INPUT. Otherwise returns 0.
+int run_engine_tool(int argc, const char *const argv[], FILE *out, FILE *err);
+
+#endif

@@ -1,0 +1,134 @@
+// Moves as the engine tool reads, lists, plays and writes them.
+#include "tools/engine/moves.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "engine/captures.h"
+#include "engine/rules.h"
+
+namespace {
+
+const char FILE_LETTERS[] = "abcdefgh";
+const char KIND_LETTERS[] = "prnbqk";  // indexed by PieceKind; pawns are never named
+
+// Appends one move, or all five promotion kinds when a pawn reaches its last rank.
+int add_moves(ToolMove *moves, int count, int id, int file, int rank) {
+    const PieceRecord &piece = PieceTable[id];
+    ToolMove move{piece.file, piece.rank, (int8_t)file, (int8_t)rank, -1};
+    if (piece.kind != Pawn || rank != last_rank_of(piece.colour)) {
+        moves[count] = move;
+        return count + 1;
+    }
+    for (int kind = Rook; kind <= King; kind++) {
+        move.promotion = (int8_t)kind;
+        moves[count++] = move;
+    }
+    return count;
+}
+
+// qsort's comparison of two moves by their text.
+int compare_move_text(const void *left, const void *right) {
+    char left_text[MOVE_TEXT_SIZE];
+    char right_text[MOVE_TEXT_SIZE];
+    format_move(*(const ToolMove *)left, left_text);
+    format_move(*(const ToolMove *)right, right_text);
+    return strcmp(left_text, right_text);
+}
+
+// The file or rank a move character names, or -1.
+int file_from_letter(char letter) { return letter >= 'a' && letter <= 'h' ? letter - 'a' : -1; }
+int rank_from_digit(char digit) { return digit >= '1' && digit <= '8' ? digit - '1' : -1; }
+
+// The kind a promotion letter names, or -1.
+int kind_from_letter(char letter) {
+    const char *found = letter != '\0' && letter != 'p' ? strchr(KIND_LETTERS, letter) : nullptr;
+    return found ? (int)(found - KIND_LETTERS) : -1;
+}
+
+}  // namespace
+
+// Writes the move's squares, and the promotion letter when there is one.
+void format_move(const ToolMove &move, char text[MOVE_TEXT_SIZE]) {
+    text[0] = FILE_LETTERS[move.from_file];
+    text[1] = (char)('1' + move.from_rank);
+    text[2] = FILE_LETTERS[move.to_file];
+    text[3] = (char)('1' + move.to_rank);
+    text[4] = move.promotion >= 0 ? KIND_LETTERS[move.promotion] : '\0';
+    text[5] = '\0';
+}
+
+// The moves is_legal_move accepts for side_to_move, only captures when there are any.
+int list_legal_moves(ToolMove moves[MAX_LEGAL_MOVES]) {
+    int side = side_to_move;
+    int captures = captures_of_side(side);
+    int count = 0;
+    for (int id = side * 16; id < side * 16 + 16; id++) {
+        const PieceRecord &piece = PieceTable[id];
+        if (piece.file == CAPTURED) continue;
+        for (int rank = 0; rank < 8; rank++) {
+            for (int file = 0; file < 8; file++) {
+                if (is_allowed_move(piece.file, piece.rank, file, rank, side, captures)) {
+                    count = add_moves(moves, count, id, file, rank);
+                }
+            }
+        }
+    }
+    return count;
+}
+
+void sort_moves_by_text(ToolMove *moves, int count) {
+    qsort(moves, (size_t)count, sizeof(ToolMove), compare_move_text);
+}
+
+// Plays the move on the shared position, promoting when it says so, and passes the turn.
+PlayedMove play_in_place(const ToolMove &move) {
+    int id = BoardMap[move.from_file * 8 + move.from_rank];
+    PlayedMove played{try_move(id, move.to_file, move.to_rank), PieceTable[id].kind};
+    if (move.promotion >= 0) PieceTable[id].kind = move.promotion;
+    side_to_move = 1 - side_to_move;
+    return played;
+}
+
+// Undoes play_in_place bit for bit, the promotion and the turn included.
+void take_back_in_place(const PlayedMove &played) {
+    side_to_move = 1 - side_to_move;
+    take_back(played.tried);
+    PieceTable[played.tried.id].kind = played.kind;
+}
+
+// Commits the move: the mover's count grows, the other side moves next with its captures known.
+void commit_move(const ToolMove &move) {
+    move_counts[side_to_move]++;
+    play_in_place(move);
+    generate_captures(1);
+}
+
+// Parses "e2e4" or "e7e8q" and commits it when it is one of the legal moves here.
+int play_move_text(const char *text, char *error, int error_size) {
+    size_t length = strlen(text);
+    int well_formed = (length == 4 || length == 5) && file_from_letter(text[0]) >= 0 &&
+                      rank_from_digit(text[1]) >= 0 && file_from_letter(text[2]) >= 0 &&
+                      rank_from_digit(text[3]) >= 0 &&
+                      (length == 4 || kind_from_letter(text[4]) >= 0);
+    if (!well_formed) {
+        snprintf(error, (size_t)error_size, "malformed move '%s'", text);
+        return 0;
+    }
+    ToolMove moves[MAX_LEGAL_MOVES];
+    int count = list_legal_moves(moves);
+    int needs_letter = 0;
+    for (int index = 0; index < count; index++) {
+        char legal[MOVE_TEXT_SIZE];
+        format_move(moves[index], legal);
+        if (strcmp(legal, text) == 0) {
+            commit_move(moves[index]);
+            return 1;
+        }
+        needs_letter |= strncmp(legal, text, 4) == 0;
+    }
+    snprintf(error, (size_t)error_size, "illegal move '%s'%s", text,
+             needs_letter ? ": a promotion needs its letter r, n, b, q or k" : "");
+    return 0;
+}

@@ -1,0 +1,10 @@
+// Counting the tree of legal moves, to check the move rules against other programs.
+#ifndef VORLEN_TOOLS_ENGINE_PERFT_H
+#define VORLEN_TOOLS_ENGINE_PERFT_H
+
+#include <cstdint>
+
+// The leaves at `depth` below the shared position (1 at depth 0); the position is unchanged.
+uint64_t perft(int depth);
+
+#endif
