@@ -26,6 +26,10 @@ struct InputState {
 };
 extern InputState input_state;
 
+// 1 once the window has been destroyed (a close request) or the quit message has arrived; the
+// game's main loop reads it and ends the way Quit does. 0 from start-up until then.
+extern uint8_t close_requested;
+
 ATOM register_window_class(HINSTANCE instance);
 int create_main_window(HINSTANCE instance, int show_command);
 LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM w_param, LPARAM l_param);

@@ -1,0 +1,137 @@
+// Start-up and shut-down through WinMain on the test device, with the test's own run_game.
+#include <gtest/gtest.h>
+
+#include "graphics/draw.h"
+#include "graphics/font.h"
+#include "graphics/sprite.h"
+#include "platform/headless/headless.h"
+#include "shell/shell.h"
+#include "tests/shell/game_stub.h"
+
+namespace {
+
+using Calls = std::vector<std::string>;
+
+// The calls set_full_screen makes, on the window or not.
+const Calls FULL_SCREEN = {"GetWindowRect", "FindWindowW", "SHFullScreen", "ShowWindow", "MoveWindow"};
+
+// Joins lists of calls in order.
+Calls join(std::initializer_list<Calls> parts) {
+    Calls all;
+    for (const Calls &part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+// Starts the program on a fresh device with the given game body.
+int start(std::function<void()> body) {
+    game_body = std::move(body);
+    game_runs = 0;
+    return WinMain(nullptr, nullptr, nullptr, SW_SHOW);
+}
+
+// Whether start-up's resources have all been given back.
+void expect_released() {
+    EXPECT_EQ(BackBuffer, nullptr);
+    EXPECT_EQ(glyph_rows[0][0], nullptr);
+    EXPECT_EQ(glyph_rows[GLYPH_COUNT - 1][GLYPH_ROWS - 1], nullptr);
+    EXPECT_TRUE(headless_taskbar_visible());
+    const Calls &calls = headless_calls();
+    ASSERT_GE(calls.size(), 2u);
+    EXPECT_EQ(Calls(calls.end() - 2, calls.end()), (Calls{"GXCloseInput", "GXCloseDisplay"}));
+}
+
+}  // namespace
+
+TEST(WinMain, StartsAndEndsInItsOrder) {
+    headless_reset();
+    EXPECT_EQ(start(nullptr), 0);
+    EXPECT_EQ(game_runs, 1);
+    Calls expected = join({{"FindWindowW", "GXOpenDisplay", "GXOpenInput", "GXGetDefaultKeys",
+                            "GXGetDisplayProperties"},
+                           FULL_SCREEN,
+                           {"LoadIconW", "GetStockObject", "RegisterClassW", "CreateWindowExW"},
+                           FULL_SCREEN,  // WM_CREATE, before the handle is known
+                           {"ShowWindow", "UpdateWindow"},
+                           FULL_SCREEN,
+                           {"GXCloseInput", "GXCloseDisplay"}});
+    EXPECT_EQ(headless_calls(), expected);
+    expect_released();
+}
+
+TEST(WinMain, TheGameStartsWithTheShellsStateInPlace) {
+    headless_reset();
+    headless_set_display(16, -640, 2);
+    start([] {
+        EXPECT_FALSE(take_tap());
+        EXPECT_EQ(is_pen_down(), 0);
+        EXPECT_FALSE(take_key_a() || take_key_b() || take_key_c() || take_key_start());
+        EXPECT_NE(BackBuffer, nullptr);
+        EXPECT_EQ(draw_target, BackBuffer);
+        EXPECT_EQ(sprite_target, BackBuffer);
+        EXPECT_EQ(cBPP, 16);
+        EXPECT_EQ(cbxPitch, -640);
+        EXPECT_EQ(cbyPitch, 2);
+        EXPECT_EQ(input_state.keys.vkStart, HEADLESS_VK_START);
+        EXPECT_EQ(text_x, 2);
+        EXPECT_EQ(text_y, 2);
+        EXPECT_NE(glyph_rows[0][0], nullptr);
+        EXPECT_NE(main_window, nullptr);
+        EXPECT_FALSE(headless_taskbar_visible());
+        EXPECT_TRUE(headless_window_visible());
+        RECT r = headless_window_rect();
+        EXPECT_TRUE(r.left == 0 && r.top == 0 && r.right == 240 && r.bottom == 320);
+        EXPECT_EQ(close_requested, 0);
+    });
+    EXPECT_EQ(game_runs, 1);
+}
+
+TEST(WinMain, ASecondStartShowsTheFirstAndTouchesNothingElse) {
+    headless_reset();
+    headless_set_other_instance(true);
+    EXPECT_EQ(start(nullptr), 0);
+    EXPECT_EQ(game_runs, 0);
+    EXPECT_TRUE(headless_other_instance_shown());
+    EXPECT_EQ(headless_calls(), (Calls{"FindWindowW", "ShowWindow"}));
+}
+
+TEST(WinMain, FailedRegistrationUndoesStartUp) {
+    headless_reset();
+    headless_fail_register_class(true);
+    EXPECT_EQ(start(nullptr), 0);
+    EXPECT_EQ(game_runs, 0);
+    expect_released();
+}
+
+TEST(WinMain, FailedWindowCreationUndoesStartUp) {
+    headless_reset();
+    headless_fail_create_window(true);
+    EXPECT_EQ(start(nullptr), 0);
+    EXPECT_EQ(game_runs, 0);
+    expect_released();
+}
+
+TEST(WinMain, ScriptedTapsArriveThroughTheFramesAndCloseEndsTheLoop) {
+    headless_reset();
+    headless_on_frame([](int frame) {
+        if (frame == 1) headless_tap(100, 150);
+        if (frame == 3) headless_close();
+    });
+    std::vector<int> taps_at;  // frames at which the loop saw a tap
+    int frames = 0;
+    start([&] {
+        // A loop in the manner of the game's: draw, present, take input, until asked to end.
+        while (!close_requested && frames < 100) {
+            BackBuffer[0] = uint16_t(frames);
+            present_and_pump(true);
+            ++frames;
+            if (take_tap()) taps_at.push_back(frames);
+        }
+    });
+    EXPECT_EQ(taps_at, std::vector<int>{1});
+    EXPECT_EQ(get_tap_x(), 100);
+    EXPECT_EQ(frames, 3);
+    EXPECT_FALSE(headless_window_alive());
+    ASSERT_EQ(headless_frames().size(), 3u);
+    EXPECT_EQ(headless_frames()[2][0], 2);
+    expect_released();
+}
