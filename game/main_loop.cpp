@@ -18,9 +18,6 @@
 #include "shell/shell.h"
 #include "sound/sound.h"
 
-// Set by the shell when the window is asked to close.
-extern uint8_t close_requested;
-
 namespace {
 
 // The finished game: the banner, and only Quit and Menu answer.

@@ -50,24 +50,20 @@ TEST(Clocks, ThePersonsThinkingTimeIsChargedToTheSideToMoveOnly) {
 TEST(Clocks, TheIncrementIsAddedOnTheFirstSlideFrameToTheSideThatMoved) {
     start_device();
     start_game(2, 0, 1, 2);
-    static int frames_after_move = -1;
+    // White's budget as each frame of the slide of White's first move is presented.
+    static int32_t budget_at_step[MOVE_ANIMATION_STEPS + 1];
+    every_frame([] {
+        if (animation_pending == 1 && side_to_move == Black) budget_at_step[anim_step] = time_budget[White];
+    });
     when(awaiting_person, [] { tap_square(4, 1); });
     when(always, [] { tap_square(4, 2); });
-    when(always, [] {
-        EXPECT_EQ(anim_step, 0);
-        EXPECT_EQ(time_budget[White], 120000);
-    });
-    when(always, [] {
-        EXPECT_EQ(anim_step, 1);
+    when(awaiting_person, [] {
         EXPECT_EQ(time_budget[White], 125000);
         EXPECT_EQ(time_budget[Black], 120000);
     });
-    when(awaiting_person, [] {
-        EXPECT_EQ(time_budget[White], 125000);
-        frames_after_move = 0;
-    });
     EXPECT_TRUE(run_scenario().finished);
-    EXPECT_EQ(frames_after_move, 0);
+    EXPECT_EQ(budget_at_step[0], 120000);
+    for (int step = 1; step < MOVE_ANIMATION_STEPS; step++) EXPECT_EQ(budget_at_step[step], 125000);
 }
 
 TEST(Clocks, AnUntimedGameShowsNoFiguresAndNeverTimesOut) {

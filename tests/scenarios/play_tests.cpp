@@ -15,6 +15,7 @@
 #include "game/promotion.h"
 #include "graphics/draw.h"
 #include "platform/headless/headless.h"
+#include "sound/sound.h"
 #include "tests/scenarios/scenario.h"
 
 namespace {

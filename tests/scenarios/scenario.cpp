@@ -1,6 +1,8 @@
 // The scenario harness: a script of steps driven by the headless device's frame callback.
 #include "tests/scenarios/scenario.h"
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <vector>
 
@@ -10,6 +12,7 @@
 #include "game/board_view.h"
 #include "game/game_state.h"
 #include "game/menu.h"
+#include "game/title.h"
 #include "graphics/draw.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
@@ -24,23 +27,57 @@ struct Step {
 
 std::deque<Step> steps;                            // steps still to run
 std::vector<std::function<void()>> frame_watchers; // run on every frame
-bool tap_in_flight = false;  // a tap was posted and the game has not read it yet
 int scenario_frame_limit = 0;
 bool limit_hit = false;
 
-// The frame callback: watchers, then the next step when its moment has come.
+// Passes of the main loop are told apart by the pause that ends each: its Sleep calls.
+size_t calls_scanned = 0;  // platform calls already looked at
+int passes_ended = 0;      // Sleep calls seen so far
+int passes_at_last_frame = 0;
+
+// A posted tap: waiting in the queue or the input state, then read by the game.
+bool tap_in_flight = false;
+bool tap_read = false;
+int passes_when_read = 0;
+
+// Counts the pauses recorded since the last look.
+void count_pauses() {
+    const auto &calls = headless_calls();
+    for (; calls_scanned < calls.size(); calls_scanned++)
+        if (calls[calls_scanned] == "Sleep") passes_ended++;
+}
+
+// 1 once the posted tap has been read and the pass that read it has ended.
+bool tap_settled() {
+    if (!tap_in_flight) return true;
+    if (!tap_read) {
+        if (headless_queued_messages() > 0 || input_state.tap_consumed == 0) return false;
+        tap_read = true;
+        passes_when_read = passes_ended;
+        return false;
+    }
+    if (passes_ended == passes_when_read) return false;
+    tap_in_flight = false;
+    return true;
+}
+
+// The frame callback: watchers on every frame; the next step on the first frame of a pass
+// (the previous pass's work is then complete), once its moment has come.
 void on_frame(int frame_number) {
     for (auto &watch : frame_watchers) watch();
+    count_pauses();
+    bool new_pass = passes_ended != passes_at_last_frame;
+    passes_at_last_frame = passes_ended;
     if (frame_number >= scenario_frame_limit) {
+        if (!limit_hit)
+            ADD_FAILURE() << "frame limit reached with " << steps.size() << " steps left; screen "
+                          << (int)screen_state << ", side " << side_to_move << ", tap in flight "
+                          << tap_in_flight;
         limit_hit = true;
         quit_requested = 1;
         return;
     }
-    // A posted tap is waiting in the queue or in the input state until the game takes it.
-    if (tap_in_flight) {
-        if (headless_queued_messages() > 0 || input_state.tap_consumed == 0) return;
-        tap_in_flight = false;
-    }
+    if (!tap_settled() || !new_pass) return;
     if (steps.empty()) {
         quit_requested = 1;
         return;
@@ -59,7 +96,9 @@ void start_device() {
     headless_add_host_folder(u"\\vorlen\\Sound\\", std::string(VORLEN_BIN_DIR) + "/Sound");
     steps.clear();
     frame_watchers.clear();
-    tap_in_flight = false;
+    calls_scanned = 0;
+    passes_ended = passes_at_last_frame = 0;
+    tap_in_flight = tap_read = false;
     limit_hit = false;
 }
 
@@ -80,6 +119,7 @@ ScenarioResult run_scenario(int frame_limit) {
 void tap(int x, int y) {
     headless_tap(x, y);
     tap_in_flight = true;
+    tap_read = false;
 }
 
 void tap_cell(const MenuCell &cell) { tap((cell.x0 + cell.x1) / 2, (cell.y0 + cell.y1) / 2); }
@@ -105,12 +145,14 @@ bool awaiting_computer() {
            promotion_pending == 0 && game_over == 0 && !is_person_to_move();
 }
 
+bool title_running() { return screen_state == SCREEN_TITLE && spin_angle != 0; }
+
 bool always() { return true; }
 
 bool never() { return false; }
 
 void start_game(int players_value, int level_value, int time_value, int increment_value) {
-    when([] { return on_screen(SCREEN_TITLE); }, [] { tap(120, 280); });
+    when(title_running, [] { tap(120, 280); });
     when([] { return on_screen(SCREEN_MENU); }, [=] { tap_cell(PLAYERS_CELLS[players_value]); });
     when(always, [=] { tap_cell(level_cell(level_value)); });
     when(always, [=] { tap_cell(TIME_CONTROL_CELLS[time_value]); });

@@ -13,8 +13,9 @@
 // Resets the device and gives it the game's Graph and Sound folders.
 void start_device();
 
-// Queues a step: once ready() holds on a presented frame (and the previous tap has been read),
-// action() runs. Steps run in order, at most one per frame.
+// Queues a step: once ready() holds on the first frame a pass of the main loop presents (and
+// the pass that read the previous step's tap has ended), action() runs. Steps run in order, at
+// most one per pass.
 void when(std::function<bool()> ready, std::function<void()> action);
 // Runs fn on every presented frame, before the steps.
 void every_frame(std::function<void()> fn);
@@ -44,6 +45,7 @@ void tap_back();
 bool on_screen(int screen);
 bool awaiting_person();    // a person's turn with nothing pending
 bool awaiting_computer();  // the computer is about to move
+bool title_running();      // the title screen has drawn a frame
 bool always();
 bool never();
 

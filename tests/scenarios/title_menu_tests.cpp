@@ -58,7 +58,7 @@ TEST(TitleScreen, StartsOnTheTitleAndIgnoresATapMadeBeforeTheFirstFrame) {
     start_device();
     headless_tap(120, 300);
     bool first_frame_checked = false;
-    when(always, [&] {
+    when(title_running, [&] {
         EXPECT_TRUE(first_title_frame_shown());
         first_frame_checked = true;
     });
@@ -73,7 +73,7 @@ TEST(TitleScreen, StartsOnTheTitleAndIgnoresATapMadeBeforeTheFirstFrame) {
 
 TEST(TitleScreen, TapOnTheBoardAreaIsIgnoredAndATapBelowOpensTheMenu) {
     start_device();
-    when(always, [] { tap(120, 240); });
+    when(title_running, [] { tap(120, 240); });
     when(always, [] { tap(120, 100); });
     for (int i = 0; i < 3; i++) when(always, [] {});
     when(always, [] {
@@ -93,7 +93,7 @@ TEST(TitleScreen, TapOnTheBoardAreaIsIgnoredAndATapBelowOpensTheMenu) {
 
 TEST(Menu, EveryOptionCellSetsItsValueFramesItAndSoundsOnce) {
     start_device();
-    when(always, [] { tap(120, 300); });
+    when(title_running, [] { tap(120, 300); });
     struct Row {
         const MenuCell *cells;
         int count;
@@ -139,7 +139,7 @@ TEST(Menu, EveryOptionCellSetsItsValueFramesItAndSoundsOnce) {
 
 TEST(Menu, TapsBetweenCellsChangeNothingButRedraw) {
     start_device();
-    when(always, [] { tap(120, 300); });
+    when(title_running, [] { tap(120, 300); });
     const int gaps[][2] = {{179, 50}, {124, 160}, {152, 190}, {110, 177}, {110, 205}, {20, 20}};
     for (const auto &gap : gaps) {
         int x = gap[0], y = gap[1];
@@ -159,7 +159,7 @@ TEST(Menu, TapsBetweenCellsChangeNothingButRedraw) {
 
 TEST(Menu, BackBeforeAnyGameReturnsToTheTitle) {
     start_device();
-    when(always, [] { tap(120, 300); });
+    when(title_running, [] { tap(120, 300); });
     when([] { return on_screen(SCREEN_MENU); }, [] { tap_cell(level_cell(3)); });
     when(always, [] { tap_back(); });
     when(always, [] {
