@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/common/windows.h"
 #include "platform/device.h"
 
 // Puts the whole device back to its power-on state: display 240x320 16-bit packed (cBPP 16,
@@ -65,10 +66,10 @@ void headless_fail_register_class(bool fail);
 void headless_fail_create_window(bool fail);
 // The virtual-key codes GXGetDefaultKeys gives for the A, B, C and Start keys (the direction
 // keys are VK_UP, VK_DOWN, VK_LEFT and VK_RIGHT).
-#define HEADLESS_VK_A 0xC1
-#define HEADLESS_VK_B 0xC2
-#define HEADLESS_VK_C 0xC3
-#define HEADLESS_VK_START 0xC4
+#define HEADLESS_VK_A DEVICE_VK_A
+#define HEADLESS_VK_B DEVICE_VK_B
+#define HEADLESS_VK_C DEVICE_VK_C
+#define HEADLESS_VK_START DEVICE_VK_START
 // The executable's path that GetModuleFileNameW reports (default u"\\vorlen\\vorlen.exe").
 void headless_set_module_path(const std::u16string &path);
 // An in-memory file at a device path (backslashes); CreateFileW opens it.

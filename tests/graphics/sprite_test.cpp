@@ -51,14 +51,6 @@ TEST_F(SpriteTest, ConstructionRecordsEachRowsFirstOpaqueColumn) {
     EXPECT_EQ(frame.at(50, 52), 7);
 }
 
-TEST_F(SpriteTest, StrideSelectsTheRowsOfALargerPicture) {
-    pixels = {1, 2, 9, /**/ 3, 4, 9};
-    sprite_init(&sprite, 2, 2, 3, pixels.data());
-    sprite_draw(&sprite);
-    EXPECT_EQ(frame.at(50, 51), 3);
-    EXPECT_EQ(frame.at(51, 51), 4);
-    EXPECT_EQ(frame.lit().size(), 4u);
-}
 
 TEST_F(SpriteTest, RightAndBottomEdgesStopBeforeTheLastColumnAndRow) {
     make(20, 20, 230, 310);

@@ -127,10 +127,5 @@ TEST_F(TgaTest, SizesThatNameNoPictureAreRefused) {
     EXPECT_TRUE(headless_calls().empty());
 }
 
-TEST_F(TgaTest, AFileOfAnotherSizeLoadsItsLeadingBytes) {
-    // A 4 x 1 picture read as 2 x 2: the header is not examined, the bytes are taken as they lie.
-    ASSERT_EQ(load(direct_file({0x0001, 0x0002, 0x0003, 0x0004}), 2, 2, 0), 1);
-    EXPECT_EQ(dest, (std::vector<uint16_t>{3, 4, 1, 2}));
-}
 
 }  // namespace

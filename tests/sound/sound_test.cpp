@@ -58,12 +58,6 @@ TEST_F(SoundTest, EachEffectPlaysItsFile) {
     }
 }
 
-TEST_F(SoundTest, RepeatedEffectsPlayOncePerCall) {
-    play_menu1_sound();
-    play_menu1_sound();
-    play_menu1_sound();
-    EXPECT_EQ(headless_sounds().size(), 3u);
-}
 
 TEST_F(SoundTest, SilenceStopsEffectsButNotTheStop) {
     for (uint8_t value : {0, 2, 255}) {
@@ -77,7 +71,5 @@ TEST_F(SoundTest, SilenceStopsEffectsButNotTheStop) {
     EXPECT_EQ(headless_sounds()[0].path, u"");
     EXPECT_EQ(headless_sounds()[0].flags, STOP);
 }
-
-TEST(SoundStart, SoundIsOffUntilTheGameTurnsItOn) { EXPECT_EQ(sound_enabled, 0); }
 
 }  // namespace

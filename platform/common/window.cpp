@@ -1,11 +1,10 @@
-// The test device's windows and message queue: the registered class, the game's window, the
-// Pocket PC task bar and another instance's window; messages queued by tests and delivered
-// only by the pump to the window's class procedure.
+// The device's windows and message queue: the registered class, the game's window, the
+// Pocket PC task bar and another instance's window; posted messages are delivered only by the
+// pump, to the window's class procedure.
 #include <deque>
 #include <string>
 
-#include "platform/headless/headless.h"
-#include "platform/headless/internal.h"
+#include "platform/common/windows.h"
 
 // The backend's window record, opaque to the game.
 struct DeviceWindow {
@@ -19,6 +18,8 @@ struct DeviceWindow {
 namespace {
 
 const int MAX_CLASSES = 8;  // more than the game ever registers
+const RECT FULL_SCREEN_RECT{0, 0, 240, 320};
+const RECT TASKBAR_RECT{0, 0, 240, 26};
 // The handle LoadIconW and GetStockObject give: any non-null value serves the game.
 int resource_token = 0;
 
@@ -29,28 +30,24 @@ struct WindowClass {
 WindowClass classes[MAX_CLASSES];  // registered classes, the first class_count in use
 int class_count = 0;               // 0..MAX_CLASSES
 // The game's window, alive once created.
-DeviceWindow main_record{u"", nullptr, RECT{0, 0, 240, 320}, false, false};
+DeviceWindow main_record{u"", nullptr, FULL_SCREEN_RECT, false, false};
 // The shell's task bar window across the top of the screen, shown at power-on.
-DeviceWindow taskbar_record{u"HHTaskbar", nullptr, RECT{0, 0, 240, 26}, true, true};
-// A window of an instance already running, when a test says there is one.
-DeviceWindow other_record{u"vorlen", nullptr, RECT{0, 0, 240, 320}, false, false};
+DeviceWindow taskbar_record{u"HHTaskbar", nullptr, TASKBAR_RECT, true, true};
+// Stands for the window of an instance running in another process.
+DeviceWindow other_record{u"vorlen", nullptr, FULL_SCREEN_RECT, false, true};
 std::deque<MSG> queue;             // posted messages, oldest first; hwnd 0: the game's window
-bool fail_register = false;        // true: RegisterClassW refuses
-bool fail_create = false;          // true: CreateWindowExW refuses
+bool refuse_class = false;         // true: RegisterClassW refuses
+bool refuse_window = false;        // true: CreateWindowExW refuses
 
 // The null-terminated wide string as an owned string (empty for null).
 std::u16string text_of(LPCWSTR text) { return text ? std::u16string(text) : std::u16string(); }
 
 // The window record a handle names, or null when it names no live window.
 DeviceWindow *live(HWND window) {
-    for (DeviceWindow *record : {&main_record, &taskbar_record, &other_record})
+    if (window == &other_record) return device_other_instance_running() ? &other_record : nullptr;
+    for (DeviceWindow *record : {&main_record, &taskbar_record})
         if (window == record && record->alive) return record;
     return nullptr;
-}
-
-// Puts a window record into its starting state: a full-screen window, alive and shown or not.
-void reset_record(DeviceWindow *record, const char16_t *class_name, bool alive) {
-    *record = DeviceWindow{class_name, nullptr, RECT{0, 0, 240, 320}, alive, alive};
 }
 
 // Sends a message straight to the window's procedure, as window creation and destruction do.
@@ -66,8 +63,10 @@ bool matches(const MSG &msg, HWND window, UINT low, UINT high) {
     return msg.message >= low && msg.message <= high;
 }
 
-// Finds the first queued message the filters take; the queue's end when there is none.
+// Gathers the host's input, then finds the first queued message the filters take; the
+// queue's end when there is none.
 std::deque<MSG>::iterator find_message(HWND window, UINT low, UINT high) {
+    device_collect_input();
     for (auto it = queue.begin(); it != queue.end(); ++it) {
         if (it->hwnd == nullptr && it->message != WM_QUIT) it->hwnd = &main_record;
         if (matches(*it, window, low, high)) return it;
@@ -75,80 +74,71 @@ std::deque<MSG>::iterator find_message(HWND window, UINT low, UINT high) {
     return queue.end();
 }
 
-// Queues a message for a window (null for the game's window, resolved when it is fetched).
+// Queues a message for a window (null for the game's window).
 void post(HWND window, UINT message, WPARAM w_param, LPARAM l_param) {
     MSG msg{};
     msg.hwnd = window;
     msg.message = message;
     msg.wParam = w_param;
     msg.lParam = l_param;
-    msg.time = headless_time();
+    msg.time = device_message_time();
     queue.push_back(msg);
 }
 
 }  // namespace
 
-void headless_reset_windows() {
+void device_windows_reset() {
     for (WindowClass &window_class : classes) window_class = WindowClass{};
     class_count = 0;
-    reset_record(&main_record, u"", false);
-    reset_record(&taskbar_record, u"HHTaskbar", true);
-    taskbar_record.rect = RECT{0, 0, 240, 26};
-    headless_set_other_instance(false);
+    main_record = DeviceWindow{u"", nullptr, FULL_SCREEN_RECT, false, false};
+    taskbar_record = DeviceWindow{u"HHTaskbar", nullptr, TASKBAR_RECT, true, true};
     queue.clear();
-    fail_register = false;
-    fail_create = false;
+    refuse_class = false;
+    refuse_window = false;
 }
 
-void headless_post(UINT message, WPARAM w_param, LPARAM l_param) { post(nullptr, message, w_param, l_param); }
-
-void headless_tap(int x, int y) {
-    headless_post(WM_LBUTTONDOWN, 1, MAKELPARAM(x, y));
-    headless_post(WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-}
-
-void headless_close() { headless_post(WM_CLOSE, 0, 0); }
-void headless_set_other_instance(bool running) {
-    // The other instance is running behind whatever is in front: hidden until shown.
-    reset_record(&other_record, u"vorlen", running);
-    other_record.visible = false;
-}
-void headless_fail_register_class(bool fail) { fail_register = fail; }
-void headless_fail_create_window(bool fail) { fail_create = fail; }
-RECT headless_window_rect() { return main_record.rect; }
-bool headless_window_visible() { return main_record.alive && main_record.visible; }
-bool headless_window_alive() { return main_record.alive; }
-bool headless_taskbar_visible() { return taskbar_record.visible; }
-bool headless_other_instance_shown() { return other_record.alive && other_record.visible; }
-size_t headless_queued_messages() { return queue.size(); }
+void device_post(UINT message, WPARAM w_param, LPARAM l_param) { post(nullptr, message, w_param, l_param); }
+size_t device_queue_size() { return queue.size(); }
+RECT device_window_rect() { return main_record.rect; }
+bool device_window_visible() { return main_record.alive && main_record.visible; }
+bool device_window_alive() { return main_record.alive; }
+bool device_taskbar_visible() { return taskbar_record.visible; }
+void device_refuse_class(bool refuse) { refuse_class = refuse; }
+void device_refuse_window(bool refuse) { refuse_window = refuse; }
 
 HWND FindWindowW(LPCWSTR lpClassName, LPCWSTR lpWindowName) {
-    headless_record_call("FindWindowW");
+    device_record_call("FindWindowW");
     std::u16string name = text_of(lpClassName);
-    std::u16string title = text_of(lpWindowName);
-    for (DeviceWindow *record : {&other_record, &main_record, &taskbar_record}) {
-        bool title_fits = !lpWindowName || title == record->class_name;
-        if (record->alive && record->class_name == name && title_fits) return record;
-    }
+    // Window titles are the class names here ("vorlen"); the task bar has none to match.
+    bool title_fits = !lpWindowName || text_of(lpWindowName) == name;
+    if (!title_fits) return nullptr;
+    for (DeviceWindow *record : {&other_record, &main_record, &taskbar_record})
+        if (live(record) && record->class_name == name) return record;
     return nullptr;
 }
 
 BOOL ShowWindow(HWND hWnd, int nCmdShow) {
-    headless_record_call("ShowWindow");
+    device_record_call("ShowWindow");
     DeviceWindow *record = live(hWnd);
     if (!record) return FALSE;
+    if (record == &other_record) {
+        device_show_other_instance();
+        return FALSE;
+    }
     bool was_visible = record->visible;
     record->visible = nCmdShow != SW_HIDE;
+    if (record == &main_record) device_window_changed();
     return was_visible;
 }
 
 BOOL UpdateWindow(HWND hWnd) {
-    headless_record_call("UpdateWindow");
+    device_record_call("UpdateWindow");
     return live(hWnd) ? TRUE : FALSE;
 }
 
+// The window's rectangle is kept as the game sets it; the screen itself does not move.
 BOOL MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL) {
-    headless_record_call("MoveWindow");
+    device_record_call("MoveWindow");
     DeviceWindow *record = live(hWnd);
     if (!record) return FALSE;
     record->rect = RECT{X, Y, X + nWidth, Y + nHeight};
@@ -156,7 +146,7 @@ BOOL MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL) {
 }
 
 BOOL GetWindowRect(HWND hWnd, RECT *lpRect) {
-    headless_record_call("GetWindowRect");
+    device_record_call("GetWindowRect");
     DeviceWindow *record = live(hWnd);
     if (!record || !lpRect) return FALSE;
     *lpRect = record->rect;
@@ -164,19 +154,19 @@ BOOL GetWindowRect(HWND hWnd, RECT *lpRect) {
 }
 
 BOOL DestroyWindow(HWND hWnd) {
-    headless_record_call("DestroyWindow");
+    device_record_call("DestroyWindow");
     DeviceWindow *record = live(hWnd);
-    if (!record) return FALSE;
+    if (record != &main_record) return FALSE;
     send(record, WM_DESTROY, 0, 0);
     record->alive = false;
     record->visible = false;
+    device_window_changed();
     return TRUE;
 }
 
 ATOM RegisterClassW(const WNDCLASS *lpWndClass) {
-    headless_record_call("RegisterClassW");
-    if (fail_register || !lpWndClass || !lpWndClass->lpszClassName || class_count == MAX_CLASSES)
-        return 0;
+    device_record_call("RegisterClassW");
+    if (refuse_class || !lpWndClass || !lpWndClass->lpszClassName || class_count == MAX_CLASSES) return 0;
     classes[class_count] = WindowClass{text_of(lpWndClass->lpszClassName), lpWndClass->lpfnWndProc};
     ++class_count;
     return ATOM(0xC000 + class_count);
@@ -184,36 +174,37 @@ ATOM RegisterClassW(const WNDCLASS *lpWndClass) {
 
 HWND CreateWindowExW(DWORD, LPCWSTR lpClassName, LPCWSTR, DWORD dwStyle, int X, int Y, int nWidth,
                      int nHeight, HWND, HMENU, HINSTANCE, LPVOID) {
-    headless_record_call("CreateWindowExW");
+    device_record_call("CreateWindowExW");
     std::u16string name = text_of(lpClassName);
     const WindowClass *found = nullptr;
     for (int i = 0; i < class_count; ++i)
         if (classes[i].name == name) found = &classes[i];
-    if (fail_create || !found || main_record.alive) return nullptr;
+    if (refuse_window || !found || main_record.alive) return nullptr;
     main_record = DeviceWindow{name, found->procedure, RECT{X, Y, X + nWidth, Y + nHeight},
                                (dwStyle & WS_VISIBLE) != 0, true};
-    // Creation sends WM_CREATE before it returns; a refusal (-1) destroys the window.
+    // Creation sends WM_CREATE before it returns; a refusal (-1) undoes the window.
     if (send(&main_record, WM_CREATE, 0, 0) == -1) {
         main_record.alive = false;
         return nullptr;
     }
+    device_window_changed();
     return &main_record;
 }
 
 LRESULT DefWindowProcW(HWND hWnd, UINT Msg, WPARAM, LPARAM) {
-    headless_record_call("DefWindowProcW");
+    device_record_call("DefWindowProcW");
     // A close request's default processing destroys the window.
     if (Msg == WM_CLOSE) DestroyWindow(hWnd);
     return 0;
 }
 
 void PostQuitMessage(int nExitCode) {
-    headless_record_call("PostQuitMessage");
+    device_record_call("PostQuitMessage");
     post(nullptr, WM_QUIT, WPARAM(nExitCode), 0);
 }
 
 BOOL PeekMessageW(MSG *lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax, UINT wRemoveMsg) {
-    headless_record_call("PeekMessageW");
+    device_record_call("PeekMessageW");
     auto it = find_message(hWnd, wMsgFilterMin, wMsgFilterMax);
     if (it == queue.end()) return FALSE;
     *lpMsg = *it;
@@ -222,9 +213,9 @@ BOOL PeekMessageW(MSG *lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax,
 }
 
 BOOL GetMessageW(MSG *lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax) {
-    headless_record_call("GetMessageW");
+    device_record_call("GetMessageW");
     auto it = find_message(hWnd, wMsgFilterMin, wMsgFilterMax);
-    // Nothing can arrive while a test's program waits, so an empty queue is an error, not a hang.
+    // The game only fetches what a peek has seen; an empty queue is an error, never a hang.
     if (it == queue.end()) {
         *lpMsg = MSG{};
         return -1;
@@ -235,52 +226,52 @@ BOOL GetMessageW(MSG *lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax) 
 }
 
 BOOL TranslateMessage(const MSG *) {
-    headless_record_call("TranslateMessage");
+    device_record_call("TranslateMessage");
     return FALSE;
 }
 
 LRESULT DispatchMessageW(const MSG *lpMsg) {
-    headless_record_call("DispatchMessageW");
+    device_record_call("DispatchMessageW");
     DeviceWindow *record = lpMsg ? live(lpMsg->hwnd) : nullptr;
     if (!record) return 0;
     return send(record, lpMsg->message, lpMsg->wParam, lpMsg->lParam);
 }
 
 HICON LoadIconW(HINSTANCE, LPCWSTR) {
-    headless_record_call("LoadIconW");
+    device_record_call("LoadIconW");
     return &resource_token;
 }
 
 HGDIOBJ GetStockObject(int) {
-    headless_record_call("GetStockObject");
+    device_record_call("GetStockObject");
     return &resource_token;
 }
 
 BOOL SHFullScreen(HWND hwndRequester, DWORD) {
-    headless_record_call("SHFullScreen");
+    device_record_call("SHFullScreen");
     return live(hwndRequester) ? TRUE : FALSE;
 }
 
 int GXOpenInput(void) {
-    headless_record_call("GXOpenInput");
+    device_record_call("GXOpenInput");
     return 1;
 }
 
 int GXCloseInput(void) {
-    headless_record_call("GXCloseInput");
+    device_record_call("GXCloseInput");
     return 1;
 }
 
 GXKeyList GXGetDefaultKeys(int) {
-    headless_record_call("GXGetDefaultKeys");
+    device_record_call("GXGetDefaultKeys");
     GXKeyList keys{};
     keys.vkUp = VK_UP;
     keys.vkDown = VK_DOWN;
     keys.vkLeft = VK_LEFT;
     keys.vkRight = VK_RIGHT;
-    keys.vkA = HEADLESS_VK_A;
-    keys.vkB = HEADLESS_VK_B;
-    keys.vkC = HEADLESS_VK_C;
-    keys.vkStart = HEADLESS_VK_START;
+    keys.vkA = DEVICE_VK_A;
+    keys.vkB = DEVICE_VK_B;
+    keys.vkC = DEVICE_VK_C;
+    keys.vkStart = DEVICE_VK_START;
     return keys;
 }

@@ -1,0 +1,30 @@
+// The emulated display memory both backends share: a block laid out as the display properties
+// say, so that every pixel of the 240 x 320 display, and every byte presentation writes for
+// those properties, lies inside it.
+#ifndef VORLEN_PLATFORM_COMMON_DISPLAY_H
+#define VORLEN_PLATFORM_COMMON_DISPLAY_H
+
+#include <cstddef>
+#include <cstdint>
+
+#include "platform/device.h"
+
+#define DEVICE_DISPLAY_WIDTH 240
+#define DEVICE_DISPLAY_HEIGHT 320
+// A handheld with a bottom-up 16-bit display hands out a pointer 640 bytes before pixel (0, 0).
+#define DEVICE_BOTTOM_UP_OFFSET 640
+#define DEVICE_GREY4_BYTES 38400   // the 4-bit layout: 240 lines of 160 bytes from the start
+#define DEVICE_GREY2_ROW_BYTES 60  // one 2-bit row: 240 pixels, four to a byte
+
+// Lays the memory out for these properties (pitches may be negative or odd) and clears it.
+void device_set_display(int32_t bpp, int32_t x_pitch, int32_t y_pitch);
+// The properties GXGetDisplayProperties reports, without noting a call.
+GXDisplayProperties device_display_properties();
+// The pointer GXBeginDraw hands out, and the whole block.
+uint8_t *device_display_origin();
+uint8_t *device_display_memory();
+size_t device_display_size();
+// The bytes from one 2-bit row to the next: the pitch rounded down to whole 32-bit words.
+int32_t device_grey2_step(int32_t y_pitch);
+
+#endif

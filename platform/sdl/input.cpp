@@ -1,0 +1,81 @@
+// The desktop's input as the device's messages: the left mouse button is the stylus, keys are
+// the hardware keys, closing the window is a close request, focus is activation.
+#include <SDL.h>
+
+#include "platform/common/display.h"
+#include "platform/common/windows.h"
+#include "platform/sdl/internal.h"
+
+namespace {
+
+// The keyboard keys that stand for the device's hardware keys.
+struct KeyBinding {
+    SDL_Keycode key;
+    WPARAM code;
+};
+const KeyBinding KEY_BINDINGS[] = {
+    {SDLK_UP, VK_UP},       {SDLK_DOWN, VK_DOWN}, {SDLK_LEFT, VK_LEFT},
+    {SDLK_RIGHT, VK_RIGHT}, {SDLK_a, DEVICE_VK_A}, {SDLK_b, DEVICE_VK_B},
+    {SDLK_c, DEVICE_VK_C},  {SDLK_RETURN, DEVICE_VK_START}, {SDLK_KP_ENTER, DEVICE_VK_START},
+};
+
+bool stylus_down = false;  // the left button went down on the picture and is not yet up
+
+// Whether a position (device pixels) lies on the picture; clicks in the letterbox do not.
+bool on_picture(int x, int y) {
+    return x >= 0 && x < DEVICE_DISPLAY_WIDTH && y >= 0 && y < DEVICE_DISPLAY_HEIGHT;
+}
+
+// The nearest position on the picture, for a stylus lifted off its edge.
+LPARAM clamped(int x, int y) {
+    x = x < 0 ? 0 : x >= DEVICE_DISPLAY_WIDTH ? DEVICE_DISPLAY_WIDTH - 1 : x;
+    y = y < 0 ? 0 : y >= DEVICE_DISPLAY_HEIGHT ? DEVICE_DISPLAY_HEIGHT - 1 : y;
+    return MAKELPARAM(x, y);
+}
+
+// The stylus: pressed on the picture, moved while down, lifted anywhere. The event's own
+// position is used: with a logical size SDL gives it in device pixels already.
+void stylus_event(const SDL_Event &e) {
+    if (e.type == SDL_MOUSEBUTTONDOWN && e.button.button == SDL_BUTTON_LEFT && on_picture(e.button.x, e.button.y)) {
+        stylus_down = true;
+        device_post(WM_LBUTTONDOWN, 1, MAKELPARAM(e.button.x, e.button.y));
+    } else if (e.type == SDL_MOUSEMOTION && stylus_down && on_picture(e.motion.x, e.motion.y)) {
+        device_post(WM_MOUSEMOVE, 1, MAKELPARAM(e.motion.x, e.motion.y));
+    } else if (e.type == SDL_MOUSEBUTTONUP && e.button.button == SDL_BUTTON_LEFT && stylus_down) {
+        stylus_down = false;
+        device_post(WM_LBUTTONUP, 0, clamped(e.button.x, e.button.y));
+    }
+}
+
+// A bound key going down (not its auto-repeat) or up.
+void key_event(const SDL_KeyboardEvent &e) {
+    if (e.repeat) return;
+    for (const KeyBinding &binding : KEY_BINDINGS)
+        if (binding.key == e.keysym.sym) device_post(e.type == SDL_KEYDOWN ? WM_KEYDOWN : WM_KEYUP, binding.code, 0);
+}
+
+// Focus changes are activation; exposure and resizing redraw the last picture. (Closing the
+// window arrives as SDL_QUIT, as does an interrupt.)
+void window_event(const SDL_WindowEvent &e) {
+    if (e.event == SDL_WINDOWEVENT_FOCUS_GAINED) device_post(WM_ACTIVATE, WA_ACTIVE, 0);
+    if (e.event == SDL_WINDOWEVENT_FOCUS_LOST) device_post(WM_ACTIVATE, WA_INACTIVE, 0);
+    if (e.event == SDL_WINDOWEVENT_EXPOSED || e.event == SDL_WINDOWEVENT_SIZE_CHANGED) window_redraw();
+}
+
+}  // namespace
+
+void device_collect_input() {
+    if (!SDL_WasInit(SDL_INIT_EVENTS)) return;
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        if (e.type == SDL_WINDOWEVENT)
+            window_event(e.window);
+        else if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP)
+            key_event(e.key);
+        else if (e.type == SDL_QUIT && device_window_alive())
+            device_post(WM_CLOSE, 0, 0);  // the last window closed, or an interrupt
+        else
+            stylus_event(e);
+    }
+    if (instance_take_show_request()) window_raise();
+}

@@ -1,0 +1,20 @@
+// What the parts of the desktop device offer each other.
+#ifndef VORLEN_PLATFORM_SDL_INTERNAL_H
+#define VORLEN_PLATFORM_SDL_INTERNAL_H
+
+// Single instance: claim the lock (false: another instance holds it), give it back, ask the
+// running instance to come to the front, and take such a request (true once per request).
+bool instance_claim();
+void instance_release();
+void instance_request_show();
+bool instance_take_show_request();
+
+// Sound: open the device (silence when there is none) and close it.
+void sound_open();
+void sound_close();
+
+// The window: redraw the last picture (after exposure or resizing), and bring it to the front.
+void window_redraw();
+void window_raise();
+
+#endif

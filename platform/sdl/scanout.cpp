@@ -1,0 +1,59 @@
+// The emulated display read back as the eye would see it, layout by layout.
+#include "platform/sdl/scanout.h"
+
+#include <cstring>
+
+#include "platform/common/display.h"
+
+namespace {
+
+const int W = DEVICE_DISPLAY_WIDTH;
+const int H = DEVICE_DISPLAY_HEIGHT;
+
+// The RGB565 grey of a level out of max (0 black, max white).
+uint16_t grey(int level, int max) {
+    int v = level * 255 / max;
+    return uint16_t((v >> 3) << 11 | (v >> 2) << 5 | (v >> 3));
+}
+
+// 16-bit colour: pixel (x, y) at origin + x * x pitch + y * y pitch (lowest bits cleared),
+// starting 640 bytes on when rows run upwards.
+void scan_16(const GXDisplayProperties &p, const uint8_t *origin, uint16_t *picture) {
+    int32_t sx = p.cbxPitch & ~1;
+    int32_t sy = p.cbyPitch & ~1;
+    const uint8_t *row = origin + (p.cbyPitch < 0 ? DEVICE_BOTTOM_UP_OFFSET : 0);
+    for (int y = 0; y < H; ++y, row += sy)
+        for (int x = 0; x < W; ++x) std::memcpy(&picture[y * W + x], row + long(x) * sx, 2);
+}
+
+// 4-bit grey: line x holds column x from the bottom up, the lower pixel in the high nibble.
+void scan_4(const uint8_t *origin, uint16_t *picture) {
+    for (int x = 0; x < W; ++x)
+        for (int k = 0; k < H / 2; ++k) {
+            uint8_t byte = origin[x * (H / 2) + k];
+            picture[(H - 1 - 2 * k) * W + x] = grey(byte >> 4, 15);
+            picture[(H - 2 - 2 * k) * W + x] = grey(byte & 0x0F, 15);
+        }
+}
+
+// 2-bit grey: rows of 60 bytes a whole number of words apart, leftmost pixel in the high bits.
+void scan_2(const GXDisplayProperties &p, const uint8_t *origin, uint16_t *picture) {
+    int32_t step = device_grey2_step(p.cbyPitch);
+    for (int y = 0; y < H; ++y) {
+        const uint8_t *row = origin + long(y) * step;
+        for (int x = 0; x < W; ++x) picture[y * W + x] = grey((row[x / 4] >> (6 - 2 * (x % 4))) & 3, 3);
+    }
+}
+
+}  // namespace
+
+void scan_out(const GXDisplayProperties &properties, const uint8_t *origin, uint16_t *picture) {
+    if (properties.cBPP == 16)
+        scan_16(properties, origin, picture);
+    else if (properties.cBPP == 4)
+        scan_4(origin, picture);
+    else if (properties.cBPP == 2)
+        scan_2(properties, origin, picture);
+    else
+        std::memset(picture, 0, size_t(W) * H * 2);
+}

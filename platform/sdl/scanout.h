@@ -1,0 +1,14 @@
+// Reading the emulated display memory back into a picture for the desktop window.
+#ifndef VORLEN_PLATFORM_SDL_SCANOUT_H
+#define VORLEN_PLATFORM_SDL_SCANOUT_H
+
+#include <cstdint>
+
+#include "platform/device.h"
+
+// Fills picture (240 x 320 RGB565) with what a display of these properties shows from the
+// memory at origin: 16-bit colour as stored, 4-bit and 2-bit grey levels as greys. Any other
+// depth shows black.
+void scan_out(const GXDisplayProperties &properties, const uint8_t *origin, uint16_t *picture);
+
+#endif

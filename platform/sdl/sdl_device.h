@@ -1,0 +1,36 @@
+// The desktop device's own controls: starting and stopping it around WinMain, and what its
+// smoke test reads back. Environment variables (read at start):
+//   VORLEN_DISPLAY  packed (default), padded, rotated, grey4 or grey2: the emulated display layout
+//   VORLEN_SCALE    a whole window scale factor, 1 to 8 (default: the largest that fits the screen)
+#ifndef VORLEN_PLATFORM_SDL_SDL_DEVICE_H
+#define VORLEN_PLATFORM_SDL_SDL_DEVICE_H
+
+#include <cstdint>
+#include <string>
+
+// Claims the single-instance lock, then (when no other instance runs) opens SDL's video, the
+// window (hidden until the game shows its own) and the sound device (silence when there is
+// none). Returns 1, or 0 with a message on stderr when there is no video.
+int sdl_device_start();
+// Closes everything sdl_device_start opened and gives the instance lock back.
+void sdl_device_stop();
+
+// ---- For tests ----
+// The whole window scale factor in use.
+int sdl_device_scale();
+// The SDL window's id, for pushing events at it; 0 before start.
+uint32_t sdl_device_window_id();
+bool sdl_device_window_shown();
+// How many times a second start has asked this instance's window to come to the front.
+int sdl_device_raise_count();
+// The last picture scanned out of the emulated display: 240 x 320 RGB565, row by row.
+const uint16_t *sdl_device_picture();
+// Bytes left to play of the current sound, in the sound device's format (0: silence).
+uint32_t sdl_sound_length();
+// Holds the sound device still (true) or lets it play on, so a test reads exact lengths.
+void sdl_sound_hold(bool hold);
+// The host path a device path names, and the device path of a host path.
+std::string sdl_host_path(const char16_t *device_path);
+std::u16string sdl_device_path(const std::string &host_path);
+
+#endif

@@ -1,0 +1,230 @@
+// The desktop device with SDL's dummy drivers: the emulated layouts read back, paths, and a
+// whole run through WinMain that opens, presents, takes a click, plays a sound and closes.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/common/display.h"
+#include "platform/sdl/sdl_device.h"
+#include "shell/present.h"
+#include "shell/shell.h"
+
+namespace {
+
+std::function<void()> game_body;  // what this test's run_game does
+
+// A private folder for the instance lock and the files, so runs never meet; removed at exit.
+struct PrivateFolder {
+    std::string path;
+    ~PrivateFolder() {
+        if (!path.empty()) std::filesystem::remove_all(path);
+    }
+};
+PrivateFolder folder;
+
+std::string private_folder() {
+    if (folder.path.empty()) {
+        char name[] = "/tmp/vorlen-sdl-test-XXXXXX";
+        folder.path = mkdtemp(name);
+        setenv("XDG_RUNTIME_DIR", folder.path.c_str(), 1);
+    }
+    return folder.path;
+}
+
+// Writes a mono 16-bit WAV file of frames samples at rate.
+void write_wav(const std::string &path, uint32_t rate, uint32_t frames) {
+    std::ofstream out(path, std::ios::binary);
+    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char *>(&v), 4); };
+    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char *>(&v), 2); };
+    out << "RIFF";
+    u32(36 + frames * 2);
+    out << "WAVEfmt ";
+    u32(16);
+    u16(1);
+    u16(1);
+    u32(rate);
+    u32(rate * 2);
+    u16(2);
+    u16(16);
+    out << "data";
+    u32(frames * 2);
+    for (uint32_t i = 0; i < frames; ++i) u16(uint16_t(i * 97));
+}
+
+// Pushes a left-button press or release at a window position.
+void push_button(Uint32 type, int x, int y) {
+    SDL_Event e{};
+    e.type = type;
+    e.button.windowID = sdl_device_window_id();
+    e.button.button = SDL_BUTTON_LEFT;
+    e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+    e.button.clicks = 1;
+    e.button.x = x;
+    e.button.y = y;
+    SDL_PushEvent(&e);
+}
+
+// Presents a frame where every pixel differs from its neighbours and returns it.
+std::vector<uint16_t> present_pattern() {
+    std::vector<uint16_t> frame(240 * 320);
+    for (size_t i = 0; i < frame.size(); ++i) frame[i] = uint16_t(i * 40503u + 7u);
+    std::copy(frame.begin(), frame.end(), BackBuffer);
+    present_frame();
+    return frame;
+}
+
+// Lays the emulated display out and keeps its values as start-up does.
+void use_display(int32_t bpp, int32_t x_pitch, int32_t y_pitch) {
+    device_set_display(bpp, x_pitch, y_pitch);
+    cBPP = bpp;
+    cbxPitch = x_pitch;
+    cbyPitch = y_pitch;
+}
+
+}  // namespace
+
+void run_game() {
+    if (game_body) game_body();
+}
+
+TEST(SdlScanOut, ColourLayoutsReadBackTheFrameExactly) {
+    std::vector<uint16_t> back(240 * 320);
+    BackBuffer = back.data();
+    for (auto pitches : {std::pair<int32_t, int32_t>{2, 480}, {2, 512}, {-640, 2}, {640, -2}}) {
+        use_display(16, pitches.first, pitches.second);
+        std::vector<uint16_t> frame = present_pattern();
+        EXPECT_TRUE(std::equal(frame.begin(), frame.end(), sdl_device_picture())) << pitches.first;
+    }
+    BackBuffer = nullptr;
+}
+
+TEST(SdlScanOut, GreyLayoutsShowTheirLevelsAsGreys) {
+    std::vector<uint16_t> back(240 * 320, 0);
+    BackBuffer = back.data();
+    back[319 * 240] = 0xFFFF;  // bottom-left white
+    back[5] = 0x8000;          // red half-way: 2-bit level 2
+    use_display(4, 0, 0);
+    present_frame();
+    EXPECT_EQ(sdl_device_picture()[319 * 240], 0xFFFF);
+    EXPECT_EQ(sdl_device_picture()[318 * 240], 0x0000);
+    use_display(2, 1, 60);
+    present_frame();
+    EXPECT_EQ(sdl_device_picture()[319 * 240], 0xFFFF);
+    EXPECT_EQ(sdl_device_picture()[5], uint16_t((170 >> 3) << 11 | (170 >> 2) << 5 | (170 >> 3)));
+    EXPECT_EQ(sdl_device_picture()[4], 0);
+    BackBuffer = nullptr;
+}
+
+TEST(SdlFiles, DevicePathsAreHostPathsWithBackslashes) {
+    EXPECT_EQ(sdl_device_path("/home/ann/vorlen/bin/vorlen"), u"\\home\\ann\\vorlen\\bin\\vorlen");
+    EXPECT_EQ(sdl_host_path(u"\\home\\ann\\Graph\\board.tga"), "/home/ann/Graph/board.tga");
+    EXPECT_EQ(sdl_device_path("/tmp/\xc3\xa9t\xc3\xa9/\xf0\x9f\x8e\xb2"), u"\\tmp\\\u00e9t\u00e9\\\U0001F3B2");
+    EXPECT_EQ(sdl_host_path(u"\\tmp\\\u00e9t\u00e9\\\U0001F3B2"), "/tmp/\xc3\xa9t\xc3\xa9/\xf0\x9f\x8e\xb2");
+    WCHAR module[MAX_PATH];
+    ASSERT_GT(GetModuleFileNameW(nullptr, module, MAX_PATH), 0u);
+    std::u16string path(module);
+    EXPECT_EQ(path.substr(path.rfind(u'\\') + 1), u"sdl_tests");
+
+    std::string file = private_folder() + "/data.bin";
+    std::u16string device_file = sdl_device_path(file);
+    EXPECT_EQ(CreateFileW(device_file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr),
+              INVALID_HANDLE_VALUE);
+    std::ofstream(file, std::ios::binary) << "abcdef";
+    HANDLE handle = CreateFileW(device_file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+    char text[8] = {};
+    DWORD read = 0;
+    EXPECT_TRUE(ReadFile(handle, text, 8, &read, nullptr));
+    EXPECT_EQ(read, 6u);
+    EXPECT_STREQ(text, "abcdef");
+    EXPECT_TRUE(CloseHandle(handle));
+}
+
+TEST(SdlDevice, OpensPresentsTakesClicksPlaysAndCloses) {
+    std::string folder = private_folder();
+    setenv("VORLEN_SCALE", "2", 1);
+    unsetenv("VORLEN_DISPLAY");
+    std::string wav = folder + "/beep.wav";
+    write_wav(wav, 22050, 1000);
+    ASSERT_EQ(sdl_device_start(), 1);
+    EXPECT_EQ(sdl_device_scale(), 2);
+    game_body = [&] {
+        EXPECT_TRUE(sdl_device_window_shown());
+        std::vector<uint16_t> frame = present_pattern();
+        EXPECT_TRUE(std::equal(frame.begin(), frame.end(), sdl_device_picture()));
+
+        // Device pixel (100, 150) is window pixels (200..201, 300..301) at scale 2.
+        push_button(SDL_MOUSEBUTTONDOWN, 201, 301);
+        push_button(SDL_MOUSEBUTTONUP, 201, 301);
+        present_and_pump(true);
+        EXPECT_TRUE(take_tap());
+        EXPECT_EQ(get_tap_x(), 100);
+        EXPECT_EQ(get_tap_y(), 150);
+        EXPECT_EQ(is_pen_down(), 0);
+
+        // Wider than the picture: 60 window pixels of letterbox each side, where clicks are dropped.
+        SDL_SetWindowSize(SDL_GetWindowFromID(sdl_device_window_id()), 600, 640);
+        present_and_pump(true);
+        push_button(SDL_MOUSEBUTTONDOWN, 30, 300);
+        push_button(SDL_MOUSEBUTTONUP, 30, 300);
+        present_and_pump(true);
+        EXPECT_FALSE(take_tap());
+        push_button(SDL_MOUSEBUTTONDOWN, 60 + 479, 639);
+        present_and_pump(true);
+        EXPECT_TRUE(take_tap());
+        EXPECT_EQ(get_tap_x(), 239);
+        EXPECT_EQ(get_tap_y(), 319);
+
+        // 1000 samples at 22050 Hz become 2000 stereo 16-bit frames at 44100 Hz, every one kept.
+        sdl_sound_hold(true);
+        std::u16string sound = sdl_device_path(wav);
+        EXPECT_TRUE(PlaySoundW(sound.c_str(), nullptr, SND_ASYNC | SND_FILENAME | SND_NODEFAULT));
+        EXPECT_EQ(sdl_sound_length(), 2000u * 4u);
+        EXPECT_TRUE(PlaySoundW(nullptr, nullptr, 0));
+        EXPECT_EQ(sdl_sound_length(), 0u);
+        EXPECT_FALSE(PlaySoundW(u"\\no\\such.wav", nullptr, SND_ASYNC | SND_FILENAME));
+        sdl_sound_hold(false);
+
+        SDL_Event quit{};
+        quit.type = SDL_QUIT;
+        SDL_PushEvent(&quit);
+        present_and_pump(true);
+        EXPECT_EQ(close_requested, 1);
+    };
+    EXPECT_EQ(WinMain(nullptr, nullptr, nullptr, SW_SHOW), 0);
+    EXPECT_FALSE(sdl_device_window_shown());
+    sdl_device_stop();
+}
+
+TEST(SdlDevice, ASecondStartRaisesTheFirstAndEnds) {
+    private_folder();
+    ASSERT_EQ(sdl_device_start(), 1);
+    int runs = 0;
+    game_body = [&] {
+        ++runs;
+        pid_t child = fork();
+        if (child == 0) {
+            // The second start: it finds the lock taken, asks for the first window, and ends.
+            int started = sdl_device_start();
+            int code = WinMain(nullptr, nullptr, nullptr, SW_SHOW);
+            _exit(started == 1 && code == 0 && runs == 1 ? 0 : 1);
+        }
+        int status = -1;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        present_and_pump(true);
+        EXPECT_EQ(sdl_device_raise_count(), 1);
+    };
+    EXPECT_EQ(WinMain(nullptr, nullptr, nullptr, SW_SHOW), 0);
+    EXPECT_EQ(runs, 1);
+    sdl_device_stop();
+}
