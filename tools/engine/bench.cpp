@@ -81,6 +81,7 @@ void bench_level(int level_value, FILE *out) {
 
 }  // namespace
 
+// Perft speed first, then the move choice level by level.
 void run_bench(FILE *out) {
     bench_perft(out);
     fprintf(out, "computer's choice over %d positions, seed %d\n", BENCH_POSITION_COUNT,

@@ -10,7 +10,7 @@
 // itself at levels 1 and 2 after 12, 20, 28 and 36 plies.
 extern const char *const BENCH_POSITIONS[BENCH_POSITION_COUNT];
 
-// Measures and prints the figures; the position is left unspecified.
+// Measures and prints the figures; the shared position is left in no particular state.
 void run_bench(FILE *out);
 
 #endif

@@ -80,8 +80,15 @@ int read_placement(const char *text, SquareText board[SQUARE_COUNT], char *error
             const char *letter =
                 *at ? strchr(PIECE_LETTERS, *at >= 'a' ? *at - 'a' + 'A' : *at) : nullptr;
             if (!letter || file >= 8) {
-                snprintf(error, (size_t)error_size, "FEN rank %d is malformed at '%c'", rank + 1,
-                         *at);
+                // Bytes that are not printable are shown by their value.
+                unsigned char byte = (unsigned char)*at;
+                if (byte > ' ' && byte < 127) {
+                    snprintf(error, (size_t)error_size, "FEN rank %d is malformed at '%c'",
+                             rank + 1, byte);
+                } else {
+                    snprintf(error, (size_t)error_size, "FEN rank %d is malformed at byte 0x%02X",
+                             rank + 1, byte);
+                }
                 return 0;
             }
             board[file++ * 8 + rank] = {*at >= 'a' ? Black : White, (int)(letter - PIECE_LETTERS)};

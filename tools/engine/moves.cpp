@@ -78,6 +78,7 @@ int list_legal_moves(ToolMove moves[MAX_LEGAL_MOVES]) {
     return count;
 }
 
+// Puts the moves in the order of their text, as the tool prints them.
 void sort_moves_by_text(ToolMove *moves, int count) {
     qsort(moves, (size_t)count, sizeof(ToolMove), compare_move_text);
 }

@@ -1,0 +1,28 @@
+// Helpers the engine tests share: positions from FEN, snapshots of the whole shared position
+// and positions reached by seeded play.
+#ifndef VORLEN_TESTS_ENGINE_FIXTURE_H
+#define VORLEN_TESTS_ENGINE_FIXTURE_H
+
+#include <cstring>
+
+#include "engine/captures.h"
+#include "engine/position.h"
+
+// Everything a search must leave as it found it.
+struct PositionSnapshot {
+    PieceRecord pieces[PIECE_COUNT];
+    int8_t squares[SQUARE_COUNT];
+    int32_t side;
+    int32_t counts[2];
+};
+
+PositionSnapshot take_snapshot();
+bool same_position(const PositionSnapshot &left, const PositionSnapshot &right);
+// Sets the shared position from FEN; the test fails at once when it is refused.
+void set_fen(const char *fen);
+// Plays `plies` seeded random legal moves from the start, stopping early at a game's end.
+void play_random_game(unsigned seed, int plies);
+// Empties the board: every piece captured, White to move, nothing counted.
+void clear_board();
+
+#endif

@@ -1,0 +1,180 @@
+// The computer's move choice by the alpha-beta search: order, ties, forced captures,
+// promotions, the first move, node counting, and the position left as it was found.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "engine/evaluate.h"
+#include "engine/search.h"
+#include "tests/engine/engine_fixture.h"
+#include "tools/engine/bench.h"
+#include "tools/engine/moves.h"
+
+namespace {
+
+// Sets the level as a new game would and chooses with the seed.
+MoveSource choose_at(int level_value, unsigned seed, int32_t *score) {
+    level = (int8_t)level_value;
+    search_depth = depth_for_level(level_value);
+    srand(seed);
+    return choose_computer_move(score);
+}
+
+int hook_calls;  // times the node hook has run in this test
+// The node hook of the tests: counts its calls.
+void count_hook_call() { hook_calls++; }
+
+}  // namespace
+
+TEST(Search, DepthOneTakesTheBestStaticScoreAfterEachMove) {
+    for (unsigned seed = 1; seed <= 30; seed++) {
+        play_random_game(seed, 20 + (int)seed);
+        if (captures_of_side(side_to_move) == 1) continue;  // the forced capture is not scored
+        ToolMove moves[MAX_LEGAL_MOVES];
+        int count = list_legal_moves(moves);
+        int32_t expected = -INFINITE_SCORE;
+        for (int index = 0; index < count; index++) {
+            int mover = side_to_move;
+            PlayedMove played = play_in_place(moves[index]);
+            int32_t value = evaluate_position(mover);
+            take_back_in_place(played);
+            if (value > expected) expected = value;
+        }
+        int32_t score = 0;
+        choose_at(0, seed, &score);
+        EXPECT_EQ(score, expected) << "seed " << seed;
+    }
+}
+
+TEST(Search, EqualMovesGoToTheFirstPieceInRootOrder) {
+    setup_start_position();
+    choose_at(0, 7, nullptr);
+    int first_pawn = 0;
+    while (root_order[first_pawn] >= 8) first_pawn++;
+    EXPECT_EQ(best_from_file, root_order[first_pawn]);
+    EXPECT_EQ(best_to_rank, 2);  // its single step comes before its double step
+}
+
+TEST(Search, RootOrderIsShuffledWithTheDevicesGenerator) {
+    setup_start_position();
+    choose_at(0, 1, nullptr);
+    unsigned state = 1;
+    int8_t expected[16];
+    for (int index = 0; index < 16; index++) expected[index] = (int8_t)index;
+    for (int swap = 0; swap < 16; swap++) {
+        state = state * 214013u + 2531011u;
+        int first = (int)((state >> 16) & 0x7FFF) % 16;
+        state = state * 214013u + 2531011u;
+        int second = (int)((state >> 16) & 0x7FFF) % 16;
+        int8_t held = expected[first];
+        expected[first] = expected[second];
+        expected[second] = held;
+    }
+    for (int index = 0; index < 16; index++) EXPECT_EQ(root_order[index], expected[index]);
+}
+
+TEST(Search, TheFirstMoveOfAGameIsAPawnMove) {
+    int knight_moves = 0;
+    for (unsigned seed = 1; seed <= 12; seed++) {
+        for (int counted = 0; counted <= 1; counted++) {
+            setup_start_position();
+            move_counts[White] = counted;
+            choose_at((int)seed % 5, seed, nullptr);
+            int kind = PieceTable[BoardMap[best_from_file * 8 + best_from_rank]].kind;
+            if (counted == 0) {
+                EXPECT_EQ(kind, Pawn) << "seed " << seed;
+            }
+            knight_moves += kind == Knight;
+        }
+    }
+    EXPECT_GT(knight_moves, 0);  // once the side has moved, knights are chosen too
+}
+
+TEST(Search, TheRootsOnlyCaptureIsPlayedWithoutLookingDeeper) {
+    set_fen("4k3/8/8/8/8/2p5/1P6/4K3 w - - 0 20");
+    int64_t before = nodes_counted;
+    int32_t score = 0;
+    EXPECT_EQ(choose_at(4, 1, &score), SOURCE_SEARCH);
+    EXPECT_EQ(nodes_counted - before, 1);
+    EXPECT_EQ(score, -INFINITE_SCORE + 1);
+    EXPECT_EQ(best_from_file * 8 + best_from_rank, 1 * 8 + 1);
+    EXPECT_EQ(best_to_file * 8 + best_to_rank, 2 * 8 + 2);
+    EXPECT_EQ(best_promotion, -1);
+}
+
+TEST(Search, AForcedCaptureOntoTheLastRankIsSearchedForItsPromotion) {
+    set_fen("1n2k3/P7/8/8/8/8/8/4K3 w - - 0 20");
+    int64_t before = nodes_counted;
+    choose_at(1, 1, nullptr);
+    EXPECT_GT(nodes_counted - before, 5);
+    EXPECT_EQ(best_to_file * 8 + best_to_rank, 1 * 8 + 7);
+    EXPECT_NE(best_promotion, -1);
+}
+
+TEST(Search, PromotionTakesTheKindWithTheHighestValueEarliestFirst) {
+    // The knight must take whatever reaches b8: a lost queen is worth most to White.
+    set_fen("7k/1P6/2n5/8/8/8/8/7K w - - 0 20");
+    level = 1;
+    int32_t before = evaluate_position(White);
+    int32_t score = 0;
+    choose_at(1, 3, &score);
+    EXPECT_EQ(best_to_file * 8 + best_to_rank, 1 * 8 + 7);
+    EXPECT_EQ(best_promotion, Queen);
+    EXPECT_EQ(score, before + 40);
+    // With nothing to tell the kinds apart, the first kind tried wins.
+    set_fen("7k/1P6/8/8/8/8/8/8 w - - 0 20");
+    choose_at(0, 3, nullptr);
+    EXPECT_EQ(best_promotion, Rook);
+}
+
+TEST(Search, NoMoveLeavesTheBestMoveEmpty) {
+    set_fen("4k3/8/8/8/p7/P7/8/8 w - - 0 20");
+    int32_t score = 0;
+    EXPECT_EQ(choose_at(6, 1, &score), SOURCE_NONE);
+    EXPECT_EQ(best_from_file, -1);
+    EXPECT_EQ(score, -INFINITE_SCORE);
+}
+
+TEST(Search, TheHookRunsAtEachIntervalOfTheSharedCounter) {
+    set_fen(BENCH_POSITIONS[1]);
+    node_charge_hook = count_hook_call;
+    node_count = 0;
+    int64_t before = nodes_counted;
+    choose_at(9, 1, nullptr);
+    int64_t nodes = nodes_counted - before;
+    ASSERT_GT(nodes, 3 * (NODE_CHARGE_INTERVAL + 1));
+    EXPECT_EQ(hook_calls, nodes / (NODE_CHARGE_INTERVAL + 1));
+    EXPECT_EQ(node_count, nodes % (NODE_CHARGE_INTERVAL + 1));
+    node_charge_hook = nullptr;
+}
+
+// The node counts of the benchmark at each level: they change only when the search does.
+TEST(Search, BenchNodeSignature) {
+    const int64_t expected[LEVEL_COUNT] = {82,    214,    1709, 7620, 37955, 586,   2081, 7992,
+                                           38327, 180048, 586,  2081, 7547,  26739, 92584};
+    for (int level_value = 0; level_value < LEVEL_COUNT; level_value++) {
+        int64_t before = nodes_counted;
+        for (int index = 0; index < BENCH_POSITION_COUNT; index++) {
+            set_fen(BENCH_POSITIONS[index]);
+            choose_at(level_value, 1, nullptr);
+        }
+        EXPECT_EQ(nodes_counted - before, expected[level_value]) << "level " << level_value;
+    }
+}
+
+// Every search leaves the pieces, squares, side to move and move counters as it found them.
+class SearchLeavesThePosition : public testing::TestWithParam<int> {};
+
+TEST_P(SearchLeavesThePosition, InPositionsReachedByPlay) {
+    int level_value = GetParam();
+    int position_count = depth_for_level(level_value) >= 6 ? 6 : 24;
+    for (int game = 0; game < position_count; game++) {
+        unsigned seed = (unsigned)(level_value * 100 + game);
+        play_random_game(seed, 2 + game * 3);
+        PositionSnapshot before = take_snapshot();
+        choose_at(level_value, seed, nullptr);
+        EXPECT_TRUE(same_position(before, take_snapshot())) << "seed " << seed;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLevel, SearchLeavesThePosition, testing::Range(0, LEVEL_COUNT));

@@ -1,0 +1,189 @@
+// The engine tool from its command line: exact output formats, perft against the published
+// figures, FEN ids, committed moves, and refusal of bad input without output or crash.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/search.h"
+#include "tests/engine/engine_fixture.h"
+#include "tools/engine/commands.h"
+
+namespace {
+
+// What one run of the tool printed and returned.
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Everything written to a temporary file, which is then closed.
+std::string read_back(FILE *file) {
+    std::string text;
+    rewind(file);
+    for (int c = fgetc(file); c != EOF; c = fgetc(file)) text += (char)c;
+    fclose(file);
+    return text;
+}
+
+// Runs the tool with the arguments after the program name, capturing both streams.
+ToolRun run_tool(std::vector<const char *> args) {
+    args.insert(args.begin(), "vorlen-engine");
+    FILE *out = tmpfile();
+    FILE *err = tmpfile();
+    int status = run_engine_tool((int)args.size(), args.data(), out, err);
+    return ToolRun{status, read_back(out), read_back(err)};
+}
+
+// Expects the refusal of bad input: exit 2, nothing on stdout, one line on stderr.
+void expect_refused(std::vector<const char *> args) {
+    ToolRun run = run_tool(args);
+    std::string shown;
+    for (const char *arg : args) shown += std::string(arg) + " ";
+    EXPECT_EQ(run.status, EXIT_BAD_INPUT) << shown;
+    EXPECT_EQ(run.out, "") << shown;
+    ASSERT_FALSE(run.err.empty()) << shown;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << shown << run.err;
+}
+
+}  // namespace
+
+TEST(Tool, PerftFromTheStartMatchesThePublishedFigures) {
+    const char *expected[5] = {"1\n", "20\n", "400\n", "8067\n", "153299\n"};
+    const char *depths[5] = {"0", "1", "2", "3", "4"};
+    for (int depth = 0; depth <= 4; depth++) {
+        ToolRun run = run_tool({"perft", depths[depth]});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out, expected[depth]);
+    }
+}
+
+TEST(Tool, DivideListsRootMovesInTextOrderThenTheTotal) {
+    ToolRun run = run_tool({"divide", "1", "--moves", "e2e4 d7d5"});
+    EXPECT_EQ(run.out, "e4d5 1\ntotal 1\n");
+    run = run_tool({"divide", "2"});
+    EXPECT_EQ(run.out.substr(0, 13), "a2a3 20\na2a4 ");
+    EXPECT_EQ(run.out.substr(run.out.size() - 10), "total 400\n");
+}
+
+TEST(Tool, MovesListsEachPromotionKindAndNothingWithoutMoves) {
+    ToolRun run = run_tool({"moves", "--fen", "8/1P5k/8/8/8/8/8/8 w - - 0 1"});
+    EXPECT_EQ(run.out, "b7b8b\nb7b8k\nb7b8n\nb7b8q\nb7b8r\n");
+    run = run_tool({"moves", "--fen", "8/8/8/p7/P7/8/8/8 w - - 0 1"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+}
+
+TEST(Tool, MovesAreCommittedInOrder) {
+    ToolRun run = run_tool({"perft", "1", "--moves", "  e2e4   d7d5 e4d5 "});
+    EXPECT_EQ(run.out, "1\n");  // Black must take back on d5 with the queen
+    EXPECT_EQ(move_counts[White], 2);
+    EXPECT_EQ(move_counts[Black], 1);
+    EXPECT_EQ(side_to_move, Black);
+    EXPECT_EQ(PieceTable[4].moved, 1);
+    EXPECT_EQ(PieceTable[19].file, CAPTURED);
+    run = run_tool({"moves", "--fen", "8/1P5k/8/8/8/8/8/8 w - - 0 1", "--moves", "b7b8k"});
+    EXPECT_EQ(run.out, "h7g6\nh7g7\nh7g8\nh7h6\nh7h8\n");
+    EXPECT_EQ(PieceTable[BoardMap[1 * 8 + 7]].kind, King);
+}
+
+TEST(Tool, FenGivesIdsAsAGameWould) {
+    // Squares are visited file by file: the rook on h1 finds its ids taken and takes the first
+    // free pawn id after the pawn on g2; the lone knight takes 10.
+    set_fen("4k3/8/8/8/8/8/6PP/RR2K1NR b - - 3 12");
+    EXPECT_EQ(BoardMap[0 * 8 + 0], 8);
+    EXPECT_EQ(BoardMap[1 * 8 + 0], 9);
+    EXPECT_EQ(BoardMap[4 * 8 + 0], 15);
+    EXPECT_EQ(BoardMap[6 * 8 + 0], 10);
+    EXPECT_EQ(BoardMap[6 * 8 + 1], 0);
+    EXPECT_EQ(BoardMap[7 * 8 + 0], 1);
+    EXPECT_EQ(BoardMap[7 * 8 + 1], 2);
+    EXPECT_EQ(BoardMap[4 * 8 + 7], 31);
+    EXPECT_EQ(PieceTable[1].kind, Rook);
+    // Ids without a piece are captured pieces of their starting kind.
+    EXPECT_EQ(PieceTable[11].file, CAPTURED);
+    EXPECT_EQ(PieceTable[11].kind, Knight);
+    EXPECT_EQ(PieceTable[30].file, CAPTURED);
+    EXPECT_EQ(PieceTable[30].kind, Queen);
+    EXPECT_EQ(move_counts[White], 12);
+    EXPECT_EQ(move_counts[Black], 11);
+    EXPECT_EQ(side_to_move, Black);
+    // Sixteen pieces of one kind fill the pawn ids and then every free id.
+    set_fen("QQQQQQQQ/QQQQQQQQ/8/8/8/8/8/k7 w - -");
+    EXPECT_EQ(move_counts[White], 0);
+    for (int id = 0; id < 16; id++) EXPECT_EQ(PieceTable[id].kind, Queen);
+}
+
+TEST(Tool, BestmoveReportsTheChoiceOnOneLine) {
+    ToolRun run = run_tool({"bestmove"});
+    EXPECT_EQ(run.out, "bestmove c2c3 score 0 nodes 52 source search\n");
+    run = run_tool({"bestmove", "--level", "5", "--fen", "7k/R7/8/8/8/8/8/K7 b - - 0 30"});
+    // The top node, the complete line's node, and h7's node that returns at once.
+    EXPECT_EQ(run.out, "bestmove h8g7 score 0 nodes 3 source giveaway\n");
+    run = run_tool({"bestmove", "--fen", "8/8/8/p7/P7/8/8/8 w - - 0 9"});
+    EXPECT_EQ(run.out, "bestmove none score -9999 nodes 1 source search\n");
+    run = run_tool({"bestmove", "--seed", "3", "--fen", "7k/1P6/2n5/8/8/8/8/7K w - - 0 20"});
+    // Pieces missing from a FEN count as lost: 20 for White before the queen's 40.
+    EXPECT_EQ(run.out.substr(0, 25), "bestmove b7b8q score 60 n");
+}
+
+TEST(Tool, BadInputIsRefusedWithOneLineAndNoOutput) {
+    expect_refused({});
+    expect_refused({"think"});
+    expect_refused({"perft"});
+    expect_refused({"perft", "x"});
+    expect_refused({"perft", "-1"});
+    expect_refused({"perft", "99"});
+    expect_refused({"divide", "0"});
+    expect_refused({"perft", "1", "--level", "3"});
+    expect_refused({"perft", "1", "extra"});
+    expect_refused({"moves", "--fen"});
+    expect_refused({"bestmove", "--level", "15"});
+    expect_refused({"bestmove", "--seed", "4294967296"});
+    expect_refused({"bestmove", "--depth", "3"});
+    expect_refused({"bench", "--fen", "8/8/8/8/8/8/8/8 w"});
+}
+
+TEST(Tool, BadPositionsAndMovesAreRefused) {
+    const char *bad_fens[] = {
+        "",
+        "   ",
+        "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR",
+        "rnbqkbnr/pppppppp/8/8/8/8/8/PPPPPPPP/RNBQKBNR w - - 0 1",
+        "rnbqkbnr/pppppppp/8/8/8/PPPPPPPP/RNBQKBNR w - - 0 1",
+        "rnbqkbnr/ppppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w - - 0 1",
+        "rnbqkbnr/ppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w - - 0 1",
+        "rnbqkbnr/pppppppp/9/8/8/8/PPPPPPPP/RNBQKBNR w - - 0 1",
+        "rnbqkbnr/pppxpppp/8/8/8/8/PPPPPPPP/RNBQKBNR w - - 0 1",
+        "rnbqkbnr//8/8/8/8/PPPPPPPP/RNBQKBNR w - - 0 1",
+        "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR x - - 0 1",
+        "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQxq - 0 1",
+        "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w - e5 0 1",
+        "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w - - -1 1",
+        "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w - - 0 0",
+        "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w - - 0 99999999999",
+        "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w - - 0 1 extra",
+        "rnbqkbnr/pppppppp/8/8/8/Q7/PPPPPPPP/RNBQKBNR w - - 0 1",
+        "Pnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w - - 0 1",
+        "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNp w - - 0 1",
+    };
+    for (const char *fen : bad_fens) expect_refused({"perft", "1", "--fen", fen});
+    std::string long_fen(300, 'p');
+    expect_refused({"moves", "--fen", long_fen.c_str()});
+    const char *bad_moves[] = {"e2e5",
+                               "e2",
+                               "e2e4x",
+                               "e2e4q",
+                               "i2i4",
+                               "e7e5",
+                               "e2e4e7",
+                               "e0e1",
+                               "e2e4 e7e5 e4e5",
+                               "e2e4 d7d5 d2d3",
+                               "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"};
+    for (const char *moves : bad_moves) expect_refused({"moves", "--moves", moves});
+    // A promotion needs its letter, and only a promotion may carry one.
+    expect_refused({"moves", "--fen", "8/1P5k/8/8/8/8/8/8 w - - 0 1", "--moves", "b7b8"});
+    expect_refused({"moves", "--fen", "8/1P5k/8/8/8/8/8/8 w - - 0 1", "--moves", "h7h6q"});
+}
