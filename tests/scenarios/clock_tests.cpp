@@ -10,6 +10,7 @@
 #include "game/computer_turn.h"
 #include "game/game_state.h"
 #include "game/menu.h"
+#include "graphics/draw.h"
 #include "platform/headless/headless.h"
 #include "tests/scenarios/scenario.h"
 
@@ -132,9 +133,18 @@ TEST(Clocks, BackFromTheMenuKeepsTheGamesLevelClockAndIncrementButTheNewPlayers)
     when(always, [] { tap_cell(TIME_CONTROL_CELLS[3]); });
     when(always, [] { tap_cell(INCREMENT_CELLS[3]); });
     when(always, [] { tap_cell(PLAYERS_CELLS[0]); });
+    // The game as it was is shown the moment Back is tapped, before the computer moves.
+    static bool back_tapped = false, board_checked = false;
+    every_frame([] {
+        if (!back_tapped || board_checked || screen_state != SCREEN_PLAY) return;
+        EXPECT_TRUE(board_shown());
+        EXPECT_TRUE(picture_shown(panel2_picture, 0, 260, FRAME_WIDTH, 60, false));
+        board_checked = true;
+    });
     when(always, [] {
         headless_advance_time(30000);
         tap_back();
+        back_tapped = true;
     });
     when(always, [] {
         EXPECT_EQ(screen_state, SCREEN_PLAY);
@@ -143,7 +153,7 @@ TEST(Clocks, BackFromTheMenuKeepsTheGamesLevelClockAndIncrementButTheNewPlayers)
         EXPECT_EQ(increment_option, 1);
         EXPECT_EQ(players, 0);
         EXPECT_LT(time_used[White], 1000);  // the menu's time is charged to nobody
-        EXPECT_TRUE(board_shown());
+        EXPECT_TRUE(board_checked);
     });
     // The computer takes over White at once.
     when([] { return history_count > 0; }, [] { EXPECT_EQ(PieceTable[move_history[0].mover].colour, White); });
