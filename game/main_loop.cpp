@@ -44,23 +44,6 @@ void turn_frame() {
     restart_clock();
 }
 
-// One frame of the play screen: the first pending sub-state runs, then the clocks are drawn.
-void play_frame() {
-    if (takeback_pending == 1) {
-        step_takeback_animation();
-    } else if (game_over != 0) {
-        game_over_frame();
-    } else if (promotion_pending == 1) {
-        charge_clock(1 - side_to_move);
-        choose_promotion();
-    } else if (animation_pending == 1) {
-        step_move_animation();
-    } else {
-        turn_frame();
-    }
-    if (game_over == 0 && screen_state == SCREEN_PLAY) draw_clocks();
-}
-
 // The about screen waits for any tap, then the game resumes where it was.
 void about_frame() {
     if (take_tap()) {
@@ -85,6 +68,23 @@ void run_screen() {
 }
 
 }  // namespace
+
+// One frame of the play screen: the first pending sub-state runs, then the clocks are drawn.
+void play_frame() {
+    if (takeback_pending == 1) {
+        step_takeback_animation();
+    } else if (game_over != 0) {
+        game_over_frame();
+    } else if (promotion_pending == 1) {
+        charge_clock(1 - side_to_move);
+        choose_promotion();
+    } else if (animation_pending == 1) {
+        step_move_animation();
+    } else {
+        turn_frame();
+    }
+    if (game_over == 0 && screen_state == SCREEN_PLAY) draw_clocks();
+}
 
 // Taps already queued are taken one by one with a pump between them until none is left.
 void discard_taps() {

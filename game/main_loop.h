@@ -4,6 +4,8 @@
 
 #define FRAME_PAUSE_MS 30  // each pass ends with at least this pause after its work
 
+// One frame of the play screen: the first pending sub-state runs, then the clocks are drawn.
+void play_frame();
 // Presents and pumps until no tap is pending, so taps made meanwhile are thrown away.
 void discard_taps();
 // Ends the game when the side to move has no legal move: that side has won.
