@@ -62,24 +62,4 @@ TEST(ExecuteMove, RecordsTheMoverTheVictimAndTheClocksAndMovesAtOnce) {
     EXPECT_EQ(arrival_kind, Queen);
 }
 
-TEST(ExecuteMove, AGameLongerThanTheHistoryKeepsTheNewestRecordsWithTheSideToMovesParity) {
-    GameFrame game;
-    start_position();
-    // The knights go b1-c3, b8-c6, c3-b1, c6-b8 and round again.
-    const int route[4][4] = {{1, 0, 2, 2}, {1, 7, 2, 5}, {2, 2, 1, 0}, {2, 5, 1, 7}};
-    for (int move = 0; move < 301; move++) {
-        const int *m = route[move % 4];
-        time_used[White] = move;  // marks each record with its move number
-        ASSERT_EQ(execute_move(m[0], m[1], m[2], m[3]), 1);
-        side_to_move = 1 - side_to_move;
-        ASSERT_LE(history_count, HISTORY_SIZE);
-        ASSERT_EQ(history_count % 2, side_to_move);
-    }
-    // The newest record is the last move; every record before it is the move before.
-    EXPECT_EQ(move_history[history_count - 1].white_time_used, 300);
-    for (int i = 1; i < history_count; i++)
-        EXPECT_EQ(move_history[i].white_time_used, move_history[i - 1].white_time_used + 1);
-    EXPECT_EQ(move_counts[White] + move_counts[Black], 301);
-}
-
 }  // namespace

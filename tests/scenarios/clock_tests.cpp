@@ -174,17 +174,4 @@ TEST(Clocks, AClockChosenOnTheMenuAndDroppedByBackDoesNotEndAnUntimedGame) {
     EXPECT_TRUE(run_scenario().finished);
 }
 
-TEST(Clocks, NewGameAfterChoosingUntimedStartsAnUntimedGame) {
-    start_device();
-    start_game(2, 0, 1, 0);
-    when(awaiting_person, [] { tap_menu(); });
-    when(always, [] { tap_cell(TIME_CONTROL_CELLS[TIME_CONTROL_UNTIMED]); });
-    when(always, [] { tap_new_game(); });
-    when(awaiting_person, [] {
-        EXPECT_EQ(time_control, TIME_CONTROL_UNTIMED);
-        EXPECT_TRUE(half_plain(0, 0x03E0));
-    });
-    EXPECT_TRUE(run_scenario().finished);
-}
-
 }  // namespace
