@@ -1,0 +1,44 @@
+// The game's shared variables and the small rules every screen applies to them.
+#include "game/game_state.h"
+
+#include "engine/position.h"
+#include "engine/search.h"
+
+uint8_t screen_state = SCREEN_PLAY;
+uint8_t quit_requested = 0;
+uint8_t game_over = 0;
+uint8_t promotion_pending = 0;
+uint8_t animation_pending = 0;
+uint8_t takeback_pending = 0;
+
+uint8_t players = 0;
+uint8_t time_control = 0;
+uint8_t increment_option = 0;
+uint8_t saved_players = 0;
+uint8_t saved_level = 0;
+uint8_t saved_time_control = 0;
+uint8_t saved_increment_option = 0;
+
+// White is a person's unless the computer plays both; Black only when people play both.
+int is_person_to_move() {
+    if (side_to_move == White) return players != PLAYERS_COMPUTER_ONLY;
+    if (side_to_move == Black) return players == PLAYERS_PEOPLE_ONLY;
+    return 0;
+}
+
+// The options as they stood when the menu or about screen opened, so Back can undo changes.
+void save_options() {
+    saved_level = (uint8_t)level;
+    saved_time_control = time_control;
+    saved_increment_option = increment_option;
+    saved_players = players;
+}
+
+// A game resumed without a new start keeps its level, clock and increment; a change of players
+// is the one option that takes effect at once.
+void restore_options() {
+    level = (int8_t)saved_level;
+    time_control = saved_time_control;
+    increment_option = saved_increment_option;
+    saved_players = players;
+}

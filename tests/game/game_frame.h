@@ -1,0 +1,20 @@
+// A frame and a set of plain pictures for testing game drawing without starting WinMain.
+#ifndef VORLEN_TESTS_GAME_FRAME_H
+#define VORLEN_TESTS_GAME_FRAME_H
+
+#include <cstdint>
+#include <vector>
+
+// Owns the frame and every picture buffer the game draws from, and points the game, the
+// drawing primitives and the shell at them; the device is reset to its power-on state.
+class GameFrame {
+  public:
+    GameFrame();
+    ~GameFrame();
+    uint16_t pixel(int x, int y) const;
+
+  private:
+    std::vector<uint16_t> frame_pixels;
+};
+
+#endif
