@@ -130,6 +130,11 @@ int execute_move(int from_file, int from_rank, int to_file, int to_rank) {
 void computer_turn() {
     computer_promoted = 0;
     MoveSource source = choose_computer_move(nullptr);
+    // A clock that ran out while the computer thought has ended the game before its move.
+    if (game_over != 0) {
+        discard_taps();
+        return;
+    }
     if (best_from_file == -1) {
         game_over = (uint8_t)(side_to_move + 1);
         discard_taps();

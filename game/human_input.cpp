@@ -101,10 +101,12 @@ void human_turn() {
     if (take_tap()) {
         int x = get_tap_x(), y = get_tap_y();
         int col = x / PIECE_SIZE, row = y / PIECE_SIZE;
-        if (row < 8)
-            tap_board(col, row);
-        else
+        // A position beyond the board's right edge names no square; only the panel is below it.
+        if (row < 8) {
+            if (col < 8) tap_board(col, row);
+        } else {
             tap_panel(x, y);
+        }
     }
     if (screen_state != SCREEN_PLAY) return;
     if (selected_col != NO_CELL) draw_selection_frame();
