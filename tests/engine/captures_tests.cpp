@@ -30,9 +30,15 @@ TEST(Captures, TheLimitStopsBeforeTheNextPiece) {
     place_piece(19, 2, 2, Black, Pawn);
     place_piece(10, 7, 0, White, Knight);
     place_piece(20, 5, 1, Black, Pawn);
-    generate_captures(1);
-    EXPECT_EQ(capture_count, 4);
-    for (int pair = 0; pair < capture_count; pair++) EXPECT_NE(CaptureList[pair].attacker, 10);
+    for (int queens_captures : {3, 1}) {  // the list stops as soon as it holds more than the limit
+        if (queens_captures == 1) {
+            for (int id : {18, 19}) BoardMap[PieceTable[id].file * 8 + PieceTable[id].rank] = EMPTY_SQUARE;
+            PieceTable[18].file = PieceTable[19].file = CAPTURED;
+        }
+        generate_captures(1);
+        EXPECT_EQ(capture_count, 1 + queens_captures);
+        for (int pair = 0; pair < capture_count; pair++) EXPECT_NE(CaptureList[pair].attacker, 10);
+    }
 }
 
 TEST(Captures, PawnsLookOnlyForwardAndOnTheBoard) {
