@@ -10,27 +10,25 @@ long origin_in_block() { return long(headless_display_origin() - headless_displa
 
 }  // namespace
 
-TEST(HeadlessDisplay, RotatedAndBottomUpLayoutsHoldEveryPixel) {
+TEST(HeadlessDisplay, EachLayoutIsSizedToHoldEveryPixelOrRow) {
+    const struct {
+        int32_t bpp, x_pitch, y_pitch;
+        long origin;  // offset of the GXBeginDraw pointer in the block
+        size_t size;
+    } layouts[] = {
+        {16, -640, 2, 239 * 640, 239 * 640 + 640},  // pixel (x, y) at y * 2 - x * 640
+        {16, 640, -2, 0, 640 + 239 * 640 + 2},      // bottom-up: pixel (0, 0) lies 640 bytes on
+        {4, 0, 0, 0, 38400},
+        {2, 1, 60, 0, 19200},
+        {2, 1, 66, 0, 319 * 64 + 60},  // acts as 64 bytes a row
+        {2, 1, -60, 319 * 60, 19200},  // bottom-up rows
+    };
     headless_reset();
-    headless_set_display(16, -640, 2);  // pixel (x, y) at y * 2 - x * 640
-    EXPECT_EQ(origin_in_block(), 239 * 640);
-    EXPECT_EQ(headless_display_size(), size_t(239 * 640 + 640));
-    headless_set_display(16, 640, -2);  // bottom-up: pixel (0, 0) lies 640 bytes on
-    EXPECT_EQ(origin_in_block(), 0);
-    EXPECT_EQ(headless_display_size(), size_t(640 + 239 * 640 + 2));
-}
-
-TEST(HeadlessDisplay, GreyLayoutsAreSizedForTheirRows) {
-    headless_reset();
-    headless_set_display(4, 0, 0);
-    EXPECT_EQ(headless_display_size(), 38400u);
-    headless_set_display(2, 1, 60);
-    EXPECT_EQ(headless_display_size(), 19200u);
-    headless_set_display(2, 1, 66);  // acts as 64 bytes a row
-    EXPECT_EQ(headless_display_size(), size_t(319 * 64 + 60));
-    headless_set_display(2, 1, -60);  // bottom-up rows
-    EXPECT_EQ(origin_in_block(), 319 * 60);
-    EXPECT_EQ(headless_display_size(), 19200u);
+    for (const auto &l : layouts) {
+        headless_set_display(l.bpp, l.x_pitch, l.y_pitch);
+        EXPECT_EQ(origin_in_block(), l.origin) << l.bpp << " " << l.x_pitch << " " << l.y_pitch;
+        EXPECT_EQ(headless_display_size(), l.size) << l.bpp << " " << l.x_pitch << " " << l.y_pitch;
+    }
 }
 
 TEST(HeadlessDisplay, EachEndDrawKeepsACopyAndRunsTheCallbacksAfterIt) {
