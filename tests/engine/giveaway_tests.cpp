@@ -2,21 +2,11 @@
 // that never start or continue a line, and a side with nothing left to give away.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "engine/giveaway.h"
 #include "engine/search.h"
 #include "tests/engine/engine_fixture.h"
 
 namespace {
-
-// The computer's choice at a level, as a game started at that level would make it.
-MoveSource choose_at(int level_value) {
-    level = (int8_t)level_value;
-    search_depth = depth_for_level(level_value);
-    srand(1);
-    return choose_computer_move(nullptr);
-}
 
 // The square code (rank * 8 + file) of a square named like "g7".
 int32_t code_of(const char *square) { return (square[1] - '1') * 8 + (square[0] - 'a'); }
@@ -27,10 +17,8 @@ TEST(Giveaway, ALastPieceOfferedToASingleCaptureIsPlayedAtOnce) {
     const char *fen = "7k/R7/8/8/8/8/8/K7 b - - 0 30";
     set_fen(fen);
     int32_t score = -1;
-    level = 5;
-    search_depth = depth_for_level(5);
     int64_t before = nodes_counted;
-    EXPECT_EQ(choose_computer_move(&score), SOURCE_GIVEAWAY);
+    EXPECT_EQ(choose_at(5, 1, &score), SOURCE_GIVEAWAY);
     EXPECT_EQ(score, 0);
     EXPECT_EQ(giveaway_target, 2);
     EXPECT_EQ(best_from_file * 8 + best_from_rank, 7 * 8 + 7);

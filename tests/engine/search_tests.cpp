@@ -2,8 +2,6 @@
 // promotions, the first move, node counting, and the position left as it was found.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "engine/evaluate.h"
 #include "engine/search.h"
 #include "tests/engine/engine_fixture.h"
@@ -11,14 +9,6 @@
 #include "tools/engine/moves.h"
 
 namespace {
-
-// Sets the level as a new game would and chooses with the seed.
-MoveSource choose_at(int level_value, unsigned seed, int32_t *score) {
-    level = (int8_t)level_value;
-    search_depth = depth_for_level(level_value);
-    srand(seed);
-    return choose_computer_move(score);
-}
 
 int hook_calls;  // times the node hook has run in this test
 // The node hook of the tests: counts its calls.
