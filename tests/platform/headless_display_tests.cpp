@@ -1,4 +1,4 @@
-// The test device's display memory, frame record, clock and sound record.
+// The test device's display memory, frame record, clock and call record.
 #include <gtest/gtest.h>
 
 #include "platform/headless/headless.h"
@@ -67,18 +67,14 @@ TEST(HeadlessClock, EachReadMovesTheClockOnByTheStepAcrossTheWrap) {
     EXPECT_EQ(headless_time(), 47u);
 }
 
-TEST(HeadlessRecords, SoundsAndCallsAreKeptInOrder) {
+// The sounds' paths and flags are checked through the sound module's own tests.
+TEST(HeadlessRecords, CallsAreKeptInOrderWithoutTheClockAndResetForgetsThem) {
     headless_reset();
-    PlaySoundW(u"\\vorlen\\Sound\\menu1.wav", nullptr, SND_ASYNC | SND_FILENAME);
     PlaySoundW(nullptr, nullptr, 0);
-    ASSERT_EQ(headless_sounds().size(), 2u);
-    EXPECT_EQ(headless_sounds()[0].path, u"\\vorlen\\Sound\\menu1.wav");
-    EXPECT_EQ(headless_sounds()[0].flags, SND_ASYNC | SND_FILENAME);
-    EXPECT_TRUE(headless_sounds()[1].path.empty());
     GetTickCount();
     GXOpenDisplay(nullptr, GX_FULLSCREEN);
-    EXPECT_EQ(headless_calls(), (std::vector<std::string>{"PlaySoundW", "PlaySoundW", "GXOpenDisplay"}));
+    EXPECT_EQ(headless_calls(), (std::vector<std::string>{"PlaySoundW", "GXOpenDisplay"}));
+    EXPECT_EQ(headless_sounds().size(), 1u);
     headless_reset();
-    EXPECT_TRUE(headless_sounds().empty());
-    EXPECT_TRUE(headless_calls().empty());
+    EXPECT_TRUE(headless_sounds().empty() && headless_calls().empty());
 }
