@@ -5,20 +5,15 @@
 #include "engine/rules.h"
 #include "tests/engine/engine_fixture.h"
 
-TEST(Captures, NoneAtTheStartForEitherSide) {
+TEST(Captures, NoneAtTheStartASingleOneNamedAndSeveralCounted) {
     setup_start_position();
-    for (int side = White; side <= Black; side++) EXPECT_EQ(captures_of_side(side), 0);
-    EXPECT_EQ(side_to_move, White);
-}
-
-TEST(Captures, ASingleCaptureIsNamedAndSeveralAreCounted) {
+    EXPECT_TRUE(captures_of_side(White) == 0 && captures_of_side(Black) == 0 && side_to_move == White);
     clear_board();
     place_piece(14, 3, 3, White, Queen);
     place_piece(16, 3, 6, Black, Pawn);
     generate_captures(1);
     ASSERT_EQ(capture_count, 1);
-    EXPECT_EQ(CaptureList[0].attacker, 14);
-    EXPECT_EQ(CaptureList[0].victim, 16);
+    EXPECT_TRUE(CaptureList[0].attacker == 14 && CaptureList[0].victim == 16);
     place_piece(17, 6, 6, Black, Pawn);
     generate_captures(1);
     EXPECT_GE(capture_count, 2);
@@ -35,9 +30,15 @@ TEST(Captures, TheLimitStopsBeforeTheNextPiece) {
     place_piece(19, 2, 2, Black, Pawn);
     place_piece(10, 7, 0, White, Knight);
     place_piece(20, 5, 1, Black, Pawn);
-    generate_captures(1);
-    EXPECT_EQ(capture_count, 4);
-    for (int pair = 0; pair < capture_count; pair++) EXPECT_NE(CaptureList[pair].attacker, 10);
+    for (int queens_captures : {3, 1}) {  // the list stops as soon as it holds more than the limit
+        if (queens_captures == 1) {
+            for (int id : {18, 19}) BoardMap[PieceTable[id].file * 8 + PieceTable[id].rank] = EMPTY_SQUARE;
+            PieceTable[18].file = PieceTable[19].file = CAPTURED;
+        }
+        generate_captures(1);
+        EXPECT_EQ(capture_count, 1 + queens_captures);
+        for (int pair = 0; pair < capture_count; pair++) EXPECT_NE(CaptureList[pair].attacker, 10);
+    }
 }
 
 TEST(Captures, PawnsLookOnlyForwardAndOnTheBoard) {
@@ -76,19 +77,17 @@ TEST(Captures, TheListAgreesWithTheMoveRules) {
 }
 
 TEST(Captures, GameEndsForASideWithoutAMove) {
-    clear_board();
-    place_piece(0, 0, 3, White, Pawn);
-    place_piece(16, 0, 4, Black, Pawn);
-    place_piece(1, 3, 3, White, Pawn);
-    place_piece(17, 3, 4, Black, Pawn);
-    EXPECT_EQ(has_no_legal_move(), 1);  // White's pawns are blocked head-on
-    side_to_move = Black;
-    EXPECT_EQ(has_no_legal_move(), 1);
-    PieceTable[17].file = CAPTURED;
-    BoardMap[3 * 8 + 4] = EMPTY_SQUARE;
-    side_to_move = White;
-    EXPECT_EQ(has_no_legal_move(), 0);
-    clear_board();
-    place_piece(31, 4, 4, Black, King);
-    EXPECT_EQ(has_no_legal_move(), 1);  // White has no piece left
+    const struct {
+        const char *fen;
+        int ended;
+    } cases[] = {
+        {"8/8/8/p2p4/P2P4/8/8/8 w - - 0 9", 1},  // pawns blocked head-on, for either side
+        {"8/8/8/p2p4/P2P4/8/8/8 b - - 0 9", 1},
+        {"8/8/8/p7/P2P4/8/8/8 w - - 0 9", 0},
+        {"8/8/8/8/4k3/8/8/8 w - - 0 9", 1},  // White has no piece left
+    };
+    for (const auto &c : cases) {
+        set_fen(c.fen);
+        EXPECT_EQ(has_no_legal_move(), c.ended) << c.fen;
+    }
 }

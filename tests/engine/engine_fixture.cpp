@@ -43,6 +43,14 @@ void play_random_game(unsigned seed, int plies) {
     }
 }
 
+// Sets the level and depth as a new game would, seeds the generator and chooses.
+MoveSource choose_at(int level_value, unsigned seed, int32_t *score) {
+    level = (int8_t)level_value;
+    search_depth = depth_for_level(level_value);
+    srand(seed);
+    return choose_computer_move(score);
+}
+
 // An empty board: the start position with every piece taken off.
 void clear_board() {
     setup_start_position();

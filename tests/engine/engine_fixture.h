@@ -7,6 +7,7 @@
 
 #include "engine/captures.h"
 #include "engine/position.h"
+#include "engine/search.h"
 
 // Everything a search must leave as it found it.
 struct PositionSnapshot {
@@ -22,6 +23,8 @@ bool same_position(const PositionSnapshot &left, const PositionSnapshot &right);
 void set_fen(const char *fen);
 // Plays `plies` seeded random legal moves from the start, stopping early at a game's end.
 void play_random_game(unsigned seed, int plies);
+// The computer's choice at a level, as a game started at that level would make it with the seed.
+MoveSource choose_at(int level_value, unsigned seed = 1, int32_t *score = nullptr);
 // Empties the board: every piece captured, White to move, nothing counted.
 void clear_board();
 

@@ -15,7 +15,7 @@ void capture_piece(int id) {
 
 }  // namespace
 
-TEST(Evaluate, LostMaterialCountsForItsOwnerByLevel) {
+TEST(Evaluate, LostMaterialCountsForItsOwnerByLevelAndLosingEverythingWins) {
     setup_start_position();
     level = 0;
     EXPECT_EQ(evaluate_position(White), 0);
@@ -30,21 +30,13 @@ TEST(Evaluate, LostMaterialCountsForItsOwnerByLevel) {
     EXPECT_EQ(evaluate_position(Black), -30);
     level = 9;
     EXPECT_EQ(evaluate_position(Black), 10);
-}
-
-TEST(Evaluate, APromotedPawnCountsAsItsNewKind) {
-    setup_start_position();
+    setup_start_position();  // a promoted pawn counts as its new kind
     level = 0;
     PieceTable[20].kind = Queen;
     capture_piece(20);
     EXPECT_EQ(evaluate_position(Black), 40);
-}
-
-TEST(Evaluate, LosingEveryPieceIsAWinWhateverElse) {
-    setup_start_position();
-    level = 3;
+    level = 3;  // losing every piece is a win whatever else
     for (int id = 0; id < 16; id++) capture_piece(id);
-    capture_piece(16);
     EXPECT_EQ(evaluate_position(White), MATE_SCORE);
     EXPECT_EQ(evaluate_position(Black), -MATE_SCORE);
 }

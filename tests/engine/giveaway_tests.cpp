@@ -2,21 +2,11 @@
 // that never start or continue a line, and a side with nothing left to give away.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "engine/giveaway.h"
 #include "engine/search.h"
 #include "tests/engine/engine_fixture.h"
 
 namespace {
-
-// The computer's choice at a level, as a game started at that level would make it.
-MoveSource choose_at(int level_value) {
-    level = (int8_t)level_value;
-    search_depth = depth_for_level(level_value);
-    srand(1);
-    return choose_computer_move(nullptr);
-}
 
 // The square code (rank * 8 + file) of a square named like "g7".
 int32_t code_of(const char *square) { return (square[1] - '1') * 8 + (square[0] - 'a'); }
@@ -27,10 +17,8 @@ TEST(Giveaway, ALastPieceOfferedToASingleCaptureIsPlayedAtOnce) {
     const char *fen = "7k/R7/8/8/8/8/8/K7 b - - 0 30";
     set_fen(fen);
     int32_t score = -1;
-    level = 5;
-    search_depth = depth_for_level(5);
     int64_t before = nodes_counted;
-    EXPECT_EQ(choose_computer_move(&score), SOURCE_GIVEAWAY);
+    EXPECT_EQ(choose_at(5, 1, &score), SOURCE_GIVEAWAY);
     EXPECT_EQ(score, 0);
     EXPECT_EQ(giveaway_target, 2);
     EXPECT_EQ(best_from_file * 8 + best_from_rank, 7 * 8 + 7);
@@ -41,37 +29,33 @@ TEST(Giveaway, ALastPieceOfferedToASingleCaptureIsPlayedAtOnce) {
     EXPECT_EQ(choose_at(4), SOURCE_SEARCH);
 }
 
-TEST(Giveaway, AMoveLeavingTwoCapturesDoesNotContinueTheLine) {
-    // g7 may be taken by the rook and the bishop, h7 by the rook alone.
-    set_fen("7k/R7/8/4B3/8/8/8/K7 b - - 0 30");
-    ASSERT_EQ(find_complete_giveaway_line(), 1);
-    EXPECT_EQ(best_line[1], code_of("h7"));
-}
-
-TEST(Giveaway, TheComputersMovesInALineMustCapture) {
-    // a7 would be taken by the rook on h7, but the knight on b8 must be taken first.
-    set_fen("kN5R/7R/8/8/8/8/8/K7 b - - 0 30");
-    ASSERT_EQ(find_complete_giveaway_line(), 1);
-    EXPECT_EQ(best_line[0], code_of("a8"));
-    EXPECT_EQ(best_line[1], code_of("b8"));
-}
-
-TEST(Giveaway, PawnsReachingTheLastRankNeverMakeALine) {
-    // Black's pawn to a1 would be taken by the rook, but a promotion is never extended.
-    set_fen("7K/8/8/8/8/8/p7/7R b - - 0 30");
-    EXPECT_EQ(find_complete_giveaway_line(), 0);
-    EXPECT_EQ(longest_line, 0);
-    // Nor is a line whose forced reply is a pawn capturing onto its last rank.
-    set_fen("2k5/P7/8/8/8/8/8/7K b - - 0 30");
-    EXPECT_EQ(find_complete_giveaway_line(), 0);
-    EXPECT_EQ(longest_line, 0);
-}
-
-TEST(Giveaway, ALongerLineIsFoundThroughForcedReplies) {
-    // Two black pieces: each is offered in turn to a single capture.
-    set_fen("7k/R7/8/8/8/1p6/8/K7 b - - 0 30");
-    EXPECT_EQ(find_complete_giveaway_line(), 1);
-    EXPECT_EQ(longest_line, 4);
+TEST(Giveaway, LinesAreFoundOnlyThroughSingleForcedCaptures) {
+    const struct {
+        const char *fen;
+        int found, longest;
+        const char *first, *second;  // the line's first two squares, when found
+    } cases[] = {
+        // g7 may be taken by the rook and the bishop, h7 by the rook alone.
+        {"7k/R7/8/4B3/8/8/8/K7 b - - 0 30", 1, 2, "h8", "h7"},
+        // a7 would be taken by the rook on h7, but the knight on b8 must be taken first.
+        {"kN5R/7R/8/8/8/8/8/K7 b - - 0 30", 1, 2, "a8", "b8"},
+        // Two black pieces: each is offered in turn to a single capture.
+        {"7k/R7/8/8/8/1p6/8/K7 b - - 0 30", 1, 4, "b3", "b2"},
+        // A pawn to a1 would be taken by the rook, but a promotion is never extended.
+        {"7K/8/8/8/8/8/p7/7R b - - 0 30", 0, 0, nullptr, nullptr},
+        // Nor is a line whose forced reply is a pawn capturing onto its last rank.
+        {"2k5/P7/8/8/8/8/8/7K b - - 0 30", 0, 0, nullptr, nullptr},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.fen);
+        set_fen(c.fen);
+        ASSERT_EQ(find_complete_giveaway_line(), c.found);
+        EXPECT_EQ(longest_line, c.longest);
+        if (c.found) {
+            EXPECT_EQ(best_line[0], code_of(c.first));
+            EXPECT_EQ(best_line[1], code_of(c.second));
+        }
+    }
 }
 
 TEST(Giveaway, ASideWithNoPieceLeftHasNoLine) {

@@ -13,26 +13,22 @@ TEST(Position, NewGameGivesTheStartingTable) {
             const PieceRecord &piece = PieceTable[colour * 16 + index];
             int pawn = index < 8;
             EXPECT_EQ(piece.file, pawn ? index : back_files[index - 8]);
-            EXPECT_EQ(piece.rank, pawn ? (colour == White ? 1 : 6) : (colour == White ? 0 : 7));
+            EXPECT_EQ(piece.rank, (colour == White ? 0 : 7) + (pawn ? (colour == White ? 1 : -1) : 0));
             EXPECT_EQ(piece.kind, pawn ? Pawn : back_kinds[index - 8]);
-            EXPECT_EQ(piece.colour, colour);
-            EXPECT_EQ(piece.moved, 0);
+            EXPECT_TRUE(piece.colour == colour && piece.moved == 0);
             EXPECT_EQ(BoardMap[piece.file * 8 + piece.rank], colour * 16 + index);
         }
     }
     int empty = 0;
     for (int square = 0; square < SQUARE_COUNT; square++) empty += BoardMap[square] == EMPTY_SQUARE;
     EXPECT_EQ(empty, 32);
-    EXPECT_EQ(side_to_move, White);
-    EXPECT_EQ(capture_count, 0);
-    EXPECT_EQ(move_counts[White] + move_counts[Black], 0);
+    EXPECT_TRUE(side_to_move == White && capture_count == 0 && move_counts[White] + move_counts[Black] == 0);
 }
 
 TEST(Position, CaptureInPlaceAndTakeBackRestoreEverything) {
     setup_start_position();
     // A knight that has moved before captures a pawn; the victim keeps its rank.
-    TriedMove first = try_move(10, 2, 5);
-    (void)first;
+    try_move(10, 2, 5);
     PositionSnapshot before = take_snapshot();
     TriedMove capture = try_move(10, 3, 6);
     EXPECT_EQ(capture.victim, 19);

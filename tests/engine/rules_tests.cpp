@@ -1,75 +1,67 @@
 // How the pieces move: each kind's geometry, blocking, and the tests every move passes first.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "engine/rules.h"
 #include "tests/engine/engine_fixture.h"
 
-TEST(Rules, PawnStepsOnlyOntoEmptySquares) {
-    clear_board();
-    place_piece(4, 4, 1, White, Pawn);
-    EXPECT_TRUE(is_legal_move(4, 1, 4, 2, White));
-    EXPECT_TRUE(is_legal_move(4, 1, 4, 3, White));
-    EXPECT_FALSE(is_legal_move(4, 1, 4, 4, White));
-    EXPECT_FALSE(is_legal_move(4, 1, 5, 2, White));  // diagonal onto an empty square
-    place_piece(20, 4, 3, Black, Pawn);
-    EXPECT_TRUE(is_legal_move(4, 1, 4, 2, White));
-    EXPECT_FALSE(is_legal_move(4, 1, 4, 3, White));  // straight onto an enemy
-    place_piece(0, 4, 2, White, Pawn);
-    EXPECT_FALSE(is_legal_move(4, 1, 4, 3, White));
-    EXPECT_FALSE(is_legal_move(4, 1, 4, 2, White));
+namespace {
+
+const char *const START = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR";
+
+// Whether the move (like "e2e4") is legal for the side on the board (the placement part of a FEN).
+bool legal(const std::string &board, const char *move, int side) {
+    set_fen((board + " w - - 0 1").c_str());
+    return is_legal_move(move[0] - 'a', move[1] - '1', move[2] - 'a', move[3] - '1', side);
 }
 
-TEST(Rules, PawnCapturesDiagonallyForwardOnly) {
-    clear_board();
-    place_piece(16, 0, 6, Black, Pawn);
-    place_piece(1, 1, 5, White, Pawn);
-    place_piece(2, 1, 7, White, Rook);
-    EXPECT_TRUE(is_legal_move(0, 6, 1, 5, Black));
-    EXPECT_FALSE(is_legal_move(0, 6, 1, 7, Black));  // backwards
-    // A pawn that is not on its starting rank has no double step, whatever its moved flag.
-    place_piece(3, 3, 2, White, Pawn);
-    EXPECT_FALSE(is_legal_move(3, 2, 3, 4, White));
-    EXPECT_TRUE(is_legal_move(0, 6, 0, 4, Black));
+}  // namespace
+
+TEST(Rules, EachKindMovesByItsGeometryAndIsBlocked) {
+    const struct {
+        const char *board, *move;
+        int side;
+        bool legal;
+    } cases[] = {
+        {"8/8/8/8/8/8/4P3/8", "e2e3", White, true},  // pawns step onto empty squares
+        {"8/8/8/8/8/8/4P3/8", "e2e4", White, true},
+        {"8/8/8/8/8/8/4P3/8", "e2e5", White, false},
+        {"8/8/8/8/8/8/4P3/8", "e2f3", White, false},  // diagonal onto an empty square
+        {"8/8/8/8/4p3/8/4P3/8", "e2e3", White, true},
+        {"8/8/8/8/4p3/8/4P3/8", "e2e4", White, false},  // straight onto an enemy
+        {"8/8/8/8/4p3/4P3/4P3/8", "e2e4", White, false},
+        {"8/8/8/8/4p3/4P3/4P3/8", "e2e3", White, false},
+        {"1R6/p7/1P6/8/8/8/8/8", "a7b6", Black, true},  // pawns capture diagonally forward only
+        {"1R6/p7/1P6/8/8/8/8/8", "a7b8", Black, false},
+        {"1R6/p7/1P6/8/8/8/8/8", "a7a5", Black, true},
+        {"8/8/8/8/8/3P4/8/8", "d3d5", White, false},  // no double step off the starting rank
+        {"8/8/8/8/8/4k3/r7/4K3", "e1g1", White, false},  // kings step one square, never castle
+        {"8/8/8/8/8/4k3/r7/4K3", "e1c1", White, false},
+        {"8/8/8/8/8/4k3/r7/4K3", "e1e2", White, true},  // attacked by both: there is no check
+        {"8/8/8/8/8/4k3/r7/4K3", "e3e2", Black, true},
+        {"8/8/8/8/8/8/5k2/4K3", "e1f2", White, true},  // a king takes a king
+        {START, "a1a3", White, false},  // own pawn in the way
+        {"rnbqkbnr/p1pppppp/p7/8/8/8/1PPPPPPP/RNBQKBNR", "a1a4", White, true},
+        {"rnbqkbnr/p1pppppp/p7/8/8/8/1PPPPPPP/RNBQKBNR", "a1a6", White, true},
+        {"rnbqkbnr/p1pppppp/p7/8/8/8/1PPPPPPP/RNBQKBNR", "a1a7", White, false},  // behind the enemy
+        {START, "d1e3", White, false},  // a queen is no knight
+        {START, "c1e3", White, false},  // bishop behind its pawn
+        {START, "b1c3", White, true},   // a knight jumps
+        {START, "b1b3", White, false},
+        {START, "b1c3", Black, false},  // the other colour's piece
+        {START, "a1a2", White, false},  // onto its own piece
+        {START, "e2e2", White, false},  // from = to
+        {START, "e5e6", White, false},  // empty from square
+        {"8/8/8/8/8/8/8/R6R", "a1a9", White, false},  // off the board: rank 8, file 8, file -1
+        {"8/8/8/8/8/8/8/R6R", "h1i1", White, false},
+        {"8/8/8/8/8/8/8/R6R", "a1`1", White, false},
+    };
+    for (const auto &c : cases) EXPECT_EQ(legal(c.board, c.move, c.side), c.legal) << c.board << " " << c.move;
 }
 
-TEST(Rules, KingStepsOneSquareAndIsNeverInCheck) {
-    clear_board();
-    place_piece(15, 4, 0, White, King);
-    place_piece(31, 4, 2, Black, King);
-    place_piece(24, 0, 1, Black, Rook);
-    EXPECT_FALSE(is_legal_move(4, 0, 6, 0, White));
-    EXPECT_FALSE(is_legal_move(4, 0, 2, 0, White));
-    EXPECT_TRUE(is_legal_move(4, 0, 4, 1, White));  // attacked by both
-    EXPECT_TRUE(is_legal_move(4, 2, 4, 1, Black));
-    place_piece(31, 5, 1, Black, King);
-    BoardMap[4 * 8 + 2] = EMPTY_SQUARE;
-    EXPECT_TRUE(is_legal_move(4, 0, 5, 1, White));  // a king takes a king
-}
-
-TEST(Rules, SlidersAreBlockedAndCaptureTheFirstEnemy) {
+TEST(Rules, APieceOfNoKindHasNoMove) {
     setup_start_position();
-    EXPECT_FALSE(is_legal_move(0, 0, 0, 2, White));  // own pawn in the way
-    BoardMap[0 * 8 + 1] = EMPTY_SQUARE;
-    PieceTable[0].file = CAPTURED;
-    place_piece(17, 0, 5, Black, Pawn);
-    BoardMap[1 * 8 + 6] = EMPTY_SQUARE;
-    EXPECT_TRUE(is_legal_move(0, 0, 0, 4, White));
-    EXPECT_TRUE(is_legal_move(0, 0, 0, 5, White));
-    EXPECT_FALSE(is_legal_move(0, 0, 0, 6, White));  // behind the enemy
-    EXPECT_FALSE(is_legal_move(3, 0, 4, 2, White));  // a queen is no knight
-    EXPECT_FALSE(is_legal_move(2, 0, 4, 2, White));  // bishop behind its pawn
-    EXPECT_TRUE(is_legal_move(1, 0, 2, 2, White));   // a knight jumps
-    EXPECT_FALSE(is_legal_move(1, 0, 1, 2, White));
-}
-
-TEST(Rules, TheFirstTestsRefuseWhateverThePiece) {
-    setup_start_position();
-    EXPECT_FALSE(is_legal_move(1, 0, 2, 2, Black));  // the other colour's piece
-    EXPECT_FALSE(is_legal_move(0, 0, 0, 1, White));  // onto its own piece
-    EXPECT_FALSE(is_legal_move(4, 1, 4, 1, White));  // from = to
-    EXPECT_FALSE(is_legal_move(4, 4, 4, 5, White));  // empty from square
-    EXPECT_FALSE(is_legal_move(1, 0, -1, 1, White));
-    EXPECT_FALSE(is_legal_move(7, 1, 7, 8, White));
     PieceTable[10].kind = 9;  // a kind no piece has
     EXPECT_FALSE(is_legal_move(1, 0, 2, 2, White));
 }

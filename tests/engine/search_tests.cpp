@@ -2,8 +2,6 @@
 // promotions, the first move, node counting, and the position left as it was found.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "engine/evaluate.h"
 #include "engine/search.h"
 #include "tests/engine/engine_fixture.h"
@@ -11,14 +9,6 @@
 #include "tools/engine/moves.h"
 
 namespace {
-
-// Sets the level as a new game would and chooses with the seed.
-MoveSource choose_at(int level_value, unsigned seed, int32_t *score) {
-    level = (int8_t)level_value;
-    search_depth = depth_for_level(level_value);
-    srand(seed);
-    return choose_computer_move(score);
-}
 
 int hook_calls;  // times the node hook has run in this test
 // The node hook of the tests: counts its calls.
@@ -55,24 +45,6 @@ TEST(Search, EqualMovesGoToTheFirstPieceInRootOrder) {
     EXPECT_EQ(best_to_rank, 2);  // its single step comes before its double step
 }
 
-TEST(Search, RootOrderIsShuffledWithTheDevicesGenerator) {
-    setup_start_position();
-    choose_at(0, 1, nullptr);
-    unsigned state = 1;
-    int8_t expected[16];
-    for (int index = 0; index < 16; index++) expected[index] = (int8_t)index;
-    for (int swap = 0; swap < 16; swap++) {
-        state = state * 214013u + 2531011u;
-        int first = (int)((state >> 16) & 0x7FFF) % 16;
-        state = state * 214013u + 2531011u;
-        int second = (int)((state >> 16) & 0x7FFF) % 16;
-        int8_t held = expected[first];
-        expected[first] = expected[second];
-        expected[second] = held;
-    }
-    for (int index = 0; index < 16; index++) EXPECT_EQ(root_order[index], expected[index]);
-}
-
 TEST(Search, TheFirstMoveOfAGameIsAPawnMove) {
     int knight_moves = 0;
     for (unsigned seed = 1; seed <= 12; seed++) {
@@ -90,25 +62,26 @@ TEST(Search, TheFirstMoveOfAGameIsAPawnMove) {
     EXPECT_GT(knight_moves, 0);  // once the side has moved, knights are chosen too
 }
 
-TEST(Search, TheRootsOnlyCaptureIsPlayedWithoutLookingDeeper) {
+TEST(Search, TheRootsOnlyCaptureIsPlayedAtOnceUnlessItPromotesAndNoMoveIsNone) {
     set_fen("4k3/8/8/8/8/2p5/1P6/4K3 w - - 0 20");
     int64_t before = nodes_counted;
     int32_t score = 0;
     EXPECT_EQ(choose_at(4, 1, &score), SOURCE_SEARCH);
     EXPECT_EQ(nodes_counted - before, 1);
     EXPECT_EQ(score, -INFINITE_SCORE + 1);
-    EXPECT_EQ(best_from_file * 8 + best_from_rank, 1 * 8 + 1);
-    EXPECT_EQ(best_to_file * 8 + best_to_rank, 2 * 8 + 2);
+    EXPECT_EQ(best_from_file * 1000 + best_from_rank * 100 + best_to_file * 10 + best_to_rank, 1122);
     EXPECT_EQ(best_promotion, -1);
-}
-
-TEST(Search, AForcedCaptureOntoTheLastRankIsSearchedForItsPromotion) {
+    // A forced capture onto the last rank is searched for its promotion.
     set_fen("1n2k3/P7/8/8/8/8/8/4K3 w - - 0 20");
-    int64_t before = nodes_counted;
+    before = nodes_counted;
     choose_at(1, 1, nullptr);
     EXPECT_GT(nodes_counted - before, 5);
     EXPECT_EQ(best_to_file * 8 + best_to_rank, 1 * 8 + 7);
     EXPECT_NE(best_promotion, -1);
+    set_fen("4k3/8/8/8/p7/P7/8/8 w - - 0 20");  // no move leaves the best move empty
+    EXPECT_EQ(choose_at(6, 1, &score), SOURCE_NONE);
+    EXPECT_EQ(best_from_file, -1);
+    EXPECT_EQ(score, -INFINITE_SCORE);
 }
 
 TEST(Search, PromotionTakesTheKindWithTheHighestValueEarliestFirst) {
@@ -125,14 +98,6 @@ TEST(Search, PromotionTakesTheKindWithTheHighestValueEarliestFirst) {
     set_fen("7k/1P6/8/8/8/8/8/8 w - - 0 20");
     choose_at(0, 3, nullptr);
     EXPECT_EQ(best_promotion, Rook);
-}
-
-TEST(Search, NoMoveLeavesTheBestMoveEmpty) {
-    set_fen("4k3/8/8/8/p7/P7/8/8 w - - 0 20");
-    int32_t score = 0;
-    EXPECT_EQ(choose_at(6, 1, &score), SOURCE_NONE);
-    EXPECT_EQ(best_from_file, -1);
-    EXPECT_EQ(score, -INFINITE_SCORE);
 }
 
 TEST(Search, TheHookRunsAtEachIntervalOfTheSharedCounter) {

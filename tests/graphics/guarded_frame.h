@@ -1,39 +1,44 @@
-// A 240 x 320 test frame set between two guard bands, so a test can tell that a primitive wrote
-// nothing outside the frame, and readers of what was drawn.
+// A 240 x 320 test frame between two guard bands, so a test can tell that drawing wrote nothing
+// outside the frame, and a fixture that draws and puts sprites into it and checks the guards after.
 #ifndef VORLEN_TESTS_GRAPHICS_GUARDED_FRAME_H
 #define VORLEN_TESTS_GRAPHICS_GUARDED_FRAME_H
 
-#include <cstdint>
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <vector>
 
 #include "graphics/draw.h"
+#include "graphics/sprite.h"
 
 struct GuardedFrame {
-    static constexpr int GUARD = 4096;            // guard pixels before and after the frame
-    static constexpr uint16_t SENTINEL = 0xA5C3;  // what the guards hold
-    std::vector<uint16_t> memory;
+    static constexpr int GUARD = 4096, PIXELS = FRAME_WIDTH * FRAME_HEIGHT;  // guard and frame pixels
+    static constexpr uint16_t SENTINEL = 0xA5C3;                             // what the guards hold
+    std::vector<uint16_t> memory = std::vector<uint16_t>(PIXELS + 2 * GUARD, SENTINEL);
 
-    GuardedFrame() : memory(FRAME_WIDTH * FRAME_HEIGHT + 2 * GUARD, SENTINEL) {
-        for (int i = 0; i < FRAME_WIDTH * FRAME_HEIGHT; i++) frame()[i] = 0;
-    }
+    GuardedFrame() { std::fill(frame(), frame() + PIXELS, 0); }
     uint16_t *frame() { return memory.data() + GUARD; }
     uint16_t at(int x, int y) { return frame()[y * FRAME_WIDTH + x]; }
-    // Whether both guard bands still hold only the sentinel.
-    bool guards_intact() const {
-        for (int i = 0; i < GUARD; i++) {
-            if (memory[i] != SENTINEL || memory[memory.size() - 1 - i] != SENTINEL) return false;
-        }
-        return true;
-    }
-    // The pixels that are not 0, as (x, y) pairs in row order.
-    std::vector<std::pair<int, int>> lit() {
-        std::vector<std::pair<int, int>> points;
-        for (int y = 0; y < FRAME_HEIGHT; y++) {
-            for (int x = 0; x < FRAME_WIDTH; x++) {
-                if (at(x, y) != 0) points.push_back({x, y});
-            }
-        }
-        return points;
+    // Whether the guards still hold only the sentinel, and how many frame pixels are not 0.
+    bool guards_intact() { return std::count(memory.begin(), memory.end(), SENTINEL) == 2 * GUARD + count(SENTINEL); }
+    long count(uint16_t value) { return long(std::count(frame(), frame() + PIXELS, value)); }
+    long lit() { return PIXELS - count(0); }
+};
+
+struct Sample {  // a pixel a test expects: its place and colour (0: left undrawn)
+    int x, y;
+    uint16_t colour;
+};
+
+class FrameTest : public ::testing::Test {
+protected:
+    GuardedFrame frame;
+    void SetUp() override { draw_target = sprite_target = frame.frame(); }
+    void TearDown() override { EXPECT_TRUE(frame.guards_intact()); }
+    // Expects `count` pixels drawn (unless negative) and each sample to hold its colour.
+    void expect_frame(long count, const std::vector<Sample> &samples) {
+        if (count >= 0) { EXPECT_EQ(frame.lit(), count); }
+        for (const Sample &s : samples) EXPECT_EQ(frame.at(s.x, s.y), s.colour) << s.x << "," << s.y;
     }
 };
 

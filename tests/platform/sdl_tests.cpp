@@ -25,51 +25,32 @@ std::function<void()> game_body;  // what this test's run_game does
 // A private folder for the instance lock and the files, so runs never meet; removed at exit.
 struct PrivateFolder {
     std::string path;
-    ~PrivateFolder() {
-        if (!path.empty()) std::filesystem::remove_all(path);
-    }
-};
-PrivateFolder folder;
+    ~PrivateFolder() { std::filesystem::remove_all(path); }
+} folder{mkdtemp(std::string("/tmp/vorlen-sdl-test-XXXXXX").data())};
 
 std::string private_folder() {
-    if (folder.path.empty()) {
-        char name[] = "/tmp/vorlen-sdl-test-XXXXXX";
-        folder.path = mkdtemp(name);
-        setenv("XDG_RUNTIME_DIR", folder.path.c_str(), 1);
-    }
+    setenv("XDG_RUNTIME_DIR", folder.path.c_str(), 1);
     return folder.path;
 }
 
-// Writes a mono 16-bit WAV file of frames samples at rate.
+// Writes a mono 16-bit WAV file of `frames` samples at `rate` (the host is little-endian).
 void write_wav(const std::string &path, uint32_t rate, uint32_t frames) {
+    const uint32_t header[] = {0x46464952 /* RIFF */, 36 + frames * 2, 0x45564157 /* WAVE */, 0x20746D66 /* fmt */,
+                               16, 0x00010001 /* PCM, mono */, rate, rate * 2, 0x00100002 /* 2-byte frames of 16 bits */,
+                               0x61746164 /* data */, frames * 2};
     std::ofstream out(path, std::ios::binary);
-    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char *>(&v), 4); };
-    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char *>(&v), 2); };
-    out << "RIFF";
-    u32(36 + frames * 2);
-    out << "WAVEfmt ";
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(rate);
-    u32(rate * 2);
-    u16(2);
-    u16(16);
-    out << "data";
-    u32(frames * 2);
-    for (uint32_t i = 0; i < frames; ++i) u16(uint16_t(i * 97));
+    out.write(reinterpret_cast<const char *>(header), sizeof header);
+    for (uint32_t i = 0; i < frames; ++i) {
+        uint16_t sample = uint16_t(i * 97);
+        out.write(reinterpret_cast<const char *>(&sample), 2);
+    }
 }
 
 // Pushes a left-button press or release at a window position.
 void push_button(Uint32 type, int x, int y) {
     SDL_Event e{};
-    e.type = type;
-    e.button.windowID = sdl_device_window_id();
-    e.button.button = SDL_BUTTON_LEFT;
-    e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    e.button.clicks = 1;
-    e.button.x = x;
-    e.button.y = y;
+    Uint8 state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+    e.button = SDL_MouseButtonEvent{type, 0, sdl_device_window_id(), 0, SDL_BUTTON_LEFT, state, 1, 0, x, y};
     SDL_PushEvent(&e);
 }
 
@@ -85,9 +66,7 @@ std::vector<uint16_t> present_pattern() {
 // Lays the emulated display out and keeps its values as start-up does.
 void use_display(int32_t bpp, int32_t x_pitch, int32_t y_pitch) {
     device_set_display(bpp, x_pitch, y_pitch);
-    cBPP = bpp;
-    cbxPitch = x_pitch;
-    cbyPitch = y_pitch;
+    cBPP = bpp, cbxPitch = x_pitch, cbyPitch = y_pitch;
 }
 
 }  // namespace
@@ -96,7 +75,7 @@ void run_game() {
     if (game_body) game_body();
 }
 
-TEST(SdlScanOut, ColourLayoutsReadBackTheFrameExactly) {
+TEST(SdlScanOut, ColourLayoutsReadBackExactlyAndGreyLevelsShowAsGreys) {
     std::vector<uint16_t> back(240 * 320);
     BackBuffer = back.data();
     for (auto pitches : {std::pair<int32_t, int32_t>{2, 480}, {2, 512}, {-640, 2}, {640, -2}}) {
@@ -104,12 +83,7 @@ TEST(SdlScanOut, ColourLayoutsReadBackTheFrameExactly) {
         std::vector<uint16_t> frame = present_pattern();
         EXPECT_TRUE(std::equal(frame.begin(), frame.end(), sdl_device_picture())) << pitches.first;
     }
-    BackBuffer = nullptr;
-}
-
-TEST(SdlScanOut, GreyLayoutsShowTheirLevelsAsGreys) {
-    std::vector<uint16_t> back(240 * 320, 0);
-    BackBuffer = back.data();
+    std::fill(back.begin(), back.end(), 0);
     back[319 * 240] = 0xFFFF;  // bottom-left white
     back[5] = 0x8000;          // red half-way: 2-bit level 2
     use_display(4, 0, 0);
@@ -136,10 +110,10 @@ TEST(SdlFiles, DevicePathsAreHostPathsWithBackslashes) {
 
     std::string file = private_folder() + "/data.bin";
     std::u16string device_file = sdl_device_path(file);
-    EXPECT_EQ(CreateFileW(device_file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr),
-              INVALID_HANDLE_VALUE);
+    auto open = [&] { return CreateFileW(device_file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr); };
+    EXPECT_EQ(open(), INVALID_HANDLE_VALUE);
     std::ofstream(file, std::ios::binary) << "abcdef";
-    HANDLE handle = CreateFileW(device_file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE handle = open();
     ASSERT_NE(handle, INVALID_HANDLE_VALUE);
     char text[8] = {};
     DWORD read = 0;
