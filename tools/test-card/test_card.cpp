@@ -1,4 +1,4 @@
-// A program for looking at the desktop device by hand (not run by CTest): it starts through
+// A program for looking at the desktop device by hand: it starts through
 // WinMain, shows a test card, marks each tap with a cross and prints its position, and ends
 // when the window is closed. Run it with VORLEN_DISPLAY and VORLEN_SCALE to see each layout.
 #include <cstdio>
