@@ -143,6 +143,10 @@ bool board_shown() {
     return picture_shown(expected.data(), 0, 0, BOARD_SIZE, BOARD_SIZE, false);
 }
 
+bool banner_shown(const uint16_t *picture) {
+    return picture_shown(picture, BANNER_X, BANNER_Y, BANNER_WIDTH, BANNER_HEIGHT, true);
+}
+
 bool lower_panel_shown() { return picture_shown(panel2_picture, 0, LOWER_PANEL_TOP, FRAME_WIDTH, PANEL_HEIGHT, false); }
 
 bool everything_released() {

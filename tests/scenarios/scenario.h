@@ -66,10 +66,11 @@ uint16_t display_pixel(int x, int y);
 bool picture_shown(const uint16_t *picture, int x, int y, int width, int height, bool keyed);
 // Draws a piece picture, keyed, into a 240 x 240 board image at (x, y).
 void paint_piece(std::vector<uint16_t> &board, int picture, int x, int y);
-// 1 when the board area shows the board picture with every piece where the position puts it,
-// and the lower panel its picture.
+// 1 when the board area shows the board picture with every piece where the position puts it;
+// when the lower panel shows its picture; when a result banner shows over the board.
 bool board_shown();
 bool lower_panel_shown();
+bool banner_shown(const uint16_t *picture);
 
 // 1 when every picture buffer and file of the game has been given back and the display closed.
 bool everything_released();
