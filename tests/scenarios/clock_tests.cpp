@@ -62,8 +62,7 @@ TEST(Clocks, ChargingIncrementTimeOutsAndUntimedGamesAlongOneSession) {
         EXPECT_GE(time_used[White], 400000);  // still charged, invisibly
         tap_menu();
     });
-    then([] { tap_cell(TIME_CONTROL_CELLS[0]); });
-    then([] { tap_cell(BACK_BUTTON); });
+    tap_cells({TIME_CONTROL_CELLS[0], BACK_BUTTON});
     then([] {
         EXPECT_EQ(time_control, TIME_CONTROL_UNTIMED);
         EXPECT_EQ(game_over, 0);

@@ -17,7 +17,8 @@ bool menu_shows_options() {
     for (const MenuCell &c : framed)
         for (int y = c.y0 - 1; y <= c.y1 + 1; y++)
             for (int x = c.x0 - 1; x <= c.x1 + 1; x++)
-                if (x <= c.x0 || x >= c.x1 || y <= c.y0 || y >= c.y1) expected[(size_t)(y * FRAME_WIDTH + x)] = 0xFFFF;
+                if (x <= c.x0 || x >= c.x1 || y <= c.y0 || y >= c.y1)
+                    expected[(size_t)(y * FRAME_WIDTH + x)] = MENU_FRAME_COLOUR;
     return picture_shown(expected.data(), 0, 0, FRAME_WIDTH, FRAME_HEIGHT, false);
 }
 
@@ -184,10 +185,7 @@ TEST(FirstSession, TitleMenuOptionsAndAGameWithRefusalsACaptureTakeBacksAndTheMe
     });
     // Back keeps the game's level, clock and increment but the new players, and shows the game
     // as it was before the computer takes White over.
-    then([] { tap_cell(level_cell(9)); });
-    then([] { tap_cell(TIME_CONTROL_CELLS[3]); });
-    then([] { tap_cell(INCREMENT_CELLS[3]); });
-    then([] { tap_cell(PLAYERS_CELLS[PLAYERS_COMPUTER_ONLY]); });
+    tap_cells({level_cell(9), TIME_CONTROL_CELLS[3], INCREMENT_CELLS[3], PLAYERS_CELLS[PLAYERS_COMPUTER_ONLY]});
     static bool back_tapped = false, board_checked = false;
     every_frame([] {
         if (!back_tapped || board_checked || screen_state != SCREEN_PLAY) return;

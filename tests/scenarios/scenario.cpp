@@ -101,12 +101,13 @@ bool awaiting_person() { return idle() && is_person_to_move(); }
 bool awaiting_computer() { return idle() && !is_person_to_move(); }
 bool title_running() { return screen_state == SCREEN_TITLE && spin_angle != 0; }
 
+void tap_cells(std::initializer_list<MenuCell> cells) {
+    for (const MenuCell &cell : cells) then([=] { tap_cell(cell); });
+}
+
 void choose_options(int players_value, int level_value, int time_value, int increment_value) {
-    then([=] { tap_cell(PLAYERS_CELLS[players_value]); });
-    then([=] { tap_cell(level_cell(level_value)); });
-    then([=] { tap_cell(TIME_CONTROL_CELLS[time_value]); });
-    then([=] { tap_cell(INCREMENT_CELLS[increment_value]); });
-    then([] { tap_cell(NEW_GAME_BUTTON); });
+    tap_cells({PLAYERS_CELLS[players_value], level_cell(level_value), TIME_CONTROL_CELLS[time_value],
+               INCREMENT_CELLS[increment_value], NEW_GAME_BUTTON});
 }
 
 void start_game(int players_value, int level_value, int time_value, int increment_value) {
@@ -126,7 +127,8 @@ uint16_t display_pixel(int x, int y) {
 
 bool picture_shown(const uint16_t *picture, int x, int y, int width, int height, bool keyed) {
     for (int i = 0; i < width * height; i++)
-        if ((!keyed || picture[i] != KEY_COLOUR) && display_pixel(x + i % width, y + i / width) != picture[i]) return false;
+        if ((!keyed || picture[i] != KEY_COLOUR) && display_pixel(x + i % width, y + i / width) != picture[i])
+            return false;
     return true;
 }
 
@@ -139,7 +141,8 @@ void paint_piece(std::vector<uint16_t> &board, int picture, int x, int y) {
 bool board_shown() {
     std::vector<uint16_t> expected(board_picture, board_picture + BOARD_SIZE * BOARD_SIZE);
     for (const PieceRecord &piece : PieceTable)
-        if (piece.file != CAPTURED) paint_piece(expected, piece.kind + 6 * piece.colour, square_x(piece.file), square_y(piece.rank));
+        if (piece.file != CAPTURED)
+            paint_piece(expected, piece.kind + 6 * piece.colour, square_x(piece.file), square_y(piece.rank));
     return picture_shown(expected.data(), 0, 0, BOARD_SIZE, BOARD_SIZE, false);
 }
 
@@ -147,27 +150,27 @@ bool banner_shown(const uint16_t *picture) {
     return picture_shown(picture, BANNER_X, BANNER_Y, BANNER_WIDTH, BANNER_HEIGHT, true);
 }
 
-bool lower_panel_shown() { return picture_shown(panel2_picture, 0, LOWER_PANEL_TOP, FRAME_WIDTH, PANEL_HEIGHT, false); }
+bool lower_panel_shown() {
+    return picture_shown(panel2_picture, 0, LOWER_PANEL_TOP, FRAME_WIDTH, PANEL_HEIGHT, false);
+}
 
 bool everything_released() {
     const uint16_t *const pictures[] = {about_picture, greenwin_picture, bluewin_picture, panel1_picture,
                                         panel2_picture, panel3_picture, panel4_picture, board_picture,
                                         front_picture, background_copy};
-    bool released = std::count(pictures, pictures + 10, nullptr) == 10 &&
-                    std::count(piece_pictures, piece_pictures + PIECE_PICTURE_COUNT, nullptr) == PIECE_PICTURE_COUNT;
     const auto &calls = headless_calls();
-    return released && headless_open_file_count() == 0 && std::count(calls.begin(), calls.end(), "GXCloseDisplay") > 0;
+    return std::count(pictures, pictures + 10, nullptr) == 10 &&
+           std::count(piece_pictures, piece_pictures + PIECE_PICTURE_COUNT, nullptr) == PIECE_PICTURE_COUNT &&
+           headless_open_file_count() == 0 && std::count(calls.begin(), calls.end(), "GXCloseDisplay") > 0;
 }
 
 int sounds_named(const std::u16string &name) {
-    int count = 0;
-    for (const HeadlessSound &sound : headless_sounds()) {
-        const std::u16string &path = sound.path;
-        if (name.empty() ? path.empty()
-                         : path.size() >= name.size() && path.compare(path.size() - name.size(), name.size(), name) == 0)
-            count++;
-    }
-    return count;
+    const auto &sounds = headless_sounds();
+    return (int)std::count_if(sounds.begin(), sounds.end(), [&](const HeadlessSound &sound) {
+        size_t size = sound.path.size();
+        if (name.empty() || size < name.size()) return size == name.size();
+        return sound.path.compare(size - name.size(), name.size(), name) == 0;
+    });
 }
 
 void set_position(std::initializer_list<PlacedPiece> pieces) {

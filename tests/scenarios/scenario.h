@@ -40,6 +40,7 @@ size_t run_scenario(int frame_limit = SCENARIO_FRAME_LIMIT);
 void tap(int x, int y);
 void tap_square(int file, int rank);
 void tap_cell(const MenuCell &cell);
+void tap_cells(std::initializer_list<MenuCell> cells);  // one step each
 inline void tap_menu() { tap(60, 275); }
 inline void tap_takeback() { tap(167, 275); }
 inline void tap_quit() { tap(60, 305); }

@@ -41,6 +41,8 @@ inline std::vector<uint8_t> picture_bytes(const char *name) {
         if (std::strcmp(p.name, name) == 0) return tga_bytes(quantise(p.paint()));
     return {};
 }
-inline Decoded load_picture(const char *name, int width, int height) { return decode(picture_bytes(name), width, height); }
+inline Decoded load_picture(const char *name, int width, int height) {
+    return decode(picture_bytes(name), width, height);
+}
 
 #endif

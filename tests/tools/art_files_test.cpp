@@ -47,7 +47,8 @@ TEST(ArtFiles, EveryFileHasTheLoadersLayoutSizeAndKeyAndAnUnwritableFolderIsRepo
     ASSERT_EQ(write_art(dir), 1);
     for (int i = 0; i < PICTURE_COUNT; i++) {
         bool piece = i >= 9;
-        std::string name = piece ? "wb"[(i - 9) / 6] + std::string(PIECE_KINDS[(i - 9) % 6]) + ".tga" : SCREENS[i].name;
+        std::string name = piece ? "wb"[(i - 9) / 6] + std::string(PIECE_KINDS[(i - 9) % 6]) + ".tga"
+                                 : SCREENS[i].name;
         int w = piece ? 30 : SCREENS[i].width, h = piece ? 30 : SCREENS[i].height;
         SCOPED_TRACE(name);
         std::vector<uint8_t> f = read_all(dir + "/Graph/" + name);
@@ -90,7 +91,8 @@ TEST(ArtFiles, EveryFileHasTheLoadersLayoutSizeAndKeyAndAnUnwritableFolderIsRepo
 }
 
 TEST(ArtFiles, OutputIsTheSameEveryRunAndOnlyTransparencyBecomesTheKey) {
-    for (const char *name : {"front.tga", "panel3.tga", "wknight.tga"}) EXPECT_EQ(picture_bytes(name), picture_bytes(name)) << name;
+    for (const char *name : {"front.tga", "panel3.tga", "wknight.tga"})
+        EXPECT_EQ(picture_bytes(name), picture_bytes(name)) << name;
     for (const SoundFile &s : SOUND_FILES) EXPECT_EQ(s.make(), s.make()) << s.name;
     Layer l = make_layer(3, 1);
     fill(l, box(1, 0, 3, 1), solid(Rgb{255, 0, 0}));  // an opaque pure red must not vanish

@@ -89,7 +89,8 @@ TEST(ArtLayout, KeyColourOnlyWhereTheGameShowsWhatLiesBehind) {
                   {"greenwin.tga", 224, 100, 112, 0, false}, {"bluewin.tga", 224, 100, 112, 50, false},
                   {"front.tga", 240, 240, 120, 136, true},  {"front.tga", 240, 240, 120, 25, false},
                   {"panel4.tga", 240, 80, 120, 33, false}};
-    for (const auto &p : points) EXPECT_EQ(load_picture(p.name, p.width, p.height).at(p.x, p.y) == KEY, p.keyed) << p.name;
+    for (const auto &p : points)
+        EXPECT_EQ(load_picture(p.name, p.width, p.height).at(p.x, p.y) == KEY, p.keyed) << p.name;
     for (int i = 9; i < PICTURE_COUNT; i++) {
         Decoded d = load_picture(PICTURE_FILES[i].name, 30, 30);
         EXPECT_TRUE(d.at(0, 0) == KEY && d.at(29, 0) == KEY && d.at(15, 25) != KEY) << PICTURE_FILES[i].name;
