@@ -64,6 +64,7 @@ TEST(ArtFiles, EveryFileHasTheLoadersLayoutSizeAndKeyAndAnUnwritableFolderIsRepo
         Decoded d = decode(f, w, h);
         for (int e = 1; e < 256; e++) EXPECT_NE(d.table[e], KEY) << "entry " << e;
     }
+    std::vector<std::vector<uint8_t>> sounds;
     for (const char *name : SOUND_NAMES) {
         SCOPED_TRACE(name);
         std::vector<uint8_t> f = read_all(dir + "/Sound/" + name);
@@ -84,6 +85,8 @@ TEST(ArtFiles, EveryFileHasTheLoadersLayoutSizeAndKeyAndAnUnwritableFolderIsRepo
         EXPECT_GT(peak, 32767 / 8);       // audible
         EXPECT_LT(peak, 32767 * 6 / 10);  // but never harsh
         EXPECT_EQ(word(f, 44) | word(f, f.size() - 2), 0);  // starts and ends in silence: no clicks
+        EXPECT_EQ(std::count(sounds.begin(), sounds.end(), f), 0);  // every effect its own
+        sounds.push_back(f);
     }
     std::ofstream(dir + "/blocked") << "a file where a folder should be";
     EXPECT_EQ(write_art(dir + "/blocked"), 0);
