@@ -1,77 +1,88 @@
-// Scenario harness: starts the game from WinMain on the headless device with the generated
-// pictures and sounds, plays a script of taps step by step as frames are presented, and offers
-// what a test needs to check what the player sees and hears.
+// Scenario harness: runs the game from WinMain on the headless device with the generated pictures
+// and sounds, plays a script of steps as frames are presented, and reads what the player sees and
+// hears. It brings in the game's state, which the scripts read.
 #ifndef VORLEN_TESTS_SCENARIO_H
 #define VORLEN_TESTS_SCENARIO_H
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <vector>
+
+#include "engine/position.h"
+#include "game/assets.h"
+#include "game/board_view.h"
+#include "game/clocks.h"
+#include "game/computer_turn.h"
+#include "game/game_state.h"
+#include "game/human_input.h"
+#include "game/menu.h"
+#include "graphics/draw.h"
+#include "platform/headless/headless.h"
 
 #define SCENARIO_FRAME_LIMIT 20000
 
-// Resets the device and gives it the game's Graph and Sound folders.
+// Resets the device, gives it the game's Graph and Sound folders and forgets the last script.
 void start_device();
-
-// Queues a step: once ready() holds on the first frame a pass of the main loop presents (and
-// the pass that read the previous step's tap has ended), action() runs. Steps run in order, at
-// most one per pass.
+// Queues a step: action() runs on the first frame of a pass once ready() holds and the pass that
+// read the previous step's tap has ended. Steps run in order, at most one per pass.
 void when(std::function<bool()> ready, std::function<void()> action);
+void then(std::function<void()> action);  // a step ready at once
+void hold();                              // a step never ready: only the game can end the run
 // Runs fn on every presented frame, before the steps.
 void every_frame(std::function<void()> fn);
-// Runs WinMain until it returns; once every step has run the harness asks the game to quit,
-// and after frame_limit frames it does the same and reports the script unfinished.
-struct ScenarioResult {
-    bool finished;   // every step ran
-    int frames;      // frames presented
-    bool limit_hit;  // the harness stopped the game at the frame limit
-};
-ScenarioResult run_scenario(int frame_limit = SCENARIO_FRAME_LIMIT);
+// Runs WinMain until it returns and gives the number of steps never run. Once every step has run
+// the harness asks the game to quit; at frame_limit it does the same and fails the test.
+size_t run_scenario(int frame_limit = SCENARIO_FRAME_LIMIT);
 
-// Input.
+// Input: a tap on a pixel, a square's centre, a cell's centre, the lower panel's buttons.
 void tap(int x, int y);
 void tap_square(int file, int rank);
-struct MenuCell;
-void tap_cell(const MenuCell &cell);  // its centre
-void tap_quit();
-void tap_menu();
-void tap_takeback();
-void tap_about();
-void tap_sound();
-void tap_new_game();
-void tap_back();
+void tap_cell(const MenuCell &cell);
+void tap_cells(std::initializer_list<MenuCell> cells);  // one step each
+inline void tap_menu() { tap(60, 275); }
+inline void tap_takeback() { tap(167, 275); }
+inline void tap_quit() { tap(60, 305); }
+inline void tap_about() { tap(167, 305); }
+inline void tap_sound() { tap(231, 311); }
 
-// States a step waits for.
-bool on_screen(int screen);
-bool awaiting_person();    // a person's turn with nothing pending
-bool awaiting_computer();  // the computer is about to move
-bool title_running();      // the title screen has drawn a frame
-bool always();
-bool never();
+// States a step waits for: the play screen with nothing sliding, promoting or ended, and the
+// side to move played by a person or by the computer; the title screen drawing.
+bool awaiting_person();
+bool awaiting_computer();
+bool title_running();
 
-// Starts a game from the title with the options given (players, level, time control,
-// increment) by tapping through the menu.
+// Queues the taps choosing the options on the menu and New game; start_game opens the menu
+// from the title first.
+void choose_options(int players_value, int level_value, int time_value, int increment_value);
 void start_game(int players_value, int level_value, int time_value, int increment_value);
+// Queues a person's move: the tap on the piece once a person is to move, then on its target.
+void play_move(int from_file, int from_rank, int to_file, int to_rank);
 
 // The display as the player sees it (16-bit packed, as the device starts).
 uint16_t display_pixel(int x, int y);
-// 1 when the board area of the display shows the board picture with every piece where the
-// position puts it.
-bool board_shown();
 // 1 when the display's rectangle equals the picture placed at (x, y), keyed pixels skipped
 // when keyed.
 bool picture_shown(const uint16_t *picture, int x, int y, int width, int height, bool keyed);
+// Draws a piece picture, keyed, into a 240 x 240 board image at (x, y).
+void paint_piece(std::vector<uint16_t> &board, int picture, int x, int y);
+// 1 when the board area shows the board picture with every piece where the position puts it;
+// when the lower panel shows its picture; when a result banner shows over the board.
+bool board_shown();
+bool lower_panel_shown();
+bool banner_shown(const uint16_t *picture);
 
-// Sounds played so far whose file name ends with name ("select.wav"); stop calls have no name.
+// 1 when every picture buffer and file of the game has been given back and the display closed.
+bool everything_released();
+
+// Sounds played so far whose file name ends with name ("select.wav"); "" counts the stop calls.
 int sounds_named(const std::u16string &name);
-int stop_sound_calls();
-size_t sound_call_count();
 
-// Replaces the position by the pieces given (id, file, rank, colour, kind) with White to move
-// and redraws the board; for setting up endings and promotions.
+// Replaces the position by the pieces given with White to move and redraws the board.
 struct PlacedPiece {
     int id, file, rank, colour, kind;
 };
-void set_position(const PlacedPiece *pieces, int count, int to_move);
+void set_position(std::initializer_list<PlacedPiece> pieces);
 
 #endif
