@@ -78,6 +78,10 @@ TEST(Clocks, ChargingIncrementTimeOutsAndUntimedGamesAlongOneSession) {
     });
     EXPECT_EQ(run_scenario(), 0u);
     EXPECT_EQ(history_at_time_out, 1);
+    // The computer's move was never played, so no slide is left waiting behind the banner.
+    EXPECT_EQ(history_count, 1);
+    EXPECT_EQ(side_to_move, Black);
+    EXPECT_EQ(animation_pending, 0);
 }
 
 }  // namespace

@@ -71,6 +71,10 @@ TEST(Play, SoundAboutBothEndingsAndQuitAlongOneSession) {
         EXPECT_EQ(sound_enabled, 0);
         EXPECT_EQ(display_pixel(230, 311), SOUND_CROSS_COLOUR);  // where the strokes cross
         sounds_before = headless_sounds().size();
+        tap(300, 100);  // beyond the board's right edge: no square, nothing happens
+    });
+    then([] {
+        EXPECT_EQ(selected_col, -1);
         tap_square(4, 1);
     });
     then([] {
