@@ -18,14 +18,14 @@ namespace {
 // The increment in ms for each increment_option value.
 const int32_t INCREMENT_MS[4] = {0, 2000, 5000, 9000};
 
-// The sound cross: six lines over the speaker corner. The last would start on x = 240, outside
-// the frame, so it is drawn from its first point inside; it plots the same pixels otherwise.
+// The sound cross: six lines over the speaker corner, three pixels thick. The last two reach
+// x = 240, just outside the frame, where the line drawing leaves those points out.
 struct CrossLine {
     float x0, y0, x1, y1;
 };
 const CrossLine SOUND_CROSS[6] = {
     {222, 303, 238, 319}, {222, 319, 238, 303}, {223, 303, 239, 319},
-    {223, 319, 239, 303}, {224, 303, 240, 319}, {239, 304, 224, 319},
+    {223, 319, 239, 303}, {224, 303, 240, 319}, {224, 319, 240, 303},
 };
 
 }  // namespace
