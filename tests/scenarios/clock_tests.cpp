@@ -8,9 +8,13 @@ namespace {
 
 TEST(Clocks, ChargingIncrementTimeOutsAndUntimedGamesAlongOneSession) {
     start_device();
-    // How many moves had been made when the computer's clock ran out.
+    // White's budget on each frame of the slide of its move in the game with an increment; how
+    // many moves had been made when the computer's clock ran out.
+    static int32_t budget_at_step[MOVE_ANIMATION_STEPS + 1];
     static int history_at_time_out = -1;
     every_frame([] {
+        if (animation_pending == 1 && side_to_move == Black && increment_option == 2)
+            budget_at_step[anim_step] = time_budget[White];
         if (game_over == 1 && history_at_time_out < 0) history_at_time_out = history_count;
     });
     start_game(PLAYERS_PEOPLE_ONLY, 0, 1, 2);
@@ -30,6 +34,8 @@ TEST(Clocks, ChargingIncrementTimeOutsAndUntimedGamesAlongOneSession) {
     when(awaiting_person, [] {
         EXPECT_EQ(time_budget[White], 125000);
         EXPECT_EQ(time_budget[Black], 120000);
+        EXPECT_EQ(budget_at_step[0], 120000);  // not yet when the move is made,
+        EXPECT_EQ(budget_at_step[1], 125000);  // but on the slide's first frame
         tap_menu();
     });
     // One minute each: under a second left shows 0:00 and the game goes on; then White loses.
