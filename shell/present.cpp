@@ -105,6 +105,8 @@ bool served() {
 
 }  // namespace
 
+// Puts the whole frame on the display in the layout its properties name; other depths are left
+// untouched.
 void present_frame() {
     if (!served()) return;
     uint8_t *dest = static_cast<uint8_t *>(GXBeginDraw());
