@@ -1,4 +1,5 @@
-// How the pieces move: each kind's geometry, blocking, and the tests every move passes first.
+// How the pieces move beyond what perft from the start meets: pawns off their first rank,
+// kings, blocking by an enemy, the other side's pieces, and squares off the board.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -24,9 +25,7 @@ TEST(Rules, EachKindMovesByItsGeometryAndIsBlocked) {
         int side;
         bool legal;
     } cases[] = {
-        {"8/8/8/8/8/8/4P3/8", "e2e3", White, true},  // pawns step onto empty squares
-        {"8/8/8/8/8/8/4P3/8", "e2e4", White, true},
-        {"8/8/8/8/8/8/4P3/8", "e2e5", White, false},
+        {"8/8/8/8/8/8/4P3/8", "e2e5", White, false},  // pawns step one or two squares
         {"8/8/8/8/4p3/8/4P3/8", "e2e4", White, false},  // straight onto an enemy
         {"8/8/8/8/4p3/4P3/4P3/8", "e2e4", White, false},
         {"1R6/p7/1P6/8/8/8/8/8", "a7b6", Black, true},  // pawns capture diagonally forward only
@@ -37,14 +36,9 @@ TEST(Rules, EachKindMovesByItsGeometryAndIsBlocked) {
         {"8/8/8/8/8/4k3/r7/4K3", "e1e2", White, true},  // attacked by both: there is no check
         {"8/8/8/8/8/4k3/r7/4K3", "e3e2", Black, true},
         {"8/8/8/8/8/8/5k2/4K3", "e1f2", White, true},  // a king takes a king
-        {START, "a1a3", White, false},  // own pawn in the way
         {"rnbqkbnr/p1pppppp/p7/8/8/8/1PPPPPPP/RNBQKBNR", "a1a6", White, true},
         {"rnbqkbnr/p1pppppp/p7/8/8/8/1PPPPPPP/RNBQKBNR", "a1a7", White, false},  // behind the enemy
-        {START, "d1e3", White, false},  // a queen is no knight
-        {START, "c1e3", White, false},  // bishop behind its pawn
-        {START, "b1c3", White, true},   // a knight jumps
         {START, "b1c3", Black, false},  // the other colour's piece
-        {START, "a1a2", White, false},  // onto its own piece
         {START, "e2e2", White, false},  // from = to
         {START, "e5e6", White, false},  // empty from square
         {"8/8/8/8/8/8/8/R6R", "a1a9", White, false},  // off the board: rank 8, file -1
