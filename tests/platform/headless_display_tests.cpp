@@ -1,4 +1,4 @@
-// The test device's display memory, frame record, clock and call record.
+// The test device's display memory and frame record.
 #include <gtest/gtest.h>
 
 #include "platform/headless/headless.h"
@@ -45,28 +45,4 @@ TEST(HeadlessDisplay, EachEndDrawKeepsACopyAndRunsTheCallbacksAfterIt) {
     GXEndDraw();
     EXPECT_EQ(headless_frames().size(), 2u);
     EXPECT_EQ(headless_frame_count(), 3);
-}
-
-TEST(HeadlessClock, EachReadMovesTheClockOnByTheStepAcrossTheWrap) {
-    headless_reset();
-    EXPECT_EQ(GetTickCount(), 0u);
-    headless_set_time(0xFFFFFFFEu);
-    headless_set_tick_step(2);
-    EXPECT_EQ(GetTickCount(), 0xFFFFFFFEu);
-    EXPECT_EQ(GetTickCount(), 0u);
-    Sleep(40);
-    headless_advance_time(5);
-    EXPECT_EQ(headless_time(), 47u);
-}
-
-// The sounds' paths and flags are checked through the sound module's own tests.
-TEST(HeadlessRecords, CallsAreKeptInOrderWithoutTheClockAndResetForgetsThem) {
-    headless_reset();
-    PlaySoundW(nullptr, nullptr, 0);
-    GetTickCount();
-    GXOpenDisplay(nullptr, GX_FULLSCREEN);
-    EXPECT_EQ(headless_calls(), (std::vector<std::string>{"PlaySoundW", "GXOpenDisplay"}));
-    EXPECT_EQ(headless_sounds().size(), 1u);
-    headless_reset();
-    EXPECT_TRUE(headless_sounds().empty() && headless_calls().empty());
 }
