@@ -1,5 +1,5 @@
-// Compulsory capture: the capture list and its early stop, and the game-end test. Starting
-// positions and single captures are met by the list-against-rules test.
+// Compulsory capture: the capture list and its early stop. Starting positions and single
+// captures are met by the list-against-rules test; a side without a move by the scenarios.
 #include <gtest/gtest.h>
 
 #include "engine/captures.h"
@@ -54,20 +54,5 @@ TEST(Captures, TheListAgreesWithTheMoveRules) {
             EXPECT_TRUE(is_legal_move(attacker.file, attacker.rank, victim.file, victim.rank,
                                       side_to_move));
         }
-    }
-}
-
-TEST(Captures, GameEndsForASideWithoutAMove) {
-    const struct {
-        const char *fen;
-        int ended;
-    } cases[] = {
-        {"8/8/8/p2p4/P2P4/8/8/8 b - - 0 9", 1},  // pawns blocked head-on
-        {"8/8/8/p7/P2P4/8/8/8 w - - 0 9", 0},
-        {"8/8/8/8/4k3/8/8/8 w - - 0 9", 1},  // White has no piece left
-    };
-    for (const auto &c : cases) {
-        set_fen(c.fen);
-        EXPECT_EQ(has_no_legal_move(), c.ended) << c.fen;
     }
 }

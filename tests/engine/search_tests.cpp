@@ -1,20 +1,12 @@
 // The computer's move choice by the alpha-beta search: ties, forced captures, promotions, the
-// first move, node counting, and the position left as it was found. The benchmark's pinned node
-// counts stand for the scores and order of the search itself.
+// first move, and the position left as it was found. The benchmark's pinned node counts stand
+// for the scores and order of the search itself.
 #include <gtest/gtest.h>
 
 #include "engine/evaluate.h"
 #include "engine/search.h"
 #include "tests/engine/engine_fixture.h"
 #include "tools/engine/bench.h"
-
-namespace {
-
-int hook_calls;  // times the node hook has run in this test
-// The node hook of the tests: counts its calls.
-void count_hook_call() { hook_calls++; }
-
-}  // namespace
 
 TEST(Search, TheFirstMoveOfAGameIsAPawnMove) {
     int knight_moves = 0;
@@ -69,19 +61,6 @@ TEST(Search, PromotionTakesTheKindWithTheHighestValueEarliestFirst) {
     set_fen("7k/1P6/8/8/8/8/8/8 w - - 0 20");
     choose_at(0, 3, nullptr);
     EXPECT_EQ(best_promotion, Rook);
-}
-
-TEST(Search, TheHookRunsAtEachIntervalOfTheSharedCounter) {
-    set_fen(BENCH_POSITIONS[1]);
-    node_charge_hook = count_hook_call;
-    node_count = 0;
-    int64_t before = nodes_counted;
-    choose_at(9, 1, nullptr);
-    int64_t nodes = nodes_counted - before;
-    ASSERT_GT(nodes, 3 * (NODE_CHARGE_INTERVAL + 1));
-    EXPECT_EQ(hook_calls, nodes / (NODE_CHARGE_INTERVAL + 1));
-    EXPECT_EQ(node_count, nodes % (NODE_CHARGE_INTERVAL + 1));
-    node_charge_hook = nullptr;
 }
 
 // The node counts of the benchmark at each level: they change only when the search does.
