@@ -23,24 +23,21 @@ protected:
     }
 };
 
-TEST_F(SoundTest, FoldersLieBesideTheExecutable) {
-    EXPECT_EQ(sound_folder, u"\\Programs\\Game\\Sound\\");
-    EXPECT_EQ(pictures_folder, u"\\Programs\\Game\\Graph\\");
-}
-
-TEST_F(SoundTest, PathWithoutBackslashGivesTheRootFolder) {
-    headless_set_module_path(u"run.exe");
-    build_folders();
-    EXPECT_EQ(sound_folder, u"\\\\Sound\\");
-    EXPECT_EQ(pictures_folder, u"\\\\Graph\\");
-}
-
-TEST_F(SoundTest, OverlongExecutablePathStaysInsideTheBuffer) {
-    std::u16string deep = u"\\" + std::u16string(300, u'd') + u"\\run.exe";
-    headless_set_module_path(deep);
-    build_folders();
-    // The device cuts the path at 259 characters: the folder is the root's part before the cut.
-    EXPECT_EQ(sound_folder, u"\\Sound\\");
+TEST_F(SoundTest, FoldersLieBesideTheExecutableOrAtTheRoot) {
+    const struct {
+        std::u16string module, sound, pictures;
+    } cases[] = {
+        {u"\\Programs\\Game\\run.exe", u"\\Programs\\Game\\Sound\\", u"\\Programs\\Game\\Graph\\"},
+        {u"run.exe", u"\\\\Sound\\", u"\\\\Graph\\"},  // no backslash: the root folder
+        // The device cuts the path at 259 characters: the folder is the root's part before the cut.
+        {u"\\" + std::u16string(300, u'd') + u"\\run.exe", u"\\Sound\\", u"\\Graph\\"},
+    };
+    for (const auto &c : cases) {
+        headless_set_module_path(c.module);
+        build_folders();
+        EXPECT_EQ(sound_folder, c.sound);
+        EXPECT_EQ(pictures_folder, c.pictures);
+    }
 }
 
 TEST_F(SoundTest, EachEffectPlaysItsFile) {
@@ -57,7 +54,6 @@ TEST_F(SoundTest, EachEffectPlaysItsFile) {
         EXPECT_EQ(sounds[i].flags, PLAY);
     }
 }
-
 
 TEST_F(SoundTest, SilenceStopsEffectsButNotTheStop) {
     for (uint8_t value : {0, 2, 255}) {
