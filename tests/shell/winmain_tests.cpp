@@ -3,9 +3,7 @@
 
 #include <functional>
 
-#include "graphics/draw.h"
 #include "graphics/font.h"
-#include "graphics/sprite.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
 
@@ -65,19 +63,6 @@ TEST(WinMain, StartsAndEndsInItsOrder) {
                            {"GXCloseInput", "GXCloseDisplay"}});
     EXPECT_EQ(headless_calls(), expected);
     expect_released();
-}
-
-TEST(WinMain, TheGameStartsWithTheShellsStateInPlace) {
-    headless_reset();
-    headless_set_display(16, -640, 2);
-    start([] {
-        EXPECT_FALSE(take_tap() || take_key_a() || take_key_start() || close_requested);
-        EXPECT_TRUE(BackBuffer != nullptr && draw_target == BackBuffer && sprite_target == BackBuffer);
-        EXPECT_TRUE(cBPP == 16 && cbxPitch == -640 && cbyPitch == 2);
-        EXPECT_EQ(input_state.keys.vkStart, HEADLESS_VK_START);
-        EXPECT_TRUE(glyph_rows[0][0] != nullptr && headless_window_visible() && !headless_taskbar_visible());
-    });
-    EXPECT_EQ(game_runs, 1);
 }
 
 TEST(WinMain, ASecondStartShowsTheFirstAndTouchesNothingElse) {
