@@ -1,4 +1,5 @@
-// The test device's in-memory files and module path.
+// The test device's in-memory files and the host folders it copies in. The module path is met
+// through the sound module's folder tests.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -40,14 +41,4 @@ TEST(HeadlessFiles, ReadsInPiecesUpToTheEndWithoutMindingCaseAndFromHostFolders)
     char text[5] = {};
     EXPECT_EQ(read(open(u"\\vorlen\\Sound\\a.wav"), text, 4), 4);
     EXPECT_STREQ(text, "RIFF");
-}
-
-TEST(HeadlessFiles, ModulePathIsCutToTheBufferAsOnTheDevice) {
-    headless_reset();
-    WCHAR path[MAX_PATH];
-    EXPECT_EQ(GetModuleFileNameW(nullptr, path, MAX_PATH), 18u);
-    EXPECT_EQ(std::u16string(path), u"\\vorlen\\vorlen.exe");
-    headless_set_module_path(u"\\x\\game.exe");
-    EXPECT_EQ(GetModuleFileNameW(nullptr, path, 5), 5u);
-    EXPECT_EQ(std::u16string(path), u"\\x\\g");
 }

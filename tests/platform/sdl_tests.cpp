@@ -78,7 +78,7 @@ void run_game() {
     if (game_body) game_body();
 }
 
-TEST(SdlScanOut, ColourLayoutsReadBackExactlyAndGreyLevelsShowAsGreys) {
+TEST(SdlScanOut, ColourLayoutsReadBackExactly) {
     std::vector<uint16_t> back(240 * 320);
     BackBuffer = back.data();
     for (auto pitches : {std::pair<int32_t, int32_t>{2, 480}, {2, 512}, {-640, 2}, {640, -2}}) {
@@ -86,14 +86,6 @@ TEST(SdlScanOut, ColourLayoutsReadBackExactlyAndGreyLevelsShowAsGreys) {
         std::vector<uint16_t> frame = present_pattern();
         EXPECT_TRUE(std::equal(frame.begin(), frame.end(), sdl_device_picture())) << pitches.first;
     }
-    std::fill(back.begin(), back.end(), 0);
-    back[319 * 240] = 0xFFFF;  // bottom-left white
-    back[5] = 0x8000;          // red half-way: 2-bit level 2
-    use_display(2, 1, 60);
-    present_frame();
-    EXPECT_EQ(sdl_device_picture()[319 * 240], 0xFFFF);
-    EXPECT_EQ(sdl_device_picture()[5], uint16_t((170 >> 3) << 11 | (170 >> 2) << 5 | (170 >> 3)));
-    EXPECT_EQ(sdl_device_picture()[4], 0);
     BackBuffer = nullptr;
 }
 
