@@ -49,16 +49,6 @@ TEST(ArtLayout, LowerPanelButtonsLieInsideTheirTapRectangles) {
         EXPECT_TRUE(mostly_painted(d, r)) << "button at x " << r.x0;
 }
 
-TEST(ArtLayout, PromotionCellsFrameThePiecesTheGameDraws) {
-    Decoded d = load_picture("panel1.tga", 240, 60);
-    for (int n = 0; n < 5; n++) {
-        int x = 20 + 40 * n, y = 275 - PANEL_TOP;
-        EXPECT_TRUE(painted(d, x - 1, y + 15) && painted(d, x + 30, y + 15)) << "frame of cell " << n;
-        // The cell itself is one plain light ground, so every piece reads on it.
-        for (int k = 0; k < 30; k++) EXPECT_TRUE(d.at(x + k, y + k) != KEY && painted(d, x + k, y + k));
-    }
-}
-
 TEST(ArtLayout, MenuCellsAndButtonsSitOnTheirRectangles) {
     Decoded d = load_picture("panel3.tga", 240, 320);
     const Rect cells[] = {{159, 43, 176, 60},  {182, 43, 200, 60},  {204, 43, 223, 60},  {118, 71, 135, 87},
