@@ -1,5 +1,5 @@
 // The clocks over several games of one session: charging, the increment, a time-out, an untimed
-// game and a clock dropped by Back, and a time-out found during the computer's search.
+// game, and a time-out found during the computer's search.
 #include <gtest/gtest.h>
 
 #include "tests/scenarios/scenario.h"
@@ -53,18 +53,12 @@ TEST(Clocks, ChargingIncrementTimeOutsAndUntimedGamesAlongOneSession) {
         EXPECT_TRUE(banner_shown(bluewin_picture));
         tap_menu();
     });
-    // Untimed: no time-out, even with a clock chosen on the menu and dropped by Back.
+    // Untimed: no time-out.
     choose_options(PLAYERS_PEOPLE_ONLY, 0, TIME_CONTROL_UNTIMED, 0);
     when(awaiting_person, [] { headless_advance_time(400000); });
     then([] {
         EXPECT_EQ(game_over, 0);
         EXPECT_GE(time_used[White], 400000);  // still charged, invisibly
-        tap_menu();
-    });
-    tap_cells({TIME_CONTROL_CELLS[0], BACK_BUTTON});
-    then([] {
-        EXPECT_EQ(time_control, TIME_CONTROL_UNTIMED);
-        EXPECT_EQ(game_over, 0);
         tap_menu();
     });
     // The computer's clock runs out while it searches: the game ends before its move.
