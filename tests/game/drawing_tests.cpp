@@ -93,8 +93,10 @@ std::vector<uint16_t> expected_strip(const char *text, int active) {
     int left = active == White ? 0 : 120;
     for (int y = 240; y < 260; y++) {
         for (int x = 0; x < FRAME_WIDTH; x++) {
-            bool framed = x >= left && x < left + 120 && (x < left + 2 || x >= left + 118 || y < 242 || y >= 258);
-            uint16_t ground = x < 120 ? (active == White ? 0x03E0 : 0x01E0) : (active == Black ? 0x000F : 0x0007);
+            bool framed = x >= left && x < left + 120 &&
+                          (x < left + 2 || x >= left + 118 || y < 242 || y >= 258);
+            uint16_t ground = x < 120 ? (active == White ? 0x03E0 : 0x01E0)
+                                      : (active == Black ? 0x000F : 0x0007);
             strip[(size_t)(y * FRAME_WIDTH + x)] = framed ? 0xFFFF : ground;
         }
     }

@@ -11,7 +11,8 @@ namespace {
 
 // Opens an existing device file for reading.
 HANDLE open(const char16_t *path) {
-    return CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                       nullptr);
 }
 
 // Reads up to `size` bytes into `buffer`; returns the count read, or -1 when refused.

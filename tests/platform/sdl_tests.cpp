@@ -170,7 +170,8 @@ TEST(SdlDevice, ASecondStartRaisesTheFirstAndEndsWithoutAGame) {
         pid_t child = fork();
         if (child == 0) {  // the second start finds the lock taken and asks for the first window
             game_body = [] { _exit(1); };
-            _exit(sdl_device_start() == 1 && WinMain(nullptr, nullptr, nullptr, SW_SHOW) == 0 ? 0 : 2);
+            int started = sdl_device_start();
+            _exit(started == 1 && WinMain(nullptr, nullptr, nullptr, SW_SHOW) == 0 ? 0 : 2);
         }
         int status = -1;
         waitpid(child, &status, 0);

@@ -137,9 +137,10 @@ bool board_shown() {
     for (const PieceRecord &piece : PieceTable) {
         if (piece.file == CAPTURED) continue;
         const uint16_t *picture = piece_pictures[piece.kind + 6 * piece.colour];
-        uint16_t *corner = &expected[(size_t)(square_y(piece.rank) * BOARD_SIZE + square_x(piece.file))];
+        size_t corner = (size_t)(square_y(piece.rank) * BOARD_SIZE + square_x(piece.file));
         for (int i = 0; i < PIECE_SIZE * PIECE_SIZE; i++)
-            if (picture[i] != KEY_COLOUR) corner[i / PIECE_SIZE * BOARD_SIZE + i % PIECE_SIZE] = picture[i];
+            if (picture[i] != KEY_COLOUR)
+                expected[corner + (size_t)(i / PIECE_SIZE * BOARD_SIZE + i % PIECE_SIZE)] = picture[i];
     }
     return picture_shown(expected.data(), 0, 0, BOARD_SIZE, BOARD_SIZE, false);
 }
