@@ -17,26 +17,17 @@ const int TEXT_MARGIN = 2;                // where the text cursor starts, x and
 
 HINSTANCE main_instance = nullptr;        // the instance create_main_window was given
 
-// What start-up has taken so far, so that any exit undoes exactly that.
-struct Taken {
-    bool gapi = false;       // display and input open
-    bool font = false;       // glyph rows built
-    bool taskbar = false;    // task bar hidden
-};
-
-// Gives back what start-up took, in the order the normal exit does: task bar shown, GAPI
-// closed, the frame and the glyph rows freed.
-void shut_down(const Taken &taken) {
-    if (taken.taskbar) set_full_screen(true);
-    if (taken.gapi) {
-        GXCloseInput();
-        GXCloseDisplay();
-    }
+// Gives back what start-up took, in the order of the normal exit: task bar shown, GAPI closed,
+// the frame and the glyph rows freed. Both exits of WinMain come after start-up took all of it.
+void shut_down() {
+    set_full_screen(true);
+    GXCloseInput();
+    GXCloseDisplay();
     std::free(BackBuffer);
     BackBuffer = nullptr;
     draw_target = nullptr;
     sprite_target = nullptr;
-    if (taken.font) release_font();
+    release_font();
 }
 
 // Opens the display and the keys and keeps what presentation and the window procedure need.
@@ -62,29 +53,25 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR, int nCmdShow) {
         ShowWindow(running, SW_SHOW);
         return 0;
     }
-    Taken taken;
     BackBuffer = static_cast<uint16_t *>(std::malloc(size_t(FRAME_WIDTH) * FRAME_HEIGHT * sizeof(uint16_t)));
     draw_target = BackBuffer;
     sprite_target = BackBuffer;
     open_gapi();
-    taken.gapi = true;
     input_state.tap_consumed = 1;
     input_state.pen_down = 0;
     input_state.key_a = input_state.key_b = input_state.key_c = input_state.key_start = 0;
     close_requested = 0;
     build_font();
-    taken.font = true;
     text_x = TEXT_MARGIN;
     text_y = TEXT_MARGIN;
     set_full_screen(false);
-    taken.taskbar = true;
     mark_time();
     if (register_window_class(hInstance) == 0 || create_main_window(hInstance, nCmdShow) == 0) {
-        shut_down(taken);
+        shut_down();
         return 0;
     }
     run_game();
-    shut_down(taken);
+    shut_down();
     return 0;
 }
 
