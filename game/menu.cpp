@@ -13,22 +13,7 @@
 #include "shell/shell.h"
 #include "sound/sound.h"
 
-const MenuCell PLAYERS_CELLS[3] = {{159, 43, 176, 60}, {182, 43, 200, 60}, {204, 43, 223, 60}};
-const MenuCell TIME_CONTROL_CELLS[5] = {
-    {118, 71, 135, 87}, {136, 71, 154, 87}, {155, 71, 174, 87}, {175, 71, 192, 87}, {193, 71, 224, 87}};
-const MenuCell INCREMENT_CELLS[4] = {
-    {142, 98, 161, 115}, {162, 98, 183, 115}, {184, 98, 205, 115}, {206, 98, 223, 115}};
-const MenuCell NEW_GAME_BUTTON = {19, 262, 95, 300};
-const MenuCell BACK_BUTTON = {126, 262, 216, 300};
-
 namespace {
-
-#define LEVEL_COLUMNS 5
-#define LEVEL_ROWS 3
-
-// Columns and rows of the level grid: x0..x1 of each column, y0..y1 of each row.
-const int LEVEL_COLUMN_X[LEVEL_COLUMNS][2] = {{102, 123}, {126, 149}, {154, 175}, {179, 198}, {204, 224}};
-const int LEVEL_ROW_Y[LEVEL_ROWS][2] = {{153, 173}, {182, 202}, {208, 228}};
 
 // 1 when the tap lies in the cell, edges included.
 int cell_hit(const MenuCell &cell, int x, int y) {
@@ -79,12 +64,6 @@ void go_back() {
 
 }  // namespace
 
-// Row from level / 5, column from level mod 5.
-MenuCell level_cell(int value) {
-    const int *column = LEVEL_COLUMN_X[value % LEVEL_COLUMNS];
-    const int *row = LEVEL_ROW_Y[value / LEVEL_COLUMNS];
-    return MenuCell{column[0], row[0], column[1], row[1]};
-}
 
 // The menu picture carries every label; only the frames of the chosen values are drawn.
 void draw_menu() {

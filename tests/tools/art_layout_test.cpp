@@ -2,6 +2,10 @@
 // accepts taps for them (screen pixels; the lower panels start at screen row 260).
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <vector>
+
+#include "game/menu_layout.h"
 #include "tests/tools/art_check.h"
 
 namespace {
@@ -51,16 +55,13 @@ TEST(ArtLayout, LowerPanelButtonsLieInsideTheirTapRectangles) {
 
 TEST(ArtLayout, MenuCellsAndButtonsSitOnTheirRectangles) {
     Decoded d = load_picture("panel3.tga", 240, 320);
-    const Rect cells[] = {{159, 43, 176, 60},  {182, 43, 200, 60},  {204, 43, 223, 60},  {118, 71, 135, 87},
-                          {136, 71, 154, 87},  {155, 71, 174, 87},  {175, 71, 192, 87},  {193, 71, 224, 87},
-                          {142, 98, 161, 115}, {162, 98, 183, 115}, {184, 98, 205, 115}, {206, 98, 223, 115},
-                          {19, 262, 95, 300},  {126, 262, 216, 300}};
-    for (const Rect &r : cells) EXPECT_TRUE(mostly_painted(d, r)) << "cell at " << r.x0 << ", " << r.y0;
-    const int level_x[5][2] = {{102, 123}, {126, 149}, {154, 175}, {179, 198}, {204, 224}};
-    const int level_y[3][2] = {{153, 173}, {182, 202}, {208, 228}};
-    for (auto &row : level_y)
-        for (auto &col : level_x)
-            EXPECT_TRUE(mostly_painted(d, Rect{col[0], row[0], col[1], row[1]})) << col[0] << ", " << row[0];
+    std::vector<MenuCell> cells(std::begin(PLAYERS_CELLS), std::end(PLAYERS_CELLS));
+    cells.insert(cells.end(), std::begin(TIME_CONTROL_CELLS), std::end(TIME_CONTROL_CELLS));
+    cells.insert(cells.end(), std::begin(INCREMENT_CELLS), std::end(INCREMENT_CELLS));
+    cells.insert(cells.end(), {NEW_GAME_BUTTON, BACK_BUTTON});
+    for (int value = 0; value < LEVEL_ROWS * LEVEL_COLUMNS; value++) cells.push_back(level_cell(value));
+    for (const MenuCell &c : cells)
+        EXPECT_TRUE(mostly_painted(d, Rect{c.x0, c.y0, c.x1, c.y1})) << "cell at " << c.x0 << ", " << c.y0;
     // The gaps between cells are backdrop, so a tap that changes nothing looks like it.
     for (int x = 177; x <= 181; x++) EXPECT_FALSE(painted(d, x, 52));
     for (int y = 175; y <= 180; y++) EXPECT_FALSE(painted(d, 112, y));

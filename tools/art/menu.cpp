@@ -1,6 +1,7 @@
 // The menu screen: a labelled row of cells for each option, the 3 x 5 grid of levels and the
 // two buttons. The cells sit exactly on the rectangles the game tests for taps and frames in
 // white around the chosen value.
+#include "game/menu_layout.h"
 #include "tools/art/pictures.h"
 #include "tools/art/text.h"
 #include "tools/art/widgets.h"
@@ -10,21 +11,6 @@ namespace {
 const int SCREEN_WIDTH = 240;
 const int SCREEN_HEIGHT = 320;
 const int LABEL_X = 8;
-const int LEVEL_ROWS = 3;
-const int LEVEL_COLUMNS = 5;
-
-// A cell's tap rectangle, both corners included.
-struct Cell {
-    int x0, y0, x1, y1;
-};
-
-const Cell PLAYER_CELLS[3] = {{159, 43, 176, 60}, {182, 43, 200, 60}, {204, 43, 223, 60}};
-const Cell MINUTE_CELLS[5] = {{118, 71, 135, 87}, {136, 71, 154, 87}, {155, 71, 174, 87}, {175, 71, 192, 87}, {193, 71, 224, 87}};
-const Cell INCREMENT_CELLS[4] = {{142, 98, 161, 115}, {162, 98, 183, 115}, {184, 98, 205, 115}, {206, 98, 223, 115}};
-const int LEVEL_X[LEVEL_COLUMNS][2] = {{102, 123}, {126, 149}, {154, 175}, {179, 198}, {204, 224}};
-const int LEVEL_Y[LEVEL_ROWS][2] = {{153, 173}, {182, 202}, {208, 228}};
-const Cell NEW_GAME_BUTTON{19, 262, 95, 300};
-const Cell BACK_BUTTON{126, 262, 216, 300};
 
 // Who plays each side in the players cells: C the computer, P a person; White first.
 const char *const PLAYER_LETTERS[3] = {"CC", "PC", "PP"};
@@ -36,8 +22,8 @@ const char *const LEVEL_ROW_NAMES[LEVEL_ROWS] = {"Easy", "Medium", "Hard"};
 const Rgb WHITE_SIDE{236, 232, 220};
 const Rgb BLACK_SIDE{34, 34, 42};
 
-int centre_x(const Cell &c) { return (c.x0 + c.x1 + 1) / 2; }
-int text_top(const Cell &c, int scale) { return (c.y0 + c.y1 + 2 - GLYPH_SIDE * scale) / 2; }
+int centre_x(const MenuCell &c) { return (c.x0 + c.x1 + 1) / 2; }
+int text_top(const MenuCell &c, int scale) { return (c.y0 + c.y1 + 2 - GLYPH_SIDE * scale) / 2; }
 
 // A label in a row's left column, with a dim line of explanation under it.
 void paint_row_label(Layer &l, int y0, const char *label, const char *explanation) {
@@ -46,14 +32,14 @@ void paint_row_label(Layer &l, int y0, const char *label, const char *explanatio
 }
 
 // A cell with a centred digit.
-void paint_digit_cell(Layer &l, const Cell &c, const char *digit) {
+void paint_digit_cell(Layer &l, const MenuCell &c, const char *digit) {
     paint_cell(l, c.x0, c.y0, c.x1, c.y1);
     draw_joined_digits(l, digit, centre_x(c), text_top(c, DIGIT_SCALE), DIGIT_SCALE, INK, SHADOW);
 }
 
 // A players cell: the left half stands for White, the right half for Black, each with the
 // letter of who plays it.
-void paint_players_cell(Layer &l, const Cell &c, const char *letters) {
+void paint_players_cell(Layer &l, const MenuCell &c, const char *letters) {
     int mid = centre_x(c);
     fill(l, box(c.x0 + 1, c.y0 + 1, c.x1, c.y1, 2), solid(BLACK_SIDE));
     fill(l, box(c.x0 + 1, c.y0 + 1, mid, c.y1, 0), solid(WHITE_SIDE));
@@ -69,11 +55,11 @@ Shape infinity_sign(double cx, double cy, double size) {
 
 // The option rows for players, minutes and increment.
 void paint_option_rows(Layer &l) {
-    paint_row_label(l, PLAYER_CELLS[0].y0, "Players", "White - Black");
-    for (int v = 0; v < 3; v++) paint_players_cell(l, PLAYER_CELLS[v], PLAYER_LETTERS[v]);
-    paint_row_label(l, MINUTE_CELLS[0].y0, "Minutes", "for each side");
-    for (int v = 0; v < 4; v++) paint_digit_cell(l, MINUTE_CELLS[v], MINUTE_LABELS[v]);
-    const Cell &untimed = MINUTE_CELLS[4];
+    paint_row_label(l, PLAYERS_CELLS[0].y0, "Players", "White - Black");
+    for (int v = 0; v < 3; v++) paint_players_cell(l, PLAYERS_CELLS[v], PLAYER_LETTERS[v]);
+    paint_row_label(l, TIME_CONTROL_CELLS[0].y0, "Minutes", "for each side");
+    for (int v = 0; v < 4; v++) paint_digit_cell(l, TIME_CONTROL_CELLS[v], MINUTE_LABELS[v]);
+    const MenuCell &untimed = TIME_CONTROL_CELLS[4];
     paint_cell(l, untimed.x0, untimed.y0, untimed.x1, untimed.y1);
     double cx = (untimed.x0 + untimed.x1 + 1) / 2.0, cy = (untimed.y0 + untimed.y1 + 1) / 2.0;
     fill(l, infinity_sign(cx + 1, cy + 1, 1.4), solid(SHADOW));
@@ -86,12 +72,12 @@ void paint_option_rows(Layer &l) {
 // numbered 1 to 5 from left to right.
 void paint_level_grid(Layer &l) {
     draw_shadowed(l, "Level", LABEL_X, 128, 2, GOLD, SHADOW);
-    draw_shadowed(l, "stronger >", LEVEL_X[0][0], 138, 1, DIM, SHADOW);
+    draw_shadowed(l, "stronger >", LEVEL_COLUMN_X[0][0], 138, 1, DIM, SHADOW);
     for (int row = 0; row < LEVEL_ROWS; row++) {
-        draw_shadowed(l, LEVEL_ROW_NAMES[row], LABEL_X, (LEVEL_Y[row][0] + LEVEL_Y[row][1] + 1) / 2 - 3, 1, INK, SHADOW);
+        draw_shadowed(l, LEVEL_ROW_NAMES[row], LABEL_X, (LEVEL_ROW_Y[row][0] + LEVEL_ROW_Y[row][1] + 1) / 2 - 3, 1, INK, SHADOW);
         for (int col = 0; col < LEVEL_COLUMNS; col++) {
             const char digit[2] = {char('1' + col), 0};
-            paint_digit_cell(l, Cell{LEVEL_X[col][0], LEVEL_Y[row][0], LEVEL_X[col][1], LEVEL_Y[row][1]}, digit);
+            paint_digit_cell(l, level_cell(row * LEVEL_COLUMNS + col), digit);
         }
     }
 }
