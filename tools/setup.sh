@@ -1,9 +1,17 @@
 #!/usr/bin/env bash
-# Makes sure the Debian packages the build needs are installed: installs the missing ones when
+# Makes sure the Debian packages a build needs are installed: installs the missing ones when
 # run as root, otherwise prints the one apt-get line that is needed and fails.
+#   tools/setup.sh            the native build and its tests
+#   tools/setup.sh GROUP...   that and the packages of each named group (see below)
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config libgtest-dev libsdl2-dev)
+for group in "$@"; do
+  case "$group" in
+    *) echo "tools/setup.sh: unknown group '$group'" >&2; exit 2 ;;
+  esac
+done
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,18 +1,24 @@
 #!/usr/bin/env bash
-# Builds vorlen and runs every test. With --sanitize the build uses AddressSanitizer and
-# UndefinedBehaviorSanitizer (in build-sanitize/ instead of build/).
+# Builds vorlen and runs every test.
+#   tools/test.sh              the native build in build/
+#   tools/test.sh --sanitize   the same tests built with AddressSanitizer and
+#                              UndefinedBehaviorSanitizer, in build-sanitize/
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/setup.sh
 
-dir=build
-flags=()
-if [ "${1:-}" = "--sanitize" ]; then
-  dir=build-sanitize
-  flags=(-DVORLEN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
-fi
-cmake -S . -B "$dir" "${flags[@]}" >/dev/null
-cmake --build "$dir" -j "$(nproc)"
-# The desktop device's own test runs without a screen or a sound card.
-export SDL_VIDEODRIVER=${SDL_VIDEODRIVER:-dummy} SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
-ctest --test-dir "$dir" --output-on-failure --no-tests=error -j "$(nproc)"
+# Configures, builds and runs the CTest tests of one native build folder.
+native_tests() {
+  local dir=$1; shift
+  tools/setup.sh
+  cmake -S . -B "$dir" "$@" >/dev/null
+  cmake --build "$dir" -j "$(nproc)"
+  # The desktop device's own test runs without a screen or a sound card.
+  export SDL_VIDEODRIVER=${SDL_VIDEODRIVER:-dummy} SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+  ctest --test-dir "$dir" --output-on-failure --no-tests=error -j "$(nproc)"
+}
+
+case "${1:-}" in
+  "") native_tests build ;;
+  --sanitize) native_tests build-sanitize -DVORLEN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug ;;
+  *) echo "usage: tools/test.sh [--sanitize]" >&2; exit 2 ;;
+esac
