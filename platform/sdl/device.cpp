@@ -5,65 +5,36 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 
+#include "platform/common/desktop.h"
 #include "platform/common/display.h"
+#include "platform/common/letterbox.h"
+#include "platform/common/scanout.h"
 #include "platform/common/windows.h"
 #include "platform/sdl/internal.h"
-#include "platform/sdl/scanout.h"
 #include "platform/sdl/sdl_device.h"
 
 namespace {
 
-const int MAX_SCALE = 8;
 const int FALLBACK_SCALE = 2;  // when the screen's size is unknown
 const int SCREEN_SHARE = 90;   // per cent of the usable screen the window may take
-
-// The display layouts a person can choose to see every presentation path.
-struct Layout {
-    const char *name;
-    int32_t bpp, x_pitch, y_pitch;
-};
-const Layout LAYOUTS[] = {
-    {"packed", 16, 2, 480},   // 16-bit colour, pixels and rows packed
-    {"padded", 16, 2, 512},   // 16-bit colour, rows 256 pixels apart
-    {"rotated", 16, -640, 2}, // 16-bit colour on a landscape panel turned a quarter
-    {"grey4", 4, 0, 0},       // 4-bit grey, the fixed rotated layout
-    {"grey2", 2, 1, 60},      // 2-bit grey, rows of 60 bytes
-};
 
 SDL_Window *window = nullptr;      // the desktop window; null before start or with another instance
 SDL_Renderer *renderer = nullptr;  // draws the picture scaled into the window
 SDL_Texture *texture = nullptr;    // the 240 x 320 RGB565 picture
-int scale = 1;                     // whole window scale factor, 1..MAX_SCALE
+int scale = 1;                     // whole window scale factor, 1..DEVICE_MAX_SCALE
 bool window_shown = false;         // the game's window is visible
 bool owns_instance = false;        // this process holds the single-instance lock
 int raise_count = 0;               // times another start has brought the window to the front
 uint16_t picture[DEVICE_DISPLAY_WIDTH * DEVICE_DISPLAY_HEIGHT];  // the last scanned-out frame
 
-// Lays the emulated display out as VORLEN_DISPLAY names (packed when unset or unknown).
-void choose_layout() {
-    const char *name = std::getenv("VORLEN_DISPLAY");
-    const Layout *chosen = &LAYOUTS[0];
-    for (const Layout &layout : LAYOUTS)
-        if (name && std::strcmp(name, layout.name) == 0) chosen = &layout;
-    if (name && chosen == &LAYOUTS[0] && std::strcmp(name, LAYOUTS[0].name) != 0)
-        std::fprintf(stderr, "vorlen: unknown VORLEN_DISPLAY '%s', using packed\n", name);
-    device_set_display(chosen->bpp, chosen->x_pitch, chosen->y_pitch);
-}
-
-// The whole factor from VORLEN_SCALE, or the largest that fits most of the usable screen.
+// VORLEN_SCALE, or the largest whole factor that fits most of the usable screen.
 int choose_scale() {
-    const char *text = std::getenv("VORLEN_SCALE");
-    int wanted = text ? std::atoi(text) : 0;
-    if (wanted >= 1 && wanted <= MAX_SCALE) return wanted;
     SDL_Rect usable;
-    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return FALLBACK_SCALE;
-    int fit_w = usable.w * SCREEN_SHARE / 100 / DEVICE_DISPLAY_WIDTH;
-    int fit_h = usable.h * SCREEN_SHARE / 100 / DEVICE_DISPLAY_HEIGHT;
-    int fit = fit_w < fit_h ? fit_w : fit_h;
-    return fit < 1 ? 1 : fit > MAX_SCALE ? MAX_SCALE : fit;
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) usable = SDL_Rect{0, 0, 0, 0};
+    int fit = device_choose_scale(usable.w * SCREEN_SHARE / 100, usable.h * SCREEN_SHARE / 100);
+    return usable.w > 0 || std::getenv("VORLEN_SCALE") ? fit : FALLBACK_SCALE;
 }
 
 // Opens the hidden window, its renderer and the picture texture; false when any is missing.
@@ -92,7 +63,7 @@ uint32_t monotonic_ms() {
 }  // namespace
 
 int sdl_device_start() {
-    choose_layout();
+    device_choose_layout();
     owns_instance = instance_claim();
     if (!owns_instance) return 1;  // WinMain finds the running instance and shows it
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0 || !open_window()) {

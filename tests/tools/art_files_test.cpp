@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -36,8 +37,10 @@ long dword(const std::vector<uint8_t> &b, size_t at) { return long(word(b, at)) 
 }  // namespace
 
 TEST(ArtFiles, EveryFileHasTheLoadersLayoutSizeAndKeyAndAnUnwritableFolderIsReported) {
-    std::string dir = (std::filesystem::temp_directory_path() / "vorlen-art-XXXXXX").string();
-    ASSERT_NE(mkdtemp(dir.data()), nullptr);
+    // A fresh folder (mkdtemp is not on every host): named after the clock, made only if new.
+    auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    std::string dir = (std::filesystem::temp_directory_path() / ("vorlen-art-" + std::to_string(stamp))).string();
+    ASSERT_TRUE(std::filesystem::create_directory(dir));
     ASSERT_EQ(write_art(dir), 1);
     for (int i = 0; i < PICTURE_COUNT; i++) {
         bool piece = i >= 9;

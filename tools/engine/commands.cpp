@@ -52,8 +52,10 @@ int read_number(const char *text, unsigned long most, unsigned long *value) {
     unsigned long number = 0;
     for (const char *at = text; *at; at++) {
         if (*at < '0' || *at > '9') return 0;
-        number = number * 10 + (unsigned long)(*at - '0');
-        if (number > most) return 0;
+        unsigned long digit = (unsigned long)(*at - '0');
+        // Refused before the sum is formed: where long has 32 bits it would wrap past most.
+        if (digit > most || number > (most - digit) / 10) return 0;
+        number = number * 10 + digit;
     }
     *value = number;
     return 1;

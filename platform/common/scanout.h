@@ -1,6 +1,6 @@
-// Reading the emulated display memory back into a picture for the desktop window.
-#ifndef VORLEN_PLATFORM_SDL_SCANOUT_H
-#define VORLEN_PLATFORM_SDL_SCANOUT_H
+// Reading the emulated display memory back into a picture for a desktop window.
+#ifndef VORLEN_PLATFORM_COMMON_SCANOUT_H
+#define VORLEN_PLATFORM_COMMON_SCANOUT_H
 
 #include <cstdint>
 

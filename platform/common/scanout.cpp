@@ -1,5 +1,5 @@
 // The emulated display read back as the eye would see it, layout by layout.
-#include "platform/sdl/scanout.h"
+#include "platform/common/scanout.h"
 
 #include <cstring>
 

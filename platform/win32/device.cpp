@@ -1,0 +1,58 @@
+// The Windows device's start and stop, the emulated display shown in the real window on every
+// GXEndDraw, and its side of the shared window services.
+#include <cstdio>
+
+#include "platform/common/desktop.h"
+#include "platform/common/display.h"
+#include "platform/common/scanout.h"
+#include "platform/common/windows.h"
+#include "platform/win32/host.h"
+#include "platform/win32/win32_device.h"
+
+namespace {
+
+bool other_running = false;  // another instance's window was found at start
+bool window_shown = false;   // the real window is shown
+uint16_t picture[DEVICE_DISPLAY_WIDTH * DEVICE_DISPLAY_HEIGHT];  // the last scanned-out frame
+
+}  // namespace
+
+int win32_device_start() {
+    device_choose_layout();
+    other_running = host_other_instance_running();
+    if (other_running) return 1;  // WinMain finds the running instance and shows it
+    if (!host_window_open()) {
+        std::fprintf(stderr, "vorlen: cannot open a window\n");
+        return 0;
+    }
+    return 1;
+}
+
+void win32_device_stop() {
+    host_window_close();
+    window_shown = false;
+}
+
+// The real window follows the game's: shown while it is alive and visible.
+void device_window_changed() {
+    bool shown = device_window_visible();
+    if (shown == window_shown) return;
+    window_shown = shown;
+    host_window_show(shown ? 1 : 0);
+    if (shown) host_window_present(picture);
+}
+
+void device_record_call(const char *) {}
+DWORD device_message_time() { return host_ticks(); }
+void device_collect_input() { host_pump(); }
+bool device_other_instance_running() { return other_running; }
+void device_show_other_instance() { host_show_other_instance(); }
+
+int GXOpenDisplay(HWND, DWORD) { return 1; }
+int GXCloseDisplay(void) { return 1; }
+
+int GXEndDraw(void) {
+    scan_out(device_display_properties(), device_display_origin(), picture);
+    host_window_present(picture);
+    return 1;
+}

@@ -1,0 +1,53 @@
+// Where the Windows device's two sides meet. The host side (host_*.cpp) includes only the
+// real <windows.h>; the device side (the other files) includes only platform/device.h, whose
+// handheld names would clash with the real ones. This header uses neither: plain numbers,
+// 16-bit wide strings and opaque pointers.
+#ifndef VORLEN_PLATFORM_WIN32_HOST_H
+#define VORLEN_PLATFORM_WIN32_HOST_H
+
+#include <cstdint>
+
+// ---- Window (host_window.cpp) ----
+// Registers the real window class "vorlen" and creates its hidden, resizable window, its
+// client area the picture at the largest whole scale that fits the work area; 0 on failure.
+int host_window_open();
+void host_window_close();
+// Shows or hides the window; a shown window comes to the front.
+void host_window_show(int shown);
+// Puts a 240 x 320 RGB565 picture in the window at once (the window keeps the pointer and
+// repaints from it whenever Windows asks).
+void host_window_present(const uint16_t *picture);
+// Dispatches every waiting message of this thread; the window procedure hands input on
+// through the win32_* calls below.
+void host_pump();
+
+// ---- Input the window procedure hands to the device side (input.cpp) ----
+// The left button, positions already in device pixels (off the picture when outside it).
+void win32_button(int down, int x, int y);
+void win32_mouse_move(int x, int y);
+// A key went down (not an auto-repeat) or up, by its real virtual-key code.
+void win32_key(unsigned virtual_key, int down);
+// The window was activated (1) or deactivated (0).
+void win32_activate(int active);
+// The close box, Alt+F4 or the system menu's Close.
+void win32_close_request();
+
+// ---- System (host_system.cpp) ----
+uint32_t host_ticks();
+void host_sleep(uint32_t ms);
+// The executable's full path, as GetModuleFileNameW gives it.
+uint32_t host_module_path(char16_t *buffer, uint32_t size);
+// The real file calls; a handle is an opaque pointer, host_invalid_handle() when refused.
+void *host_create_file(const char16_t *path, uint32_t access, uint32_t share, uint32_t disposition,
+                       uint32_t attributes);
+int host_read_file(void *handle, void *buffer, uint32_t count, uint32_t *read);
+int host_close_handle(void *handle);
+void *host_invalid_handle();
+// The real PlaySoundW on a WAV file (flags as the device's, which are Windows' own values).
+int host_play_sound(const char16_t *path, uint32_t flags);
+// Another instance's window of class "vorlen" (not this process's own), and bringing it to
+// the front.
+int host_other_instance_running();
+void host_show_other_instance();
+
+#endif
