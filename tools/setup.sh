@@ -2,12 +2,14 @@
 # Makes sure the Debian packages a build needs are installed: installs the missing ones when
 # run as root, otherwise prints the one apt-get line that is needed and fails.
 #   tools/setup.sh            the native build and its tests
-#   tools/setup.sh GROUP...   that and the packages of each named group (see below)
+#   tools/setup.sh GROUP...   that and the packages of each named group:
+#     windows   the cross build for Windows, its tests under Wine and the smoke test on Xvfb
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config libgtest-dev libsdl2-dev)
 for group in "$@"; do
   case "$group" in
+    windows) packages+=(mingw-w64 googletest wine wine64 xvfb xauth openbox xdotool x11-utils imagemagick zip) ;;
     *) echo "tools/setup.sh: unknown group '$group'" >&2; exit 2 ;;
   esac
 done

@@ -3,6 +3,8 @@
 #   tools/test.sh              the native build in build/
 #   tools/test.sh --sanitize   the same tests built with AddressSanitizer and
 #                              UndefinedBehaviorSanitizer, in build-sanitize/
+#   tools/test.sh --windows    the tests cross-built for Windows (build-win/) run under Wine,
+#                              and the smoke test of the game's window on a virtual screen
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,8 +19,22 @@ native_tests() {
   ctest --test-dir "$dir" --output-on-failure --no-tests=error -j "$(nproc)"
 }
 
+# Cross-builds for Windows and runs the tests and the smoke test under Wine, in a Wine prefix
+# prepared once for the run in a temporary folder.
+windows_tests() {
+  tools/windows.sh
+  WINEPREFIX=$(mktemp -d)
+  export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
+  wineserver -p  # one server for the whole run rather than one per program
+  wineboot -i >/dev/null 2>&1
+  ctest --test-dir build-win --output-on-failure --no-tests=error -j "$(nproc)"
+  tests/windows/smoke.sh build-win/bin
+}
+
 case "${1:-}" in
   "") native_tests build ;;
   --sanitize) native_tests build-sanitize -DVORLEN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug ;;
-  *) echo "usage: tools/test.sh [--sanitize]" >&2; exit 2 ;;
+  --windows) windows_tests ;;
+  *) echo "usage: tools/test.sh [--sanitize|--windows]" >&2; exit 2 ;;
 esac
