@@ -60,10 +60,10 @@ void device_point(LPARAM l_param, int *x, int *y) {
     device_picture_point(client_box(), GET_X_LPARAM(l_param), GET_Y_LPARAM(l_param), x, y);
 }
 
-// The window's outer size for a client area of the picture at this scale.
-SIZE window_size(int scale) {
+// A window's outer size for a client area of the picture at this scale, at its screen's DPI.
+SIZE window_size(HWND hwnd, int scale) {
     RECT rect{0, 0, PICTURE_WIDTH * scale, PICTURE_HEIGHT * scale};
-    AdjustWindowRectExForDpi(&rect, WINDOW_STYLE, FALSE, 0, GetDpiForWindow(window));
+    AdjustWindowRectExForDpi(&rect, WINDOW_STYLE, FALSE, 0, GetDpiForWindow(hwnd));
     return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }
 
@@ -73,9 +73,9 @@ void fit_to_work_area() {
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
     RECT work = monitor.rcWork;
-    SIZE frame = window_size(0);  // what the frame and title bar add
+    SIZE frame = window_size(window, 0);  // what the frame and title bar add
     int scale = device_choose_scale(work.right - work.left - frame.cx, work.bottom - work.top - frame.cy);
-    SIZE size = window_size(scale);
+    SIZE size = window_size(window, scale);
     SetWindowPos(window, nullptr, work.left + (work.right - work.left - size.cx) / 2,
                  work.top + (work.bottom - work.top - size.cy) / 2, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -130,7 +130,7 @@ LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM w_param, LPARAM l_par
         InvalidateRect(hwnd, nullptr, FALSE);
         return 0;
     case WM_GETMINMAXINFO: {
-        SIZE least = window_size(1);
+        SIZE least = window_size(hwnd, 1);
         reinterpret_cast<MINMAXINFO *>(l_param)->ptMinTrackSize = POINT{least.cx, least.cy};
         return 0;
     }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Smoke test of vorlen.exe's real window under Wine on a virtual screen (Xvfb, openbox): the
 # title shows at a whole scale, a click on it opens the menu, New game, e2-e4 by clicks, the
-# computer answers, the close box ends the process with status 0, and a second start brings
+# computer answers and the move sound plays (Windows' own PlaySoundW), the close box ends the process with status 0, and a second start brings
 # the first to the front and ends. Prints one PASS or FAIL line; exit status 0 on pass.
 #   tests/windows/smoke.sh [--screenshot FILE] BIN_DIR
 # BIN_DIR holds vorlen.exe, Graph and Sound. Uses $WINEPREFIX when set (prepared), otherwise
@@ -56,11 +56,14 @@ pids+=($!)
 
 # ---- Helpers on the game's window ----
 window=""
-scale=0
+scale=0           # the picture's whole scale in the client area
+left=0            # where the picture starts in the client area
+top=0
 
-# Starts vorlen.exe in the background; its process id in $1's variable.
+# Starts vorlen.exe in the background; its process id in $1's variable, and Wine's record of
+# its sound calls in $work/$1.log.
 start_game() {
-  wine "$bin/vorlen.exe" >/dev/null 2>&1 &
+  WINEDEBUG=-all,trace+winmm wine "$bin/vorlen.exe" >"$work/$1.log" 2>&1 &
   printf -v "$1" %s $!
 }
 
@@ -68,10 +71,22 @@ start_game() {
 find_window() { xdotool search --onlyvisible --name '^vorlen$' 2>/dev/null | head -1; }
 window_shown() { [ -n "$(find_window)" ]; }
 
-# The window's client area as the 240 x 320 picture in $1 (PNG): captured, the scale undone.
+# Reads the client area's size and where the picture lies in it (largest whole scale, centred).
+measure() {
+  eval "$(xwininfo -id "$window" | awk '/Width:/ {print "w=" $2} /Height:/ {print "h=" $2}')"
+  scale=$((w / WIDTH < h / HEIGHT ? w / WIDTH : h / HEIGHT))
+  left=$(((w - WIDTH * scale) / 2))
+  top=$(((h - HEIGHT * scale) / 2))
+}
+
+# Whether the client area has come to the size $1 x $2 (and the picture's place is measured).
+has_size() { measure; [ "$w" -eq "$1" ] && [ "$h" -eq "$2" ]; }
+
+# The picture in the window as 240 x 320 pixels in $1 (PNG): captured, cropped, the scale undone.
 capture() {
   import -window "$window" "$work/raw.png"
-  convert "$work/raw.png" -sample "${WIDTH}x${HEIGHT}!" "$1"
+  convert "$work/raw.png" -crop "$((WIDTH * scale))x$((HEIGHT * scale))+$left+$top" +repage \
+    -sample "${WIDTH}x${HEIGHT}!" "$1"
 }
 
 # How many pixels of the region WxH+X+Y differ between two pictures (colours within 3%).
@@ -88,7 +103,7 @@ region_differs() { capture "$work/now.png"; [ "$(differing "$work/now.png" "$1" 
 
 # A click at a device pixel of the picture.
 click() {
-  xdotool mousemove --window "$window" $(($1 * scale + scale / 2)) $(($2 * scale + scale / 2)) click 1
+  xdotool mousemove --window "$window" $((left + $1 * scale + scale / 2)) $((top + $2 * scale + scale / 2)) click 1
 }
 
 # The centre of a square's 30 x 30 cell, by name (e2): file a..h left to right, rank 1 at the bottom.
@@ -119,8 +134,7 @@ step "the title in a window of a whole scale"
 start_game game
 poll window_shown || fail "no window titled vorlen appeared"
 window=$(find_window)
-eval "$(xwininfo -id "$window" | awk '/Width:/ {print "w=" $2} /Height:/ {print "h=" $2}')"
-scale=$((w / WIDTH))
+measure
 [ $scale -ge 1 ] && [ $w -eq $((WIDTH * scale)) ] && [ $h -eq $((HEIGHT * scale)) ] ||
   fail "the client area is ${w}x${h}, not the picture at a whole scale"
 poll region_matches "$work/title.png" 240x80+0+240 200 || fail "the title's lower panel did not show"
@@ -141,12 +155,19 @@ poll region_differs "$work/before.png" 30x30+120+120 50 || fail "the pawn did no
 step "the computer answers"
 # Only Black's moves change Black's half of the board (ranks 5 to 8).
 poll region_differs "$work/before.png" 240x120+0+0 50 || fail "the computer did not answer"
+grep -q 'SoundName=.*movement\.wav' "$work/game.log" || fail "no move sound was played"
 if [ -n "$screenshot" ]; then
   sleep 1  # the answer's slide ends
   mkdir -p "$(dirname "$screenshot")"
   frame=$(xwininfo -tree -id "$window" | awk '/Parent window id:/ {print $4}')
   import -window "$frame" "$screenshot"
 fi
+
+step "resized, the picture is letterboxed and clicks still land on it"
+xdotool windowsize "$window" 700 700
+poll has_size 700 700 || fail "the window did not take the size 700x700"
+click 60 282  # Menu
+poll region_matches "$work/menu.png" 240x40+0+0 200 || fail "the Menu button did not open the menu"
 
 step "the close box ends the game with status 0"
 close_window
@@ -164,4 +185,4 @@ poll window_shown || fail "the first instance did not come to the front"
 close_window
 expect_exit_zero "$first" "the first instance"
 
-echo "PASS windows smoke: title at ${scale}x, menu, New game, e2-e4, the computer's answer, close, second start"
+echo "PASS windows smoke: title at a whole scale, menu, New game, e2-e4, the answer, the move sound, letterbox, close, second start"
