@@ -9,7 +9,7 @@ set -euo pipefail
 packages=(cmake make g++ pkg-config libgtest-dev libsdl2-dev)
 for group in "$@"; do
   case "$group" in
-    windows) packages+=(mingw-w64 googletest wine wine64 xvfb xauth openbox xdotool x11-utils imagemagick zip) ;;
+    windows) packages+=(mingw-w64 googletest wine wine64 xvfb xauth openbox xdotool x11-utils imagemagick zip unzip) ;;
     *) echo "tools/setup.sh: unknown group '$group'" >&2; exit 2 ;;
   esac
 done

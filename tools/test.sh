@@ -4,7 +4,7 @@
 #   tools/test.sh --sanitize   the same tests built with AddressSanitizer and
 #                              UndefinedBehaviorSanitizer, in build-sanitize/
 #   tools/test.sh --windows    the tests cross-built for Windows (build-win/) run under Wine,
-#                              and the smoke test of the game's window on a virtual screen
+#                              and the smoke test of the packed game's window on a virtual screen
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -29,7 +29,9 @@ windows_tests() {
   wineserver -p  # one server for the whole run rather than one per program
   wineboot -i >/dev/null 2>&1
   ctest --test-dir build-win --output-on-failure --no-tests=error -j "$(nproc)"
-  tests/windows/smoke.sh build-win/bin
+  # The smoke test plays the game as packed, from a folder of its own.
+  unzip -q build-win/vorlen-windows.zip -d "$WINEPREFIX/unpacked"
+  tests/windows/smoke.sh "$WINEPREFIX/unpacked/vorlen"
 }
 
 case "${1:-}" in

@@ -1,29 +1,31 @@
 #!/usr/bin/env bash
 # Smoke test of vorlen.exe's real window under Wine on a virtual screen (Xvfb, openbox): the
 # title shows at a whole scale, a click on it opens the menu, New game, e2-e4 by clicks, the
-# computer answers and the move sound plays (Windows' own PlaySoundW), the close box ends the process with status 0, and a second start brings
-# the first to the front and ends. Prints one PASS or FAIL line; exit status 0 on pass.
+# computer answers and the move sound plays (Windows' own PlaySoundW), a resized window
+# letterboxes the picture, the close box ends the process with status 0, and a second start
+# brings the first to the front and ends. Prints one PASS or FAIL line; exit status 0 on pass.
 #   tests/windows/smoke.sh [--screenshot FILE] BIN_DIR
 # BIN_DIR holds vorlen.exe, Graph and Sound. Uses $WINEPREFIX when set (prepared), otherwise
 # prepares a temporary one. --screenshot writes the window with its frame, showing the
-# computer's answer, to FILE (the README's picture).
+# computer's answer, to FILE (the README's picture). TIMEOUT (seconds a step may take, 60)
+# and KEEP=1 (keep the work folder with its captures and Wine logs) help when it fails.
 set -euo pipefail
 
 screenshot=""
 if [ "${1:-}" = "--screenshot" ]; then screenshot=$(realpath -m "$2"); shift 2; fi
 bin=$(realpath "${1:?usage: tests/windows/smoke.sh [--screenshot FILE] BIN_DIR}")
 
-TIMEOUT=${TIMEOUT:-60}          # seconds any one step may take before the test fails
-WIDTH=240           # the picture in device pixels
+TIMEOUT=${TIMEOUT:-60}  # seconds any one step may take before the test fails
+WIDTH=240               # the picture in device pixels
 HEIGHT=320
 work=$(mktemp -d)
-pids=()
+pids=()  # what this script started: the screen, the window manager, the games
 
 # Ends what this script started and removes its files.
 clean_up() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   [ -n "${own_prefix:-}" ] && WINEPREFIX=$own_prefix wineserver -k 2>/dev/null || true
-  [ -n "${KEEP:-}" ] || rm -rf "$work" ${own_prefix:+"$own_prefix"}
+  [ -n "${KEEP:-}" ] && echo "kept $work" || rm -rf "$work" ${own_prefix:+"$own_prefix"}
 }
 trap clean_up EXIT
 
@@ -64,6 +66,7 @@ top=0
 # its sound calls in $work/$1.log.
 start_game() {
   WINEDEBUG=-all,trace+winmm wine "$bin/vorlen.exe" >"$work/$1.log" 2>&1 &
+  pids+=($!)
   printf -v "$1" %s $!
 }
 
