@@ -14,8 +14,9 @@ const char16_t MODULE_PATH[] = u"\\vorlen\\vorlen.exe";  // Graph and Sound are 
 uint16_t picture[DEVICE_DISPLAY_WIDTH * DEVICE_DISPLAY_HEIGHT];     // the last frame scanned out
 uint8_t rgba[DEVICE_DISPLAY_WIDTH * DEVICE_DISPLAY_HEIGHT * 4];     // the same as the canvas takes it
 
-EM_JS(void, web_show_picture, (const uint8_t *pixels, int size),
-      { VorlenDevice.showPicture(HEAPU8.subarray(pixels, pixels + size)); });
+// Shows the picture; the page also keeps how long presenting took, scan-out included.
+EM_JS(void, web_show_picture, (const uint8_t *pixels, int size, double started),
+      { VorlenDevice.showPicture(HEAPU8.subarray(pixels, pixels + size), started); });
 EM_JS(void, web_show_canvas, (int shown), { VorlenDevice.showCanvas(shown); });
 
 }  // namespace
@@ -31,9 +32,10 @@ int GXOpenDisplay(HWND, DWORD) { return 1; }
 int GXCloseDisplay(void) { return 1; }
 
 int GXEndDraw(void) {
+    double started = emscripten_get_now();
     scan_out(device_display_properties(), device_display_origin(), picture);
     picture_to_rgba(picture, rgba);
-    web_show_picture(rgba, int(sizeof rgba));
+    web_show_picture(rgba, int(sizeof rgba), started);
     return 1;
 }
 

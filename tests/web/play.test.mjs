@@ -8,17 +8,13 @@ import assert from "node:assert/strict";
 import path from "node:path";
 import { fileURLToPath } from "node:url";
 import { serve, launch } from "./site.mjs";
+import { WAIT_MS, square, cell, NEW_GAME, QUIT, ABOUT, SPEAKER, TITLE_START, openPage, pixels, differing, pause,
+         until, settled, tap, startGame } from "./driver.mjs";
 
 const SITE = process.env.VORLEN_SITE ||
   path.join(path.dirname(fileURLToPath(import.meta.url)), "../../build-web/site");
 const PHONE = { width: 360, height: 740, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
 const DESKTOP = { width: 1280, height: 800, deviceScaleFactor: 1 };
-const WAIT_MS = 10000;  // the longest any one step may take
-
-// Device points of the game's screens: the middle of a board square, and the panel's buttons.
-const square = (name) => [30 * (name.charCodeAt(0) - 97) + 15, 210 - 30 * (Number(name[1]) - 1) + 15];
-const TITLE_START = [120, 290], NEW_GAME = [57, 281], QUIT = [60, 305], ABOUT = [167, 305];
-const SPEAKER = [231, 311];
 
 let browser, site;
 before(async () => {
@@ -30,97 +26,14 @@ after(async () => {
   await site?.close();
 });
 
-// Opens the page in a fresh window of this size and waits for its first frame.
-async function open(viewport, query = "") {
-  const context = await browser.createBrowserContext();
-  const page = await context.newPage();
-  const errors = [];
-  page.on("pageerror", (e) => errors.push(e.message));
-  await page.setViewport(viewport);
-  await page.goto(site.url + query);
-  await page.waitForFunction(() => window.VorlenDevice && VorlenDevice.stats.frames > 0, { timeout: WAIT_MS });
-  return { page, context, errors, touch: !!viewport.hasTouch };
-}
-
-// The canvas's pixels in a device rectangle (default the whole picture), as RGBA bytes.
-async function pixels({ page }, [x, y, w, h] = [0, 0, 240, 320]) {
-  return page.evaluate((x, y, w, h) => {
-    const canvas = document.getElementById("screen");
-    return Array.from(canvas.getContext("2d").getImageData(x, y, w, h).data);
-  }, x, y, w, h);
-}
-
-// How many pixels of two looks at the same rectangle differ.
-function differing(a, b) {
-  let count = 0;
-  for (let i = 0; i < a.length; i += 4)
-    if (a[i] !== b[i] || a[i + 1] !== b[i + 1] || a[i + 2] !== b[i + 2]) count++;
-  return count;
-}
-
-const pause = (ms) => new Promise((r) => setTimeout(r, ms));
-
-// Looks at a rectangle until test(look) holds; fails after WAIT_MS.
-async function until(view, rect, check, what) {
-  const end = Date.now() + WAIT_MS;
-  for (;;) {
-    const look = await pixels(view, rect);
-    if (check(look)) return look;
-    if (Date.now() > end) assert.fail(`timed out waiting until ${what}`);
-    await pause(50);
-  }
-}
-
-// Two looks a few frames apart are the same: the screen has settled.
-async function settled(view, rect = undefined) {
-  let last = await pixels(view, rect);
-  const end = Date.now() + WAIT_MS;
-  for (;;) {
-    await pause(150);
-    const look = await pixels(view, rect);
-    if (differing(look, last) === 0) return look;
-    if (Date.now() > end) assert.fail("the screen did not settle");
-    last = look;
-  }
-}
-
-// Where a device point lies on the page, by the canvas's place.
-async function pagePoint({ page }, [x, y]) {
-  const box = await page.evaluate(() => {
-    const r = document.getElementById("screen").getBoundingClientRect();
-    return { left: r.left, top: r.top, width: r.width, height: r.height };
-  });
-  return [box.left + (x + 0.5) * box.width / 240, box.top + (y + 0.5) * box.height / 320];
-}
-
-// A tap at a device point: a finger on a touch window, the left button otherwise.
-async function tap(view, point) {
-  const [x, y] = await pagePoint(view, point);
-  if (view.touch) await view.page.touchscreen.tap(x, y);
-  else await view.page.mouse.click(x, y);
-}
-
-const cell = (name) => [square(name)[0] - 15, square(name)[1] - 15, 30, 30];
 const BLACK_HALF = [0, 0, 240, 120];   // ranks 8 to 5
 const SPEAKER_CORNER = [220, 300, 20, 20];
-
-// From the title to a new game's board.
-async function start_game(view) {
-  const first = await pixels(view);
-  await until(view, undefined, (look) => differing(look, first) > 100, "the title animates");
-  await tap(view, TITLE_START);
-  const menu = await settled(view);
-  assert.ok(differing(menu, first) > 10000, "the menu replaced the title");
-  await tap(view, NEW_GAME);
-  await until(view, undefined, (look) => differing(look, menu) > 10000, "the board replaces the menu");
-  return settled(view, cell("e4"));
-}
 
 // The whole first session: a move, the computer's answer, a refused move, the speaker, About,
 // Quit.
 async function play_session(view) {
   const { page } = view;
-  const emptyE4 = await start_game(view);
+  const emptyE4 = await startGame(view);
   const pawnE2 = await pixels(view, cell("e2"));
   assert.ok(differing(pawnE2, emptyE4) > 50, "a pawn stands on e2");
   const blackBefore = await settled(view, BLACK_HALF);
@@ -163,7 +76,7 @@ async function play_session(view) {
 }
 
 test("a phone-sized window, by touch: a first session from title to Quit", async () => {
-  const view = await open(PHONE);
+  const view = await openPage(browser, site.url, PHONE);
   const box = await view.page.evaluate(() => document.getElementById("screen").getBoundingClientRect().toJSON());
   assert.equal(box.left, 0, "edge to edge");
   assert.equal(box.width, PHONE.width);
@@ -173,7 +86,7 @@ test("a phone-sized window, by touch: a first session from title to Quit", async
 });
 
 test("a desktop-sized window, with the mouse: whole pixels, the letterbox ignored, title to Quit", async () => {
-  const view = await open(DESKTOP);
+  const view = await openPage(browser, site.url, DESKTOP);
   const box = await view.page.evaluate(() => document.getElementById("screen").getBoundingClientRect().toJSON());
   assert.equal(box.width, 480, "twice the device's size");
   assert.equal(box.height, 640);
@@ -188,7 +101,7 @@ test("a desktop-sized window, with the mouse: whole pixels, the letterbox ignore
 });
 
 test("the 4-bit grey display: greys only, and the menu opens", async () => {
-  const view = await open(DESKTOP, "?display=grey4");
+  const view = await openPage(browser, site.url + "?display=grey4", DESKTOP);
   const title = await pixels(view);
   // Greys pass through RGB565, whose green has one bit more than red and blue.
   for (let i = 0; i < title.length; i += 4)

@@ -25,7 +25,7 @@ var VorlenDevice = (() => {
   let playing = null;         // the source node playing now
 
   // What the tests and the benchmark page read.
-  const stats = { firstFrameMs: -1, frames: 0, soundsStarted: 0, lastSound: "",
+  const stats = { firstFrameMs: -1, frames: 0, presentMs: 0, soundsStarted: 0, lastSound: "",
                   ended: false };
 
   // Lets the page make sound: browsers allow it only from a person's tap or key.
@@ -100,9 +100,10 @@ var VorlenDevice = (() => {
       Object.assign(canvas.style, { left: left + "px", top: top + "px", width: width + "px", height: height + "px" });
     },
     showCanvas(shown) { canvas.hidden = !shown; },
-    showPicture(pixels) {
+    showPicture(pixels, started) {
       image.data.set(pixels);
       context.putImageData(image, 0, 0);
+      stats.presentMs += performance.now() - started;
       if (stats.frames++ === 0) stats.firstFrameMs = performance.now();  // since the page began loading
     },
     soundKnown(path) { return sounds.has(path) ? 1 : 0; },
