@@ -41,7 +41,7 @@ TEST(DeviceFit, WholeFactorOnOrdinaryScreensFillOnDenseOnesExactFitWhenTooSmall)
     DeviceFit zoomed = device_fit(1000, 1000, 1.5);
     EXPECT_DOUBLE_EQ(zoomed.width * 1.5, 960);
     EXPECT_DOUBLE_EQ(zoomed.left * 1.5, 270);
-    EXPECT_DOUBLE_EQ(zoomed.top * 1.5, 10);
+    EXPECT_DOUBLE_EQ(zoomed.top * 1.5, 110);
     // A portrait phone: edge to edge across, centred down.
     DeviceFit phone = device_fit(390, 844, 3);
     EXPECT_DOUBLE_EQ(phone.left, 0);
