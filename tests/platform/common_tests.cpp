@@ -30,33 +30,26 @@ std::vector<Pen> take_messages() {
 }  // namespace
 
 TEST(DeviceFit, WholeFactorOnOrdinaryScreensFillOnDenseOnesExactFitWhenTooSmall) {
-    // A desktop page: twice, centred, on whole screen pixels.
-    DeviceFit desktop = device_fit(1280, 720, 1);
-    EXPECT_EQ(desktop.width, 480);
-    EXPECT_EQ(desktop.height, 640);
-    EXPECT_EQ(desktop.left, 400);
-    EXPECT_EQ(desktop.top, 40);
-    // A zoomed desktop (1.5 screen pixels to a unit): 4 screen pixels to a device pixel, and the
-    // margins whole screen pixels.
-    DeviceFit zoomed = device_fit(1000, 1000, 1.5);
-    EXPECT_DOUBLE_EQ(zoomed.width * 1.5, 960);
-    EXPECT_DOUBLE_EQ(zoomed.left * 1.5, 270);
-    EXPECT_DOUBLE_EQ(zoomed.top * 1.5, 110);
-    // A portrait phone: edge to edge across, centred down.
-    DeviceFit phone = device_fit(390, 844, 3);
-    EXPECT_DOUBLE_EQ(phone.left, 0);
-    EXPECT_DOUBLE_EQ(phone.width, 390);
-    EXPECT_DOUBLE_EQ(phone.height, 520);
-    EXPECT_DOUBLE_EQ(phone.top, 162);
-    // A landscape phone: edge to edge down.
-    DeviceFit landscape = device_fit(844, 390, 3);
-    EXPECT_DOUBLE_EQ(landscape.top, 0);
-    EXPECT_DOUBLE_EQ(landscape.height, 390);
-    // Smaller than the picture: shrunk to fit.
-    DeviceFit small = device_fit(200, 200, 1);
-    EXPECT_DOUBLE_EQ(small.width, 150);
-    EXPECT_DOUBLE_EQ(small.height, 200);
-    EXPECT_DOUBLE_EQ(small.left, 25);
+    struct Case {
+        const char *what;
+        double width, height, ratio;
+        double left, top, picture_w, picture_h;  // expected, in screen pixels
+    };
+    const Case cases[] = {
+        {"desktop: twice, centred", 1280, 720, 1, 400, 40, 480, 640},
+        {"zoomed desktop: 4 screen pixels a pixel, whole margins", 1000, 1000, 1.5, 270, 110, 960, 1280},
+        {"portrait phone: edge to edge across", 390, 844, 3, 0, 486, 1170, 1560},
+        {"landscape phone: edge to edge down", 844, 390, 3, 827, 0, 877.5, 1170},
+        {"smaller than the picture: shrunk to fit", 200, 200, 1, 25, 0, 150, 200},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        DeviceFit fit = device_fit(c.width, c.height, c.ratio);
+        EXPECT_NEAR(fit.left * c.ratio, c.left, 1e-9);
+        EXPECT_NEAR(fit.top * c.ratio, c.top, 1e-9);
+        EXPECT_NEAR(fit.width * c.ratio, c.picture_w, 1e-9);
+        EXPECT_NEAR(fit.height * c.ratio, c.picture_h, 1e-9);
+    }
     EXPECT_EQ(device_whole_scale(239, 1000), 0);
     EXPECT_EQ(device_whole_scale(480, 960), 2);
     EXPECT_EQ(device_whole_scale(0, 0), 0);
