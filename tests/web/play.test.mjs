@@ -28,6 +28,7 @@ after(async () => {
 
 const BLACK_HALF = [0, 0, 240, 120];   // ranks 8 to 5
 const SPEAKER_CORNER = [220, 300, 20, 20];
+const BOARD = [0, 0, 240, 240];        // without the running clocks below it
 
 // The whole first session: a move, the computer's answer, a refused move, the speaker, About,
 // Quit.
@@ -43,7 +44,7 @@ async function play_session(view) {
   await tap(view, square("e4"));
   await until(view, cell("e4"), (look) => differing(look, pawnE2) < 30, "the pawn arrives on e4");
   await until(view, BLACK_HALF, (look) => differing(look, blackBefore) > 50, "the computer answers");
-  const afterAnswer = await settled(view);
+  const afterAnswer = await settled(view, BOARD);
   assert.ok(differing(await pixels(view, cell("e2")), emptyE4) < 30, "e2 is empty");
   assert.ok(await page.evaluate(() => VorlenDevice.stats.soundsStarted) > 0, "the moves were heard");
 
@@ -54,7 +55,7 @@ async function play_session(view) {
   await page.waitForFunction(() => VorlenDevice.stats.lastSound === "nope.wav", { timeout: WAIT_MS });
   await tap(view, square("a2"));  // put it down again
   await pause(300);
-  assert.ok(differing(await settled(view), afterAnswer) < 30, "the refused move changed nothing");
+  assert.ok(differing(await settled(view, BOARD), afterAnswer) < 30, "the refused move changed nothing");
 
   const speakerOn = await pixels(view, SPEAKER_CORNER);
   await tap(view, SPEAKER);
@@ -63,12 +64,12 @@ async function play_session(view) {
   await until(view, SPEAKER_CORNER, (look) => differing(look, speakerOff) > 5 && differing(look, speakerOn) === 0,
               "the speaker is back on");
 
-  const board = await settled(view);
+  const board = await settled(view, BOARD);
   await tap(view, ABOUT);
-  await until(view, undefined, (look) => differing(look, board) > 10000, "About shows the rules");
-  await settled(view);
+  await until(view, BOARD, (look) => differing(look, board) > 10000, "About shows the rules");
+  await settled(view, BOARD);
   await tap(view, [120, 100]);
-  await until(view, undefined, (look) => differing(look, board) < 30, "the board is back");
+  await until(view, BOARD, (look) => differing(look, board) < 30, "the board is back");
 
   await tap(view, QUIT);
   await page.waitForFunction(() => VorlenDevice.stats.ended, { timeout: WAIT_MS });
