@@ -2,8 +2,6 @@
 // it; a new sound cuts off the one playing, the no-sound call stops it. Until the first tap
 // lets the page make sound, and where there is no audio, every sound is silence.
 #include <emscripten.h>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -18,18 +16,23 @@ EM_JS(void, web_sound_add, (const char *path, const uint8_t *bytes, int size),
 EM_JS(void, web_sound_play, (const char *path), { VorlenDevice.playSound(UTF8ToString(path)); });
 EM_JS(void, web_sound_stop, (), { VorlenDevice.stopSound(); });
 
-// The whole file at a host path; false when it cannot be read.
-bool read_whole(const std::string &path, std::vector<uint8_t> *bytes) {
-    int fd = open(path.c_str(), O_RDONLY);
-    if (fd < 0) return false;
-    off_t size = lseek(fd, 0, SEEK_END);
-    bool ok = size > 0 && lseek(fd, 0, SEEK_SET) == 0;
-    if (ok) {
-        bytes->resize(size_t(size));
-        ok = read(fd, bytes->data(), bytes->size()) == ssize_t(size);
-    }
-    close(fd);
-    return ok;
+const DWORD READ_CHUNK = 16384;
+
+// The whole file at a device path, read through the device's own file calls; false when it
+// cannot be opened.
+bool read_whole(LPCWSTR path, std::vector<uint8_t> *bytes) {
+    HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD got = 0;
+    do {
+        size_t had = bytes->size();
+        bytes->resize(had + READ_CHUNK);
+        if (!ReadFile(file, bytes->data() + had, READ_CHUNK, &got, nullptr)) got = 0;
+        bytes->resize(had + got);
+    } while (got == READ_CHUNK);
+    CloseHandle(file);
+    return true;
 }
 
 }  // namespace
@@ -42,7 +45,7 @@ BOOL PlaySoundW(LPCWSTR pszSound, HMODULE, DWORD) {
     std::string path = device_host_path(pszSound);
     if (!web_sound_known(path.c_str())) {
         std::vector<uint8_t> bytes;
-        if (!read_whole(path, &bytes)) return FALSE;
+        if (!read_whole(pszSound, &bytes)) return FALSE;
         web_sound_add(path.c_str(), bytes.data(), int(bytes.size()));
     }
     web_sound_play(path.c_str());
