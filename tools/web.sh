@@ -18,7 +18,7 @@ cmake -S . -B build >/dev/null
 cmake --build build -j "$(nproc)" --target vorlen_assets
 cmake -S . -B build-web -DCMAKE_TOOLCHAIN_FILE="$PWD/platform/web/toolchain.cmake" -DCMAKE_BUILD_TYPE=Release \
       -DVORLEN_DESKTOP=OFF -DVORLEN_TESTS=OFF -DVORLEN_ART_DIR="$PWD/build/bin" >/dev/null
-cmake --build build-web -j "$(nproc)" --target vorlen
+cmake --build build-web -j "$(nproc)" --target vorlen_site
 echo "The site is in build-web/site/ ($(du -sh build-web/site | cut -f1))."
 
 [ "${1:-}" = --build-only ] && exit 0
