@@ -9,6 +9,9 @@
 namespace {
 
 const double DENSE_SCREEN = 2.0;  // screen pixels per view unit from which the picture fills the view
+// The least share of the exact fit a whole factor must reach; below it (a fit between 1.5 and 2)
+// the picture is too small at the whole factor and fills the view instead.
+const double MIN_WHOLE_SHARE = 2.0 / 3.0;
 
 }  // namespace
 
@@ -21,9 +24,8 @@ DeviceFit device_fit(double width, double height, double pixel_ratio) {
     double ratio = pixel_ratio > 0 ? pixel_ratio : 1.0;
     double screen_w = width * ratio, screen_h = height * ratio;
     int whole = device_whole_scale(screen_w, screen_h);
-    double scale = whole >= 1 && ratio < DENSE_SCREEN
-                       ? whole
-                       : std::min(screen_w / DEVICE_DISPLAY_WIDTH, screen_h / DEVICE_DISPLAY_HEIGHT);
+    double exact = std::min(screen_w / DEVICE_DISPLAY_WIDTH, screen_h / DEVICE_DISPLAY_HEIGHT);
+    double scale = whole >= 1 && ratio < DENSE_SCREEN && whole >= exact * MIN_WHOLE_SHARE ? whole : exact;
     double picture_w = DEVICE_DISPLAY_WIDTH * scale, picture_h = DEVICE_DISPLAY_HEIGHT * scale;
     // The margins are whole screen pixels, so a whole-factor picture's pixels meet the screen's.
     double left = std::floor((screen_w - picture_w) / 2), top = std::floor((screen_h - picture_h) / 2);

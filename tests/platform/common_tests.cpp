@@ -41,6 +41,8 @@ TEST(DeviceFit, WholeFactorOnOrdinaryScreensFillOnDenseOnesExactFitWhenTooSmall)
         {"portrait phone: edge to edge across", 390, 844, 3, 0, 486, 1170, 1560},
         {"landscape phone: edge to edge down", 844, 390, 3, 827, 0, 877.5, 1170},
         {"smaller than the picture: shrunk to fit", 200, 200, 1, 25, 0, 150, 200},
+        {"1.25 times the picture: once", 400, 400, 1, 80, 40, 240, 320},
+        {"1.875 times: filled rather than left at once", 900, 600, 1, 225, 0, 450, 600},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
