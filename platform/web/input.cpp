@@ -1,4 +1,4 @@
-// The page's input as the device's messages: pointer events on the canvas are the stylus, keys
+// The page's input as the device's messages: pointer events on the page are the stylus, keys
 // are the hardware keys, the page's focus is activation. The page queues its events; the pump
 // takes them here and maps positions through the canvas's place on the page.
 #include <emscripten.h>

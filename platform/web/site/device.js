@@ -135,8 +135,11 @@ var VorlenDevice = (() => {
       canvas.hidden = true;
       const notice = document.getElementById("ended");
       notice.hidden = false;
-      // The tap that ends a game must not start the next: only a later press does.
-      setTimeout(() => document.addEventListener("pointerdown", () => location.reload()), 0);
+      // The tap that ends a game must not start the next: only a later press, or Enter, does.
+      setTimeout(() => {
+        document.addEventListener("pointerdown", () => location.reload());
+        document.addEventListener("keydown", (e) => { if (e.keyCode === 13) location.reload(); });
+      }, 0);
     },
   };
 })();
