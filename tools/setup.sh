@@ -2,14 +2,18 @@
 # Makes sure the Debian packages a build needs are installed: installs the missing ones when
 # run as root, otherwise prints the one apt-get line that is needed and fails.
 #   tools/setup.sh            the native build and its tests
-#   tools/setup.sh GROUP...   that and the packages of each named group:
+#   tools/setup.sh GROUP...   that and the packages of each named group (see below)
+#     web   the browser build and its tests: Emscripten, Chromium, Node.js and npm
 #     windows   the cross build for Windows, its tests under Wine and the smoke test on Xvfb
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config libgtest-dev libsdl2-dev)
 for group in "$@"; do
   case "$group" in
-    windows) packages+=(mingw-w64 googletest wine wine64 xvfb xauth openbox xdotool x11-utils imagemagick zip unzip) ;;
+    # npm comes inside some Node.js packages; Debian's own is asked for only where it is missing.
+    web) packages+=(emscripten chromium nodejs); command -v npm >/dev/null || packages+=(npm) ;;
+    windows) packages+=(mingw-w64 googletest wine wine64 xvfb xauth openbox xdotool x11-utils imagemagick zip
+                        unzip) ;;
     *) echo "tools/setup.sh: unknown group '$group'" >&2; exit 2 ;;
   esac
 done

@@ -3,8 +3,9 @@
 #   tools/test.sh              the native build in build/
 #   tools/test.sh --sanitize   the same tests built with AddressSanitizer and
 #                              UndefinedBehaviorSanitizer, in build-sanitize/
-#   tools/test.sh --windows    the tests cross-built for Windows (build-win/) run under Wine,
-#                              and the smoke test of the packed game's window on a virtual screen
+#   tools/test.sh --web        the browser build (tools/web.sh) played in headless Chromium
+#   tools/test.sh --windows    the tests cross-built for Windows (build-win/) under Wine, and
+#                              the smoke test of the packed game's window on a virtual screen
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,6 +18,14 @@ native_tests() {
   # The desktop device's own test runs without a screen or a sound card.
   export SDL_VIDEODRIVER=${SDL_VIDEODRIVER:-dummy} SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
   ctest --test-dir "$dir" --output-on-failure --no-tests=error -j "$(nproc)"
+}
+
+# Builds the site and runs the browser tests (tests/web) with Node's test runner.
+web_tests() {
+  tools/web.sh --build-only
+  cd tests/web
+  npm ci --no-audit --no-fund --loglevel=error
+  node --test
 }
 
 # Cross-builds for Windows and runs the tests and the smoke test under Wine, in a Wine prefix
@@ -37,6 +46,7 @@ windows_tests() {
 case "${1:-}" in
   "") native_tests build ;;
   --sanitize) native_tests build-sanitize -DVORLEN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug ;;
+  --web) web_tests ;;
   --windows) windows_tests ;;
-  *) echo "usage: tools/test.sh [--sanitize|--windows]" >&2; exit 2 ;;
+  *) echo "usage: tools/test.sh [--sanitize|--web|--windows]" >&2; exit 2 ;;
 esac

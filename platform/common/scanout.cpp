@@ -57,3 +57,13 @@ void scan_out(const GXDisplayProperties &properties, const uint8_t *origin, uint
     else
         std::memset(picture, 0, size_t(W) * H * 2);
 }
+
+void picture_to_rgba(const uint16_t *picture, uint8_t *rgba) {
+    for (int i = 0; i < W * H; ++i, rgba += 4) {
+        int r = picture[i] >> 11, g = picture[i] >> 5 & 0x3F, b = picture[i] & 0x1F;
+        rgba[0] = uint8_t(r << 3 | r >> 2);
+        rgba[1] = uint8_t(g << 2 | g >> 4);
+        rgba[2] = uint8_t(b << 3 | b >> 2);
+        rgba[3] = 255;
+    }
+}

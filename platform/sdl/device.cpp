@@ -4,12 +4,11 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
 
 #include "platform/common/desktop.h"
 #include "platform/common/display.h"
-#include "platform/common/letterbox.h"
+#include "platform/common/fit.h"
 #include "platform/common/scanout.h"
 #include "platform/common/windows.h"
 #include "platform/sdl/internal.h"
@@ -32,9 +31,10 @@ uint16_t picture[DEVICE_DISPLAY_WIDTH * DEVICE_DISPLAY_HEIGHT];  // the last sca
 // VORLEN_SCALE, or the largest whole factor that fits most of the usable screen.
 int choose_scale() {
     SDL_Rect usable;
-    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) usable = SDL_Rect{0, 0, 0, 0};
-    int fit = device_choose_scale(usable.w * SCREEN_SHARE / 100, usable.h * SCREEN_SHARE / 100);
-    return usable.w > 0 || std::getenv("VORLEN_SCALE") ? fit : FALLBACK_SCALE;
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0)  // unknown: room for the fallback exactly
+        return device_scale_from_environment(DEVICE_DISPLAY_WIDTH * FALLBACK_SCALE,
+                                             DEVICE_DISPLAY_HEIGHT * FALLBACK_SCALE);
+    return device_scale_from_environment(usable.w * SCREEN_SHARE / 100, usable.h * SCREEN_SHARE / 100);
 }
 
 // Opens the hidden window, its renderer and the picture texture; false when any is missing.
@@ -63,7 +63,7 @@ uint32_t monotonic_ms() {
 }  // namespace
 
 int sdl_device_start() {
-    device_choose_layout();
+    device_layout_from_environment();
     owns_instance = instance_claim();
     if (!owns_instance) return 1;  // WinMain finds the running instance and shows it
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0 || !open_window()) {

@@ -2,7 +2,7 @@
 // the hardware keys, closing the window is a close request, focus is activation.
 #include <SDL.h>
 
-#include "platform/common/desktop.h"
+#include "platform/common/stylus.h"
 #include "platform/common/windows.h"
 #include "platform/sdl/internal.h"
 
@@ -19,8 +19,8 @@ const KeyBinding KEY_BINDINGS[] = {
     {SDLK_c, DEVICE_VK_C},  {SDLK_RETURN, DEVICE_VK_START}, {SDLK_KP_ENTER, DEVICE_VK_START},
 };
 
-// The stylus: pressed on the picture, moved while down, lifted anywhere. The event's own
-// position is used: with a logical size SDL gives it in device pixels already.
+// The stylus: the left button pressed, moved and released. The event's own position is used:
+// with a logical size SDL gives it in device pixels already.
 void stylus_event(const SDL_Event &e) {
     if (e.type == SDL_MOUSEBUTTONDOWN && e.button.button == SDL_BUTTON_LEFT)
         device_stylus_press(e.button.x, e.button.y);

@@ -1,11 +1,11 @@
 // The desktop device's own controls: starting and stopping it around WinMain, and what its
-// smoke test reads back. It reads VORLEN_DISPLAY and VORLEN_SCALE at start
-// (platform/common/desktop.h).
+// smoke test reads back. Environment variables (read at start):
+//   VORLEN_DISPLAY  packed (default), padded, rotated, grey4 or grey2: the emulated display layout
+//   VORLEN_SCALE    a whole window scale factor, 1 to 8 (default: the largest that fits the screen)
 #ifndef VORLEN_PLATFORM_SDL_SDL_DEVICE_H
 #define VORLEN_PLATFORM_SDL_SDL_DEVICE_H
 
 #include <cstdint>
-#include <string>
 
 // Claims the single-instance lock, then (when no other instance runs) opens SDL's video, the
 // window (hidden until the game shows its own) and the sound device (silence when there is
@@ -28,8 +28,5 @@ const uint16_t *sdl_device_picture();
 uint32_t sdl_sound_length();
 // Holds the sound device still (true) or lets it play on, so a test reads exact lengths.
 void sdl_sound_hold(bool hold);
-// The host path a device path names, and the device path of a host path.
-std::string sdl_host_path(const char16_t *device_path);
-std::u16string sdl_device_path(const std::string &host_path);
 
 #endif

@@ -18,7 +18,7 @@ uint16_t picture[DEVICE_DISPLAY_WIDTH * DEVICE_DISPLAY_HEIGHT];  // the last sca
 }  // namespace
 
 int win32_device_start() {
-    device_choose_layout();
+    device_layout_from_environment();
     other_running = host_other_instance_running();
     if (other_running) return 1;  // WinMain finds the running instance and shows it
     if (!host_window_open()) {

@@ -20,9 +20,17 @@ void host_window_present(const uint16_t *picture);
 // Dispatches every waiting message of this thread; the window procedure hands input on
 // through the win32_* calls below.
 void host_pump();
+// The client area's size in pixels.
+void host_client_size(int *width, int *height);
+
+// ---- Where the picture lies in the client area (input.cpp) ----
+struct HostRect {
+    int left, top, width, height;
+};
+HostRect win32_picture_rect(int client_width, int client_height);
 
 // ---- Input the window procedure hands to the device side (input.cpp) ----
-// The left button, positions already in device pixels (off the picture when outside it).
+// The left button and the mouse, at client positions (which may lie off the window).
 void win32_button(int down, int x, int y);
 void win32_mouse_move(int x, int y);
 // A key went down (not an auto-repeat) or up, by its real virtual-key code.

@@ -1,11 +1,10 @@
 // The real window of class "vorlen": created hidden at start, shown while the game's window is,
-// the picture letterboxed into its client area at a whole scale with StretchDIBits, and the
+// the picture placed in its client area as the devices share it (StretchDIBits), and the
 // mouse, keys, activation and close box handed to the device side.
 #include <windows.h>
 #include <windowsx.h>
 
 #include "platform/common/desktop.h"
-#include "platform/common/letterbox.h"
 #include "platform/win32/host.h"
 
 namespace {
@@ -30,34 +29,19 @@ const PictureInfo PICTURE_INFO = {
 HWND window = nullptr;                  // the real window, null before open and after close
 const uint16_t *picture = nullptr;      // the picture to paint; null until the first frame
 
-// Where the picture lies in the client area now.
-PictureBox client_box() {
-    RECT client;
-    GetClientRect(window, &client);
-    return device_picture_box(client.right, client.bottom);
-}
-
-// Paints the picture at its whole scale (nearest neighbour) and the letterbox around it black.
+// Paints the picture (nearest neighbour) and the letterbox around it black.
 void paint(HDC dc) {
     RECT client;
     GetClientRect(window, &client);
-    PictureBox box = client_box();
-    int width = PICTURE_WIDTH * box.scale;
-    int height = PICTURE_HEIGHT * box.scale;
+    HostRect place = win32_picture_rect(client.right, client.bottom);
     SetStretchBltMode(dc, COLORONCOLOR);
     if (picture)
-        StretchDIBits(dc, box.x, box.y, width, height, 0, 0, PICTURE_WIDTH, PICTURE_HEIGHT, picture,
-                      reinterpret_cast<const BITMAPINFO *>(&PICTURE_INFO), DIB_RGB_COLORS, SRCCOPY);
+        StretchDIBits(dc, place.left, place.top, place.width, place.height, 0, 0, PICTURE_WIDTH, PICTURE_HEIGHT,
+                      picture, reinterpret_cast<const BITMAPINFO *>(&PICTURE_INFO), DIB_RGB_COLORS, SRCCOPY);
     int saved = SaveDC(dc);
-    if (picture) ExcludeClipRect(dc, box.x, box.y, box.x + width, box.y + height);
+    if (picture) ExcludeClipRect(dc, place.left, place.top, place.left + place.width, place.top + place.height);
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     RestoreDC(dc, saved);
-}
-
-// The device pixel under the mouse position a message carries (signed: captured positions may
-// lie left of or above the window).
-void device_point(LPARAM l_param, int *x, int *y) {
-    device_picture_point(client_box(), GET_X_LPARAM(l_param), GET_Y_LPARAM(l_param), x, y);
 }
 
 // A window's outer size for a client area of the picture at this scale, at its screen's DPI.
@@ -74,29 +58,26 @@ void fit_to_work_area() {
     GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
     RECT work = monitor.rcWork;
     SIZE frame = window_size(window, 0);  // what the frame and title bar add
-    int scale = device_choose_scale(work.right - work.left - frame.cx, work.bottom - work.top - frame.cy);
+    int scale = device_scale_from_environment(work.right - work.left - frame.cx, work.bottom - work.top - frame.cy);
     SIZE size = window_size(window, scale);
     SetWindowPos(window, nullptr, work.left + (work.right - work.left - size.cx) / 2,
                  work.top + (work.bottom - work.top - size.cy) / 2, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Handles the input messages; returns false for the others.
+// Handles the input messages; returns false for the others. Mouse positions are signed:
+// captured ones may lie left of or above the window.
 bool input_message(UINT message, WPARAM w_param, LPARAM l_param) {
-    int x, y;
     switch (message) {
     case WM_LBUTTONDOWN:
         SetCapture(window);  // the release arrives even off the window
-        device_point(l_param, &x, &y);
-        win32_button(1, x, y);
+        win32_button(1, GET_X_LPARAM(l_param), GET_Y_LPARAM(l_param));
         return true;
     case WM_LBUTTONUP:
         ReleaseCapture();
-        device_point(l_param, &x, &y);
-        win32_button(0, x, y);
+        win32_button(0, GET_X_LPARAM(l_param), GET_Y_LPARAM(l_param));
         return true;
     case WM_MOUSEMOVE:
-        device_point(l_param, &x, &y);
-        win32_mouse_move(x, y);
+        win32_mouse_move(GET_X_LPARAM(l_param), GET_Y_LPARAM(l_param));
         return true;
     case WM_KEYDOWN:
         if (!(l_param & REPEAT_BIT)) win32_key(unsigned(w_param), 1);
@@ -192,4 +173,11 @@ void host_pump() {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
+}
+
+void host_client_size(int *width, int *height) {
+    RECT client{0, 0, 0, 0};
+    if (window) GetClientRect(window, &client);
+    *width = client.right;
+    *height = client.bottom;
 }
