@@ -135,7 +135,7 @@ int host_window_open() {
     window_class.lpfnWndProc = procedure;
     window_class.hInstance = instance;
     window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(ICON_RESOURCE));
-    window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // the arrow, IDC_ARROW
+    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     window_class.lpszClassName = CLASS_NAME;
     if (!RegisterClassW(&window_class)) return 0;
