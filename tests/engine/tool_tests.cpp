@@ -2,39 +2,11 @@
 // figures, FEN ids, committed moves, and refusal of bad input without output or crash.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "engine/search.h"
 #include "tests/engine/engine_fixture.h"
 #include "tools/engine/commands.h"
 
 namespace {
-
-// What one run of the tool printed and returned.
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-// Everything written to a temporary file, which is then closed.
-std::string read_back(FILE *file) {
-    std::string text;
-    rewind(file);
-    for (int c = fgetc(file); c != EOF; c = fgetc(file)) text += (char)c;
-    fclose(file);
-    return text;
-}
-
-// Runs the tool with the arguments after the program name, capturing both streams.
-ToolRun run_tool(std::vector<const char *> args) {
-    args.insert(args.begin(), "vorlen-engine");
-    FILE *out = tmpfile();
-    FILE *err = tmpfile();
-    int status = run_engine_tool((int)args.size(), args.data(), out, err);
-    return ToolRun{status, read_back(out), read_back(err)};
-}
 
 // Expects the refusal of bad input: exit 2, nothing on stdout, one line on stderr.
 void expect_refused(std::vector<const char *> args) {
