@@ -10,6 +10,7 @@
 #include "engine/giveaway.h"
 #include "engine/position.h"
 #include "engine/rules.h"
+#include "engine/squares.h"
 
 int8_t level;                 // playing level 0..LEVEL_COUNT-1 of the current game
 int32_t search_depth = 1;     // plies searched, 1..6, from depth_for_level at a new game
@@ -51,23 +52,7 @@ void shuffle_root_order() {
     }
 }
 
-}  // namespace
-
-// Plies to search at a level; an unknown level searches one ply.
-int32_t depth_for_level(int level_value) {
-    if (level_value < 0 || level_value >= LEVEL_COUNT) return 1;
-    return DEPTH_BY_LEVEL[level_value];
-}
-
-// Counts one node of either search, and charges the clock through the hook at each interval.
-void count_node() {
-    nodes_counted++;
-    node_count++;
-    if (node_count > NODE_CHARGE_INTERVAL) {
-        node_count = 0;
-        if (node_charge_hook) node_charge_hook();
-    }
-}
+int32_t search_move(int32_t maximising, int32_t side, int32_t ply, int32_t alpha, int32_t beta);
 
 // Tries the five kinds a pawn that has just reached its last rank may become, updating the
 // calling node's window and best score in place; a cut-off ends only the remaining kinds.
@@ -92,54 +77,53 @@ void try_promotions(int32_t maximising, int32_t side, int32_t ply, int32_t &alph
 }
 
 // One node of the alpha-beta search for `side`; maximising is 0 where the computer moves.
-// Scores are from side_to_move's view; the root (ply 0) records the best move it finds.
+// Scores are from side_to_move's view; the root (ply 0) records the best move it finds. Pieces
+// go in table order (the root's shuffled order at ply 0), each piece's targets by rank, then file.
 int32_t search_move(int32_t maximising, int32_t side, int32_t ply, int32_t alpha, int32_t beta) {
     int moved_any = 0;
-    int32_t score = evaluate_position(side_to_move);
+    int32_t score = score_lost_material(side_to_move);
     count_node();
     if (ply >= search_depth) return score;
     if (ply == 0) score = -INFINITE_SCORE;
-    int32_t captures = captures_of_side(side);
+    SquareSet targets[16];
+    int32_t captures = list_targets(side, targets);
     for (int index = 0; index < 16; index++) {
-        int id = side * 16 + (ply == 0 ? root_order[index] : index);
-        if (PieceTable[id].file == CAPTURED) continue;
+        int piece = ply == 0 ? root_order[index] : index;
+        int id = side * 16 + piece;
+        // The computer's first move of a game is always a pawn move.
+        if (ply == 0 && move_counts[side_to_move] == 0 && PieceTable[id].kind != Pawn) continue;
         int from_file = PieceTable[id].file;
         int from_rank = PieceTable[id].rank;
-        for (int rank = 0; rank < 8; rank++) {
-            for (int file = 0; file < 8; file++) {
-                if (!is_allowed_move(from_file, from_rank, file, rank, side, captures)) continue;
-                // The computer's first move of a game is always a pawn move.
-                if (ply == 0 && move_counts[side_to_move] == 0 && PieceTable[id].kind != Pawn) {
-                    continue;
-                }
-                moved_any = 1;
-                int promotes = PieceTable[id].kind == Pawn && rank == last_rank_of(side);
-                int32_t value = 0;
-                TriedMove tried = try_move(id, file, rank);
-                if (promotes) {
-                    try_promotions(maximising, side, ply, alpha, beta, score, id, from_file,
-                                   from_rank);
+        for (SquareSet left = targets[piece]; left; left &= left - 1) {
+            int file = lowest_square(left) % 8;
+            int rank = lowest_square(left) / 8;
+            moved_any = 1;
+            int promotes = PieceTable[id].kind == Pawn && rank == last_rank_of(side);
+            int32_t value = 0;
+            TriedMove tried = try_move(id, file, rank);
+            if (promotes) {
+                try_promotions(maximising, side, ply, alpha, beta, score, id, from_file,
+                               from_rank);
+            } else {
+                // The root's only legal move, a forced capture, needs no deeper look.
+                if (captures == 1 && ply == 0) {
+                    value = score + 1;
                 } else {
-                    // The root's only legal move, a forced capture, needs no deeper look.
-                    if (captures == 1 && ply == 0) {
-                        value = score + 1;
-                    } else {
-                        value = search_move(1 - maximising, 1 - side, ply + 1, alpha, beta);
-                    }
-                    if (maximising == 0 && ply == 0 && value > score) {
-                        score = value;
-                        record_best(from_file, from_rank, file, rank, -1);
-                    }
+                    value = search_move(1 - maximising, 1 - side, ply + 1, alpha, beta);
                 }
-                take_back(tried);
-                if (promotes) continue;
-                if (maximising == 0) {
-                    if (value > alpha) alpha = value;
-                    if (alpha >= beta) return beta;
-                } else {
-                    if (value < beta) beta = value;
-                    if (beta <= alpha) return alpha;
+                if (maximising == 0 && ply == 0 && value > score) {
+                    score = value;
+                    record_best(from_file, from_rank, file, rank, -1);
                 }
+            }
+            take_back(tried);
+            if (promotes) continue;
+            if (maximising == 0) {
+                if (value > alpha) alpha = value;
+                if (alpha >= beta) return beta;
+            } else {
+                if (value < beta) beta = value;
+                if (beta <= alpha) return alpha;
             }
         }
     }
@@ -147,9 +131,34 @@ int32_t search_move(int32_t maximising, int32_t side, int32_t ply, int32_t alpha
     return maximising == 0 ? alpha : beta;
 }
 
+}  // namespace
+
+// Plies to search at a level; an unknown level searches one ply.
+int32_t depth_for_level(int level_value) {
+    if (level_value < 0 || level_value >= LEVEL_COUNT) return 1;
+    return DEPTH_BY_LEVEL[level_value];
+}
+
+// The square sets and the lost material the searches keep, rebuilt from the shared position.
+void sync_search_state() {
+    sync_side_squares();
+    recount_lost_material();
+}
+
+// Counts one node of either search, and charges the clock through the hook at each interval.
+void count_node() {
+    nodes_counted++;
+    node_count++;
+    if (node_count > NODE_CHARGE_INTERVAL) {
+        node_count = 0;
+        if (node_charge_hook) node_charge_hook();
+    }
+}
+
 // The computer's whole choice for side_to_move: a complete giveaway line on the higher levels,
 // otherwise the root search over a freshly shuffled piece order.
 MoveSource choose_computer_move(int32_t *score) {
+    sync_search_state();
     if (level >= GIVEAWAY_LEVEL && find_complete_giveaway_line()) {
         record_best(best_line[0] % 8, best_line[0] / 8, best_line[1] % 8, best_line[1] / 8, -1);
         if (score) *score = 0;

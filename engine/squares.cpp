@@ -1,0 +1,180 @@
+// The searches' fast view of the board: which squares each colour holds, and the squares a
+// piece reaches, from tables of rays, knight jumps, king steps and pawn captures built once by
+// the compiler. A slider's ray ends at the first piece on it, which it may capture when it is
+// an enemy; the answers are exactly those of is_legal_move.
+#include "engine/squares.h"
+
+#include "engine/position.h"
+
+SquareSet side_squares[2];  // by colour: the squares whose BoardMap entry names its piece
+
+namespace {
+
+#define DIRECTION_COUNT 8
+
+struct Step {
+    int file;
+    int rank;
+};
+
+// The eight directions: the straight ones (0..3) and the diagonals (4..7). Those that go up the
+// square codes find their first piece at the lowest bit of the ray, the others at the highest.
+const Step DIRECTIONS[DIRECTION_COUNT] = {{1, 0}, {0, 1},  {-1, 0}, {0, -1},
+                                          {1, 1}, {-1, 1}, {1, -1}, {-1, -1}};
+const int STRAIGHT_FIRST = 0, DIAGONAL_FIRST = 4, ONE_KIND_OF_LINE = 4;
+const Step KNIGHT_JUMPS[8] = {{1, 2}, {2, 1}, {2, -1}, {1, -2}, {-1, -2}, {-2, -1}, {-2, 1}, {-1, 2}};
+const int PAWN_START_RANK[2] = {1, 6};
+const int PAWN_DIRECTION[2] = {1, -1};
+
+// What the rules give a piece on each square of an empty board.
+struct ReachTables {
+    SquareSet rays[DIRECTION_COUNT][SQUARE_COUNT];  // the squares beyond, to the edge
+    SquareSet knight[SQUARE_COUNT];
+    SquareSet king[SQUARE_COUNT];
+    SquareSet pawn_captures[2][SQUARE_COUNT];  // by colour: the two squares diagonally ahead
+};
+
+// The bit of (file, rank), or nothing when the square is off the board.
+constexpr SquareSet bit_if_on_board(int file, int rank) {
+    return file >= 0 && file < 8 && rank >= 0 && rank < 8 ? (SquareSet)1 << (rank * 8 + file) : 0;
+}
+
+// Builds every table at compile time from the steps above.
+constexpr ReachTables build_reach_tables() {
+    ReachTables tables{};
+    for (int square = 0; square < SQUARE_COUNT; square++) {
+        int file = square % 8, rank = square / 8;
+        for (int direction = 0; direction < DIRECTION_COUNT; direction++) {
+            const Step step = DIRECTIONS[direction];
+            for (int distance = 1; distance < 8; distance++) {
+                tables.rays[direction][square] |=
+                    bit_if_on_board(file + step.file * distance, rank + step.rank * distance);
+            }
+            tables.king[square] |= bit_if_on_board(file + step.file, rank + step.rank);
+        }
+        for (const Step &jump : KNIGHT_JUMPS) {
+            tables.knight[square] |= bit_if_on_board(file + jump.file, rank + jump.rank);
+        }
+        for (int colour = White; colour <= Black; colour++) {
+            tables.pawn_captures[colour][square] = bit_if_on_board(file - 1, rank + PAWN_DIRECTION[colour]) |
+                                                   bit_if_on_board(file + 1, rank + PAWN_DIRECTION[colour]);
+        }
+    }
+    return tables;
+}
+
+constexpr ReachTables TABLES = build_reach_tables();
+
+// The squares along one ray up to and including the first piece on it.
+SquareSet ray_reach(int direction, int square, SquareSet occupied) {
+    SquareSet ray = TABLES.rays[direction][square];
+    SquareSet blockers = ray & occupied;
+    if (!blockers) return ray;
+    const Step step = DIRECTIONS[direction];
+    int goes_up = step.rank > 0 || (step.rank == 0 && step.file > 0);
+    int first = goes_up ? lowest_square(blockers) : 63 - __builtin_clzll(blockers);
+    return ray ^ TABLES.rays[direction][first];
+}
+
+// The squares reached along four rays of one kind (straight or diagonal) from `first`.
+SquareSet lines_reach(int first, int square, SquareSet occupied) {
+    SquareSet reach = 0;
+    for (int direction = first; direction < first + ONE_KIND_OF_LINE; direction++) {
+        reach |= ray_reach(direction, square, occupied);
+    }
+    return reach;
+}
+
+// The squares a piece attacks: where it would capture an enemy (a pawn's two diagonals).
+SquareSet attacks_of(const PieceRecord &piece, SquareSet occupied) {
+    int square = piece.rank * 8 + piece.file;
+    switch (piece.kind) {
+    case Pawn:
+        return TABLES.pawn_captures[piece.colour][square];
+    case Rook:
+        return lines_reach(STRAIGHT_FIRST, square, occupied);
+    case Knight:
+        return TABLES.knight[square];
+    case Bishop:
+        return lines_reach(DIAGONAL_FIRST, square, occupied);
+    case Queen:
+        return lines_reach(STRAIGHT_FIRST, square, occupied) |
+               lines_reach(DIAGONAL_FIRST, square, occupied);
+    case King:
+        return TABLES.king[square];
+    default:
+        return 0;
+    }
+}
+
+// A pawn's steps forward: one onto an empty square, two from its start rank over an empty one.
+SquareSet pawn_steps(const PieceRecord &pawn, SquareSet occupied) {
+    int ahead = pawn.rank + PAWN_DIRECTION[pawn.colour];
+    if (ahead < 0 || ahead > 7 || (occupied & square_bit(pawn.file, ahead))) return 0;
+    SquareSet steps = square_bit(pawn.file, ahead);
+    if (pawn.rank == PAWN_START_RANK[pawn.colour]) {
+        steps |= square_bit(pawn.file, ahead + PAWN_DIRECTION[pawn.colour]) & ~occupied;
+    }
+    return steps;
+}
+
+// 1 when the id holds a piece of `side` on the board: the pieces the side may move.
+int moves_for(int id, int32_t side) {
+    return PieceTable[id].file != CAPTURED && PieceTable[id].colour == side;
+}
+
+}  // namespace
+
+// Every piece on the board, by the colour of the piece its square names.
+void sync_side_squares() {
+    side_squares[White] = 0;
+    side_squares[Black] = 0;
+    for (int square = 0; square < SQUARE_COUNT; square++) {
+        int id = BoardMap[square];
+        if (id == EMPTY_SQUARE) continue;
+        side_squares[PieceTable[id].colour == White ? White : Black] |= square_bit(square / 8, square % 8);
+    }
+}
+
+// A pawn takes diagonally and steps forward; every other piece goes where it attacks, unless
+// its own side stands there.
+SquareSet piece_reach(int id) {
+    const PieceRecord &piece = PieceTable[id];
+    SquareSet own = side_squares[piece.colour];
+    SquareSet enemy = side_squares[1 - piece.colour];
+    SquareSet attacks = attacks_of(piece, own | enemy);
+    if (piece.kind == Pawn) return (attacks & enemy) | pawn_steps(piece, own | enemy);
+    return attacks & ~own;
+}
+
+// One pass over the side's pieces finds both each piece's reach and whether any can capture.
+int32_t list_targets(int32_t side, SquareSet targets[16]) {
+    SquareSet enemy = side_squares[1 - side];
+    int32_t captures = 0;
+    for (int index = 0; index < 16; index++) {
+        int id = side * 16 + index;
+        targets[index] = moves_for(id, side) ? piece_reach(id) : 0;
+        captures += square_total(targets[index] & enemy);
+    }
+    if (captures == 0) return 0;
+    for (int index = 0; index < 16; index++) targets[index] &= enemy;
+    return captures > 2 ? 2 : captures;
+}
+
+// Pieces in id order, each with its captures, until a second capture is known.
+int32_t count_captures(int32_t side, CapturePair *only) {
+    SquareSet enemy = side_squares[1 - side];
+    SquareSet occupied = enemy | side_squares[side];
+    int32_t found = 0;
+    for (int id = side * 16; id < side * 16 + 16; id++) {
+        if (!moves_for(id, side)) continue;
+        SquareSet hits = attacks_of(PieceTable[id], occupied) & enemy;
+        if (!hits) continue;
+        found += square_total(hits);
+        if (found >= 2) return 2;
+        int victim_square = lowest_square(hits);
+        only->attacker = (int8_t)id;
+        only->victim = BoardMap[(victim_square % 8) * 8 + victim_square / 8];
+    }
+    return found;
+}

@@ -1,0 +1,35 @@
+// The searches' fast view of the board: a set of squares as 64 bits, the squares each colour
+// holds, and the squares a piece can reach, found along rays that stop at the first piece met.
+// The PieceTable and BoardMap stay the truth; these sets are rebuilt from them when a search
+// starts and kept in step by try_move and take_back while it runs. The game never reads them.
+#ifndef VORLEN_ENGINE_SQUARES_H
+#define VORLEN_ENGINE_SQUARES_H
+
+#include <cstdint>
+
+#include "engine/captures.h"
+
+// Bit rank * 8 + file. Taking the lowest bit first visits targets by rank, then by file: the
+// order in which the searches have always tried them.
+typedef uint64_t SquareSet;
+
+extern SquareSet side_squares[2];  // the squares held by White's and by Black's pieces
+
+// The bit of a square.
+inline SquareSet square_bit(int file, int rank) { return (SquareSet)1 << (rank * 8 + file); }
+// The square code (rank * 8 + file) of the lowest square in a set that is not empty.
+inline int lowest_square(SquareSet squares) { return __builtin_ctzll(squares); }
+inline int square_total(SquareSet squares) { return __builtin_popcountll(squares); }
+
+// Rebuilds side_squares from the BoardMap and the PieceTable.
+void sync_side_squares();
+// The squares the piece may move to by the rules, captures and quiet moves alike.
+SquareSet piece_reach(int id);
+// Fills targets[index] with the allowed targets of piece side * 16 + index (only captures when
+// the side has one) and returns the side's captures: 0, 1, or 2 for two or more.
+int32_t list_targets(int32_t side, SquareSet targets[16]);
+// The captures of `side`: 0, 1, or 2 for two or more (it stops there). With exactly one, *only
+// is that capture.
+int32_t count_captures(int32_t side, CapturePair *only);
+
+#endif
