@@ -17,11 +17,14 @@ struct Step {
     int rank;
 };
 
-// The eight directions: the straight ones (0..3) and the diagonals (4..7). Those that go up the
-// square codes find their first piece at the lowest bit of the ray, the others at the highest.
-const Step DIRECTIONS[DIRECTION_COUNT] = {{1, 0}, {0, 1},  {-1, 0}, {0, -1},
-                                          {1, 1}, {-1, 1}, {1, -1}, {-1, -1}};
-const int STRAIGHT_FIRST = 0, DIAGONAL_FIRST = 4, ONE_KIND_OF_LINE = 4;
+// The eight directions. Those that go up the square codes (east, north, north-east, north-west)
+// meet their first piece at the lowest bit of the ray, the others at the highest.
+enum Direction { EAST, NORTH, NORTH_EAST, NORTH_WEST, WEST, SOUTH, SOUTH_WEST, SOUTH_EAST };
+const Step DIRECTIONS[DIRECTION_COUNT] = {{1, 0},  {0, 1},  {1, 1},   {-1, 1},
+                                          {-1, 0}, {0, -1}, {-1, -1}, {1, -1}};
+// The corner square from which every upward ray is empty, and the one for downward rays: a
+// stand-in blocker there spares a test for a ray with no piece on it.
+const int TOP_CORNER = 63, BOTTOM_CORNER = 0;
 const Step KNIGHT_JUMPS[8] = {{1, 2}, {2, 1}, {2, -1}, {1, -2}, {-1, -2}, {-2, -1}, {-2, 1}, {-1, 2}};
 const int PAWN_START_RANK[2] = {1, 6};
 const int PAWN_DIRECTION[2] = {1, -1};
@@ -65,41 +68,46 @@ constexpr ReachTables build_reach_tables() {
 
 constexpr ReachTables TABLES = build_reach_tables();
 
-// The squares along one ray up to and including the first piece on it.
-SquareSet ray_reach(int direction, int square, SquareSet occupied) {
+// The squares along an upward ray up to and including the first piece on it.
+inline SquareSet up_ray(int direction, int square, SquareSet occupied) {
     SquareSet ray = TABLES.rays[direction][square];
-    SquareSet blockers = ray & occupied;
-    if (!blockers) return ray;
-    const Step step = DIRECTIONS[direction];
-    int goes_up = step.rank > 0 || (step.rank == 0 && step.file > 0);
-    int first = goes_up ? lowest_square(blockers) : 63 - __builtin_clzll(blockers);
+    int first = lowest_square((ray & occupied) | (SquareSet)1 << TOP_CORNER);
     return ray ^ TABLES.rays[direction][first];
 }
 
-// The squares reached along four rays of one kind (straight or diagonal) from `first`.
-SquareSet lines_reach(int first, int square, SquareSet occupied) {
-    SquareSet reach = 0;
-    for (int direction = first; direction < first + ONE_KIND_OF_LINE; direction++) {
-        reach |= ray_reach(direction, square, occupied);
-    }
-    return reach;
+// The squares along a downward ray up to and including the first piece on it.
+inline SquareSet down_ray(int direction, int square, SquareSet occupied) {
+    SquareSet ray = TABLES.rays[direction][square];
+    int first = 63 - __builtin_clzll((ray & occupied) | (SquareSet)1 << BOTTOM_CORNER);
+    return ray ^ TABLES.rays[direction][first];
+}
+
+// A rook's squares: the four straight rays.
+inline SquareSet straight_reach(int square, SquareSet occupied) {
+    return up_ray(EAST, square, occupied) | up_ray(NORTH, square, occupied) |
+           down_ray(WEST, square, occupied) | down_ray(SOUTH, square, occupied);
+}
+
+// A bishop's squares: the four diagonal rays.
+inline SquareSet diagonal_reach(int square, SquareSet occupied) {
+    return up_ray(NORTH_EAST, square, occupied) | up_ray(NORTH_WEST, square, occupied) |
+           down_ray(SOUTH_WEST, square, occupied) | down_ray(SOUTH_EAST, square, occupied);
 }
 
 // The squares a piece attacks: where it would capture an enemy (a pawn's two diagonals).
-SquareSet attacks_of(const PieceRecord &piece, SquareSet occupied) {
+inline SquareSet attacks_of(const PieceRecord &piece, SquareSet occupied) {
     int square = piece.rank * 8 + piece.file;
     switch (piece.kind) {
     case Pawn:
         return TABLES.pawn_captures[piece.colour][square];
     case Rook:
-        return lines_reach(STRAIGHT_FIRST, square, occupied);
+        return straight_reach(square, occupied);
     case Knight:
         return TABLES.knight[square];
     case Bishop:
-        return lines_reach(DIAGONAL_FIRST, square, occupied);
+        return diagonal_reach(square, occupied);
     case Queen:
-        return lines_reach(STRAIGHT_FIRST, square, occupied) |
-               lines_reach(DIAGONAL_FIRST, square, occupied);
+        return straight_reach(square, occupied) | diagonal_reach(square, occupied);
     case King:
         return TABLES.king[square];
     default:
@@ -108,7 +116,7 @@ SquareSet attacks_of(const PieceRecord &piece, SquareSet occupied) {
 }
 
 // A pawn's steps forward: one onto an empty square, two from its start rank over an empty one.
-SquareSet pawn_steps(const PieceRecord &pawn, SquareSet occupied) {
+inline SquareSet pawn_steps(const PieceRecord &pawn, SquareSet occupied) {
     int ahead = pawn.rank + PAWN_DIRECTION[pawn.colour];
     if (ahead < 0 || ahead > 7 || (occupied & square_bit(pawn.file, ahead))) return 0;
     SquareSet steps = square_bit(pawn.file, ahead);
@@ -121,6 +129,17 @@ SquareSet pawn_steps(const PieceRecord &pawn, SquareSet occupied) {
 // 1 when the id holds a piece of `side` on the board: the pieces the side may move.
 int moves_for(int id, int32_t side) {
     return PieceTable[id].file != CAPTURED && PieceTable[id].colour == side;
+}
+
+// A pawn takes diagonally and steps forward; every other piece goes where it attacks, unless
+// its own side stands there.
+inline SquareSet reach_of(int id) {
+    const PieceRecord &piece = PieceTable[id];
+    SquareSet own = side_squares[piece.colour];
+    SquareSet enemy = side_squares[1 - piece.colour];
+    SquareSet attacks = attacks_of(piece, own | enemy);
+    if (piece.kind == Pawn) return (attacks & enemy) | pawn_steps(piece, own | enemy);
+    return attacks & ~own;
 }
 
 }  // namespace
@@ -136,25 +155,15 @@ void sync_side_squares() {
     }
 }
 
-// A pawn takes diagonally and steps forward; every other piece goes where it attacks, unless
-// its own side stands there.
-SquareSet piece_reach(int id) {
-    const PieceRecord &piece = PieceTable[id];
-    SquareSet own = side_squares[piece.colour];
-    SquareSet enemy = side_squares[1 - piece.colour];
-    SquareSet attacks = attacks_of(piece, own | enemy);
-    if (piece.kind == Pawn) return (attacks & enemy) | pawn_steps(piece, own | enemy);
-    return attacks & ~own;
-}
-
 // One pass over the side's pieces finds both each piece's reach and whether any can capture.
 int32_t list_targets(int32_t side, SquareSet targets[16]) {
     SquareSet enemy = side_squares[1 - side];
     int32_t captures = 0;
     for (int index = 0; index < 16; index++) {
         int id = side * 16 + index;
-        targets[index] = moves_for(id, side) ? piece_reach(id) : 0;
-        captures += square_total(targets[index] & enemy);
+        targets[index] = moves_for(id, side) ? reach_of(id) : 0;
+        SquareSet hits = targets[index] & enemy;
+        if (hits) captures += (hits & (hits - 1)) ? 2 : 1;  // two or more count as 2
     }
     if (captures == 0) return 0;
     for (int index = 0; index < 16; index++) targets[index] &= enemy;

@@ -19,12 +19,17 @@ extern SquareSet side_squares[2];  // the squares held by White's and by Black's
 inline SquareSet square_bit(int file, int rank) { return (SquareSet)1 << (rank * 8 + file); }
 // The square code (rank * 8 + file) of the lowest square in a set that is not empty.
 inline int lowest_square(SquareSet squares) { return __builtin_ctzll(squares); }
-inline int square_total(SquareSet squares) { return __builtin_popcountll(squares); }
+// The number of squares in a set, by adding bit counts in ever wider fields (no instruction
+// for it is assumed of the processor).
+inline int square_total(SquareSet squares) {
+    squares -= (squares >> 1) & 0x5555555555555555ull;
+    squares = (squares & 0x3333333333333333ull) + ((squares >> 2) & 0x3333333333333333ull);
+    squares = (squares + (squares >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+    return (int)((squares * 0x0101010101010101ull) >> 56);
+}
 
 // Rebuilds side_squares from the BoardMap and the PieceTable.
 void sync_side_squares();
-// The squares the piece may move to by the rules, captures and quiet moves alike.
-SquareSet piece_reach(int id);
 // Fills targets[index] with the allowed targets of piece side * 16 + index (only captures when
 // the side has one) and returns the side's captures: 0, 1, or 2 for two or more.
 int32_t list_targets(int32_t side, SquareSet targets[16]);
