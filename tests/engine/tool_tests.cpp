@@ -17,6 +17,9 @@ void expect_refused(std::vector<const char *> args) {
     EXPECT_EQ(run.out, "") << shown;
     ASSERT_FALSE(run.err.empty()) << shown;
     EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << shown << run.err;
+    for (size_t at = 0; at + 1 < run.err.size(); at++) {
+        EXPECT_TRUE(run.err[at] >= ' ' && run.err[at] < 127) << shown << run.err;
+    }
 }
 
 }  // namespace
@@ -107,6 +110,15 @@ TEST(Tool, BadPositionsAndMovesAreRefused) {
     const char *bad_moves[] = {"e2e5", "e2", "e2e4x", "e2e4q", "i2i4", "e7e5", "e0e1", "e2e4 d7d5 d2d3",
                                "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"};
     for (const char *moves : bad_moves) expect_refused({"moves", "--moves", moves});
+    // Control bytes and bytes above ASCII in any field or move are shown escaped.
+    const std::string hostile[] = {"e2e4\ne7e5", "e2\x1b[2Je4", "\xe9\xe9\xe9\xe9", std::string("e2\0e4", 5)};
+    for (const std::string &moves : hostile) expect_refused({"moves", "--moves", moves.c_str()});
+    const std::string hostile_fens[] = {start + " w\r - - 0 1", start + " w K\nQ - 0 1", start + " w - e\x7f 0 1",
+        start + " w - - 1\x08 1", start + " w - - 0 \x01", start + "\xff w - - 0 1"};
+    for (const std::string &fen : hostile_fens) expect_refused({"perft", "1", "--fen", fen.c_str()});
+    expect_refused({"bestmove", "--level\n", "1"});
+    ToolRun run = run_tool({"moves", "--moves", "e2e4\ne7e5"});
+    EXPECT_EQ(run.err, "vorlen-engine: malformed move 'e2e4\\x0Ae7e5'\n");
     // A promotion needs its letter, and only a promotion may carry one.
     expect_refused({"moves", "--fen", "8/1P5k/8/8/8/8/8/8 w - - 0 1", "--moves", "b7b8"});
     expect_refused({"moves", "--fen", "8/1P5k/8/8/8/8/8/8 w - - 0 1", "--moves", "h7h6q"});

@@ -9,6 +9,7 @@
 #include "engine/search.h"
 #include "tools/engine/bench.h"
 #include "tools/engine/fen.h"
+#include "tools/engine/message.h"
 #include "tools/engine/moves.h"
 #include "tools/engine/perft.h"
 
@@ -212,6 +213,7 @@ int run_engine_tool(int argc, const char *const argv[], FILE *out, FILE *err) {
     ToolRequest request;
     char error[ERROR_SIZE] = "";
     if (!read_request(argc, argv, request, error) || !set_up_position(request, error)) {
+        make_printable(error, ERROR_SIZE);
         fprintf(err, "vorlen-engine: %s\n", error);
         return EXIT_BAD_INPUT;
     }

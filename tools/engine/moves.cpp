@@ -8,6 +8,7 @@
 #include "engine/captures.h"
 #include "engine/rules.h"
 #include "engine/squares.h"
+#include "tools/engine/message.h"
 
 namespace {
 
@@ -113,6 +114,7 @@ int play_move_text(const char *text, char *error, int error_size) {
                       (length == 4 || kind_from_letter(text[4]) >= 0);
     if (!well_formed) {
         snprintf(error, (size_t)error_size, "malformed move '%s'", text);
+        make_printable(error, error_size);
         return 0;
     }
     ToolMove moves[MAX_LEGAL_MOVES];
@@ -129,5 +131,6 @@ int play_move_text(const char *text, char *error, int error_size) {
     }
     snprintf(error, (size_t)error_size, "illegal move '%s'%s", text,
              needs_letter ? ": a promotion needs its letter r, n, b, q or k" : "");
+    make_printable(error, error_size);
     return 0;
 }
