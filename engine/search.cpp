@@ -54,6 +54,15 @@ void shuffle_root_order() {
 
 int32_t search_move(int32_t maximising, int32_t side, int32_t ply, int32_t alpha, int32_t beta);
 
+// 1 when one of the side's pawns has a target. A game's first position always gives the side a
+// pawn move; a position set up otherwise may not, and then the first move may be any move.
+int has_pawn_move(int32_t side, const SquareSet targets[16]) {
+    for (int index = 0; index < 16; index++) {
+        if (targets[index] && PieceTable[side * 16 + index].kind == Pawn) return 1;
+    }
+    return 0;
+}
+
 // Tries the five kinds a pawn that has just reached its last rank may become, updating the
 // calling node's window and best score in place; a cut-off ends only the remaining kinds.
 void try_promotions(int32_t maximising, int32_t side, int32_t ply, int32_t &alpha, int32_t &beta,
@@ -87,11 +96,12 @@ int32_t search_move(int32_t maximising, int32_t side, int32_t ply, int32_t alpha
     if (ply == 0) score = -INFINITE_SCORE;
     SquareSet targets[16];
     int32_t captures = list_targets(side, targets);
+    // The computer's first move of a game is a pawn move, when it has one.
+    int pawns_only = ply == 0 && move_counts[side_to_move] == 0 && has_pawn_move(side, targets);
     for (int index = 0; index < 16; index++) {
         int piece = ply == 0 ? root_order[index] : index;
         int id = side * 16 + piece;
-        // The computer's first move of a game is always a pawn move.
-        if (ply == 0 && move_counts[side_to_move] == 0 && PieceTable[id].kind != Pawn) continue;
+        if (pawns_only && PieceTable[id].kind != Pawn) continue;
         int from_file = PieceTable[id].file;
         int from_rank = PieceTable[id].rank;
         for (SquareSet left = targets[piece]; left; left &= left - 1) {

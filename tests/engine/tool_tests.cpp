@@ -89,6 +89,23 @@ TEST(Tool, BestmoveReportsTheChoiceOnOneLine) {
     EXPECT_EQ(run.out.substr(0, 25), "bestmove b7b8q score 60 n");
 }
 
+// A position set up at move 1 is the side's first move, which must be a pawn move only when the
+// side has one: a side without one still has every other move.
+TEST(Tool, BestmoveFindsAMoveWhereverThereIsOne) {
+    const char *fens[] = {"4k3/8/8/8/8/8/8/4K3 b", "4k3/8/8/8/8/p7/P7/4K3 w - - 0 1",
+                          "rn2k2r/8/8/8/8/8/8/R3K1NR b - - 0 1", "4k3/8/8/8/8/8/P7/4K3 w - - 0 1"};
+    for (const char *fen : fens) {
+        std::string moves = run_tool({"moves", "--fen", fen}).out;
+        for (const char *level_text : {"0", "4", "5", "14"}) {
+            std::string choice = run_tool({"bestmove", "--level", level_text, "--fen", fen}).out;
+            std::string move = choice.substr(9, choice.find(' ', 9) - 9);
+            EXPECT_NE(moves.find(move + "\n"), std::string::npos) << fen << " level " << level_text << ": " << choice;
+        }
+    }
+    // With a pawn move at hand, the first move is still a pawn move.
+    EXPECT_EQ(run_tool({"bestmove", "--fen", "4k3/8/8/8/8/8/P7/4K3 w - - 0 1"}).out.substr(0, 11), "bestmove a2");
+}
+
 TEST(Tool, BadInputIsRefusedWithOneLineAndNoOutput) {
     const std::vector<std::vector<const char *>> bad_commands = {
         {}, {"think"}, {"perft"}, {"perft", "x"}, {"perft", "-1"}, {"perft", "99"}, {"divide", "0"},
