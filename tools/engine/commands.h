@@ -1,4 +1,4 @@
-// The engine tool's command line: perft, divide, moves, bestmove and bench.
+// The engine tool's command line: perft, divide, moves, bestmove, bench and uci.
 #ifndef VORLEN_TOOLS_ENGINE_COMMANDS_H
 #define VORLEN_TOOLS_ENGINE_COMMANDS_H
 
@@ -9,5 +9,7 @@
 // Runs one command line (argv[0] is the program) writing results to `out`; on bad input writes
 // one line to `err`, nothing to `out`, and returns EXIT_BAD_INPUT. Otherwise returns 0.
 int run_engine_tool(int argc, const char *const argv[], FILE *out, FILE *err);
+// Reads a whole decimal number from 0 to `most` into *value; 0 when the text is not one.
+int read_number(const char *text, unsigned long most, unsigned long *value);
 
 #endif

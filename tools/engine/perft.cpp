@@ -1,6 +1,8 @@
 // The leaf count of the tree of legal moves, walked in place on the shared position.
 #include "tools/engine/perft.h"
 
+#include <cinttypes>
+
 #include "engine/rules.h"
 #include "engine/squares.h"
 #include "tools/engine/moves.h"
@@ -46,4 +48,22 @@ uint64_t count_leaves(int depth) {
 uint64_t perft(int depth) {
     sync_side_squares();
     return count_leaves(depth);
+}
+
+// "MOVE COUNT" for each root move in text order, then the total.
+void print_divide(int depth, FILE *out) {
+    ToolMove moves[MAX_LEGAL_MOVES];
+    int count = list_legal_moves(moves);
+    sort_moves_by_text(moves, count);
+    uint64_t total = 0;
+    for (int index = 0; index < count; index++) {
+        char text[MOVE_TEXT_SIZE];
+        format_move(moves[index], text);
+        PlayedMove played = play_in_place(moves[index]);
+        uint64_t leaves = perft(depth - 1);
+        take_back_in_place(played);
+        total += leaves;
+        fprintf(out, "%s %" PRIu64 "\n", text, leaves);
+    }
+    fprintf(out, "total %" PRIu64 "\n", total);
 }
