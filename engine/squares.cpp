@@ -133,10 +133,7 @@ int moves_for(int id, int32_t side) {
 
 // A pawn takes diagonally and steps forward; every other piece goes where it attacks, unless
 // its own side stands there.
-inline SquareSet reach_of(int id) {
-    const PieceRecord &piece = PieceTable[id];
-    SquareSet own = side_squares[piece.colour];
-    SquareSet enemy = side_squares[1 - piece.colour];
+inline SquareSet reach_of(const PieceRecord &piece, SquareSet own, SquareSet enemy) {
     SquareSet attacks = attacks_of(piece, own | enemy);
     if (piece.kind == Pawn) return (attacks & enemy) | pawn_steps(piece, own | enemy);
     return attacks & ~own;
@@ -157,11 +154,12 @@ void sync_side_squares() {
 
 // One pass over the side's pieces finds both each piece's reach and whether any can capture.
 int32_t list_targets(int32_t side, SquareSet targets[16]) {
+    SquareSet own = side_squares[side];
     SquareSet enemy = side_squares[1 - side];
     int32_t captures = 0;
     for (int index = 0; index < 16; index++) {
         int id = side * 16 + index;
-        targets[index] = moves_for(id, side) ? reach_of(id) : 0;
+        targets[index] = moves_for(id, side) ? reach_of(PieceTable[id], own, enemy) : 0;
         SquareSet hits = targets[index] & enemy;
         if (hits) captures += (hits & (hits - 1)) ? 2 : 1;  // two or more count as 2
     }
