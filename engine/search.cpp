@@ -56,9 +56,12 @@ int32_t search_move(int32_t maximising, int32_t side, int32_t ply, int32_t alpha
 
 // 1 when one of the side's pawns has a target. A game's first position always gives the side a
 // pawn move; a position set up otherwise may not, and then the first move may be any move.
-int has_pawn_move(int32_t side, const SquareSet targets[16]) {
+int has_pawn_move(int32_t side, const SquareSet attacks[16], int32_t captures) {
     for (int index = 0; index < 16; index++) {
-        if (targets[index] && PieceTable[side * 16 + index].kind == Pawn) return 1;
+        int id = side * 16 + index;
+        if (attacks[index] && PieceTable[id].kind == Pawn && targets_from(id, attacks[index], captures)) {
+            return 1;
+        }
     }
     return 0;
 }
@@ -94,17 +97,20 @@ int32_t search_move(int32_t maximising, int32_t side, int32_t ply, int32_t alpha
     count_node();
     if (ply >= search_depth) return score;
     if (ply == 0) score = -INFINITE_SCORE;
-    SquareSet targets[16];
-    int32_t captures = list_targets(side, targets);
+    SquareSet attacks[16];
+    int32_t captures = side_attacks(side, attacks);
     // The computer's first move of a game is a pawn move, when it has one.
-    int pawns_only = ply == 0 && move_counts[side_to_move] == 0 && has_pawn_move(side, targets);
+    int pawns_only = ply == 0 && move_counts[side_to_move] == 0 && has_pawn_move(side, attacks, captures);
     for (int index = 0; index < 16; index++) {
         int piece = ply == 0 ? root_order[index] : index;
         int id = side * 16 + piece;
         if (pawns_only && PieceTable[id].kind != Pawn) continue;
         int from_file = PieceTable[id].file;
         int from_rank = PieceTable[id].rank;
-        for (SquareSet left = targets[piece]; left; left &= left - 1) {
+        // Targets are worked out only for the pieces the search reaches before a cut-off; a
+        // piece off the board attacks nothing.
+        SquareSet targets = attacks[piece] ? targets_from(id, attacks[piece], captures) : 0;
+        for (SquareSet left = targets; left; left &= left - 1) {
             int file = lowest_square(left) % 8;
             int rank = lowest_square(left) / 8;
             moved_any = 1;

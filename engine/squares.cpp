@@ -131,14 +131,6 @@ int moves_for(int id, int32_t side) {
     return PieceTable[id].file != CAPTURED && PieceTable[id].colour == side;
 }
 
-// A pawn takes diagonally and steps forward; every other piece goes where it attacks, unless
-// its own side stands there.
-inline SquareSet reach_of(const PieceRecord &piece, SquareSet own, SquareSet enemy) {
-    SquareSet attacks = attacks_of(piece, own | enemy);
-    if (piece.kind == Pawn) return (attacks & enemy) | pawn_steps(piece, own | enemy);
-    return attacks & ~own;
-}
-
 }  // namespace
 
 // Every piece on the board, by the colour of the piece its square names.
@@ -152,20 +144,37 @@ void sync_side_squares() {
     }
 }
 
-// One pass over the side's pieces finds both each piece's reach and whether any can capture.
-int32_t list_targets(int32_t side, SquareSet targets[16]) {
-    SquareSet own = side_squares[side];
+// One pass over the side's pieces: what each attacks, and how many captures that makes.
+int32_t side_attacks(int32_t side, SquareSet attacks[16]) {
     SquareSet enemy = side_squares[1 - side];
+    SquareSet occupied = enemy | side_squares[side];
     int32_t captures = 0;
     for (int index = 0; index < 16; index++) {
         int id = side * 16 + index;
-        targets[index] = moves_for(id, side) ? reach_of(PieceTable[id], own, enemy) : 0;
-        SquareSet hits = targets[index] & enemy;
+        attacks[index] = moves_for(id, side) ? attacks_of(PieceTable[id], occupied) : 0;
+        SquareSet hits = attacks[index] & enemy;
         if (hits) captures += (hits & (hits - 1)) ? 2 : 1;  // two or more count as 2
     }
-    if (captures == 0) return 0;
-    for (int index = 0; index < 16; index++) targets[index] &= enemy;
     return captures > 2 ? 2 : captures;
+}
+
+// With a capture on the board only captures are allowed; otherwise a pawn steps forward and
+// every other piece goes where it attacks, unless its own side stands there.
+SquareSet targets_from(int id, SquareSet attacks, int32_t captures) {
+    const PieceRecord &piece = PieceTable[id];
+    SquareSet own = side_squares[piece.colour];
+    SquareSet enemy = side_squares[1 - piece.colour];
+    if (captures) return attacks & enemy;
+    return piece.kind == Pawn ? pawn_steps(piece, own | enemy) : attacks & ~own;
+}
+
+// The targets of every piece of the side at once.
+int32_t list_targets(int32_t side, SquareSet targets[16]) {
+    int32_t captures = side_attacks(side, targets);
+    for (int index = 0; index < 16; index++) {
+        if (targets[index]) targets[index] = targets_from(side * 16 + index, targets[index], captures);
+    }
+    return captures;
 }
 
 // Pieces in id order, each with its captures, until a second capture is known.

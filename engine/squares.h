@@ -30,6 +30,12 @@ inline int square_total(SquareSet squares) {
 
 // Rebuilds side_squares from the BoardMap and the PieceTable.
 void sync_side_squares();
+// Fills attacks[index] with the squares piece side * 16 + index attacks (where it would capture
+// an enemy; nothing for a piece off the board) and returns the side's captures: 0, 1, or 2 for
+// two or more.
+int32_t side_attacks(int32_t side, SquareSet attacks[16]);
+// The allowed targets of a piece from its attacks: only captures when its side has one.
+SquareSet targets_from(int id, SquareSet attacks, int32_t captures);
 // Fills targets[index] with the allowed targets of piece side * 16 + index (only captures when
 // the side has one) and returns the side's captures: 0, 1, or 2 for two or more.
 int32_t list_targets(int32_t side, SquareSet targets[16]);
