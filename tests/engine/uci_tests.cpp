@@ -107,6 +107,10 @@ TEST(Uci, GoPerftDividesAsTheToolDoes) {
     std::string output = converse("position fen 8/1P5k/8/8/8/8/8/8 w - - 0 1\ngo perft 2\n");
     EXPECT_EQ(output, run_tool({"divide", "2", "--fen", "8/1P5k/8/8/8/8/8/8 w - - 0 1"}).out);
     EXPECT_EQ(converse("go perft 0\ngo perft 7\ngo perft x\ngo perft\n").find("total"), std::string::npos);
+    // A count that would keep the loop from reading for long is refused, the position kept.
+    output = converse("position fen r1r1r1r1/8/8/8/8/8/8/1R1R1R1R w - - 0 9\ngo perft 6\ngo perft 1\n");
+    EXPECT_EQ(output.compare(0, 19, "info string error: "), 0) << output;
+    EXPECT_EQ(output.substr(output.size() - 9), "total 35\n");
     // No move: bestmove 0000.
     output = converse("position fen 8/8/8/p7/P7/8/8/8 w - - 0 9\ngo wtime 1000 btime 1000\n");
     EXPECT_EQ(lines_of(output).back(), "bestmove 0000");

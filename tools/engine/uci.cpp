@@ -25,6 +25,9 @@ namespace {
 #define DEFAULT_LEVEL 1
 #define DEFAULT_SEED 1
 #define MAX_UCI_PERFT 6  // deeper counts would keep the loop from reading for minutes
+// go perft N is refused when depth N - 1 already has more leaves: depth N could then take
+// longer than a client waits (tens of seconds), and the tool's perft is there for it.
+#define UCI_PERFT_PARENT_LIMIT 5000000
 
 using UciClock = std::chrono::steady_clock;
 
@@ -210,6 +213,11 @@ int go_perft(char *cursor, FILE *out, char *error) {
     unsigned long depth = 0;
     if (!word || !read_number(word, MAX_UCI_PERFT, &depth) || depth < 1) {
         snprintf(error, UCI_ERROR_SIZE, "go perft needs a depth from 1 to %d", MAX_UCI_PERFT);
+        return 0;
+    }
+    if (perft((int)depth - 1) > UCI_PERFT_PARENT_LIMIT) {
+        snprintf(error, UCI_ERROR_SIZE, "go perft %lu would take too long here: use vorlen-engine perft",
+                 depth);
         return 0;
     }
     print_divide((int)depth, out);
