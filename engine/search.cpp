@@ -66,6 +66,19 @@ int has_pawn_move(int32_t side, const SquareSet attacks[16], int32_t captures) {
     return 0;
 }
 
+// A node below the last ply only scores its position and is counted: a move into it is scored
+// here without being played, the piece it takes (if any) counted as lost meanwhile. The caller
+// plays the move instead when the clock hook is due at that node, since the hook may look at the
+// position.
+int32_t score_unplayed_move(int to_file, int to_rank) {
+    int victim = BoardMap[to_file * 8 + to_rank];
+    if (victim != EMPTY_SQUARE) count_lost_piece(victim, 1);
+    int32_t value = score_lost_material(side_to_move);
+    if (victim != EMPTY_SQUARE) count_lost_piece(victim, -1);
+    count_node();
+    return value;
+}
+
 // Tries the five kinds a pawn that has just reached its last rank may become, updating the
 // calling node's window and best score in place; a cut-off ends only the remaining kinds.
 void try_promotions(int32_t maximising, int32_t side, int32_t ply, int32_t &alpha, int32_t &beta,
@@ -114,26 +127,27 @@ int32_t search_move(int32_t maximising, int32_t side, int32_t ply, int32_t alpha
             int file = lowest_square(left) % 8;
             int rank = lowest_square(left) / 8;
             moved_any = 1;
-            int promotes = PieceTable[id].kind == Pawn && rank == last_rank_of(side);
-            int32_t value = 0;
-            TriedMove tried = try_move(id, file, rank);
-            if (promotes) {
+            if (PieceTable[id].kind == Pawn && rank == last_rank_of(side)) {
+                TriedMove tried = try_move(id, file, rank);
                 try_promotions(maximising, side, ply, alpha, beta, score, id, from_file,
                                from_rank);
-            } else {
-                // The root's only legal move, a forced capture, needs no deeper look.
-                if (captures == 1 && ply == 0) {
-                    value = score + 1;
-                } else {
-                    value = search_move(1 - maximising, 1 - side, ply + 1, alpha, beta);
-                }
-                if (maximising == 0 && ply == 0 && value > score) {
-                    score = value;
-                    record_best(from_file, from_rank, file, rank, -1);
-                }
+                take_back(tried);
+                continue;
             }
-            take_back(tried);
-            if (promotes) continue;
+            int32_t value = 0;
+            if (captures == 1 && ply == 0) {
+                value = score + 1;  // the root's only legal move, a forced capture
+            } else if (ply + 1 >= search_depth && node_count < NODE_CHARGE_INTERVAL) {
+                value = score_unplayed_move(file, rank);
+            } else {
+                TriedMove tried = try_move(id, file, rank);
+                value = search_move(1 - maximising, 1 - side, ply + 1, alpha, beta);
+                take_back(tried);
+            }
+            if (maximising == 0 && ply == 0 && value > score) {
+                score = value;
+                record_best(from_file, from_rank, file, rank, -1);
+            }
             if (maximising == 0) {
                 if (value > alpha) alpha = value;
                 if (alpha >= beta) return beta;
