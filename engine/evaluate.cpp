@@ -37,7 +37,8 @@ void count_lost_piece(int id, int32_t sign) {
     lost_pieces[id < 16 ? White : Black] += sign;
     if (piece.kind < Pawn || piece.kind > King) return;
     for (int table = 0; table < VALUE_TABLE_COUNT; table++) {
-        lost_value[table][piece.colour == White ? White : Black] += sign * PIECE_VALUES[table][piece.kind];
+        lost_value[table][piece.colour == White ? White : Black] +=
+            sign * PIECE_VALUES[table][piece.kind];
     }
 }
 

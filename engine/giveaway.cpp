@@ -23,7 +23,8 @@ int32_t find_giveaway_line(int32_t side, int32_t length);
 int32_t follow_forced_reply(int32_t side, int32_t length, int32_t from_code, int32_t to_code,
                             CapturePair reply) {
     int attacker = reply.attacker;
-    TriedMove replied = try_move(attacker, PieceTable[reply.victim].file, PieceTable[reply.victim].rank);
+    TriedMove replied =
+        try_move(attacker, PieceTable[reply.victim].file, PieceTable[reply.victim].rank);
     PieceTable[attacker].moved = replied.moved;  // a forced reply is not recorded as a move
     int32_t steps = 0;
     // A pawn's reply onto its last rank would promote: such a line is not followed.

@@ -59,7 +59,8 @@ int32_t search_move(int32_t maximising, int32_t side, int32_t ply, int32_t alpha
 int has_pawn_move(int32_t side, const SquareSet attacks[16], int32_t captures) {
     for (int index = 0; index < 16; index++) {
         int id = side * 16 + index;
-        if (attacks[index] && PieceTable[id].kind == Pawn && targets_from(id, attacks[index], captures)) {
+        if (attacks[index] && PieceTable[id].kind == Pawn &&
+            targets_from(id, attacks[index], captures)) {
             return 1;
         }
     }
@@ -113,7 +114,8 @@ int32_t search_move(int32_t maximising, int32_t side, int32_t ply, int32_t alpha
     SquareSet attacks[16];
     int32_t captures = side_attacks(side, attacks);
     // The computer's first move of a game is a pawn move, when it has one.
-    int pawns_only = ply == 0 && move_counts[side_to_move] == 0 && has_pawn_move(side, attacks, captures);
+    int pawns_only =
+        ply == 0 && move_counts[side_to_move] == 0 && has_pawn_move(side, attacks, captures);
     for (int index = 0; index < 16; index++) {
         int piece = ply == 0 ? root_order[index] : index;
         int id = side * 16 + piece;

@@ -25,7 +25,8 @@ const Step DIRECTIONS[DIRECTION_COUNT] = {{1, 0},  {0, 1},  {1, 1},   {-1, 1},
 // The corner square from which every upward ray is empty, and the one for downward rays: a
 // stand-in blocker there spares a test for a ray with no piece on it.
 const int TOP_CORNER = 63, BOTTOM_CORNER = 0;
-const Step KNIGHT_JUMPS[8] = {{1, 2}, {2, 1}, {2, -1}, {1, -2}, {-1, -2}, {-2, -1}, {-2, 1}, {-1, 2}};
+const Step KNIGHT_JUMPS[8] = {{1, 2},   {2, 1},   {2, -1}, {1, -2},
+                              {-1, -2}, {-2, -1}, {-2, 1}, {-1, 2}};
 const int PAWN_START_RANK[2] = {1, 6};
 const int PAWN_DIRECTION[2] = {1, -1};
 
@@ -59,8 +60,9 @@ constexpr ReachTables build_reach_tables() {
             tables.knight[square] |= bit_if_on_board(file + jump.file, rank + jump.rank);
         }
         for (int colour = White; colour <= Black; colour++) {
-            tables.pawn_captures[colour][square] = bit_if_on_board(file - 1, rank + PAWN_DIRECTION[colour]) |
-                                                   bit_if_on_board(file + 1, rank + PAWN_DIRECTION[colour]);
+            tables.pawn_captures[colour][square] =
+                bit_if_on_board(file - 1, rank + PAWN_DIRECTION[colour]) |
+                bit_if_on_board(file + 1, rank + PAWN_DIRECTION[colour]);
         }
     }
     return tables;
@@ -140,7 +142,8 @@ void sync_side_squares() {
     for (int square = 0; square < SQUARE_COUNT; square++) {
         int id = BoardMap[square];
         if (id == EMPTY_SQUARE) continue;
-        side_squares[PieceTable[id].colour == White ? White : Black] |= square_bit(square / 8, square % 8);
+        side_squares[PieceTable[id].colour == White ? White : Black] |=
+            square_bit(square / 8, square % 8);
     }
 }
 
@@ -172,7 +175,8 @@ SquareSet targets_from(int id, SquareSet attacks, int32_t captures) {
 int32_t list_targets(int32_t side, SquareSet targets[16]) {
     int32_t captures = side_attacks(side, targets);
     for (int index = 0; index < 16; index++) {
-        if (targets[index]) targets[index] = targets_from(side * 16 + index, targets[index], captures);
+        if (!targets[index]) continue;
+        targets[index] = targets_from(side * 16 + index, targets[index], captures);
     }
     return captures;
 }

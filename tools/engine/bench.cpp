@@ -25,7 +25,8 @@ namespace {
 #define BENCH_PERFT_DEPTH 5
 #define BENCH_SEED 1
 #define BENCH_RUNS 5  // each level's searches run this often; the fastest run counts
-#define LEVEL_BAND_SIZE 5  // levels 0-4, 5-9 and 10-14: the same depths, then with the giveaway search
+// Levels 0-4, 5-9 and 10-14: the same depths, then with the giveaway search, then other values.
+#define LEVEL_BAND_SIZE 5
 #define ERROR_SIZE 160
 
 using BenchClock = std::chrono::steady_clock;
@@ -87,8 +88,8 @@ void bench_level(int level_value, int64_t *nodes, double *ms, FILE *out) {
         }
         if (run == 0 || run_ms < best_ms) best_ms = run_ms;
     }
-    fprintf(out, "  level %2d depth %d  nodes %8" PRId64 "  %9.2f ms  %7.2f M nodes/s\n", level_value,
-            depth_for_level(level_value), run_nodes, best_ms,
+    fprintf(out, "  level %2d depth %d  nodes %8" PRId64 "  %9.2f ms  %7.2f M nodes/s\n",
+            level_value, depth_for_level(level_value), run_nodes, best_ms,
             millions_per_second((double)run_nodes, best_ms));
     *nodes += run_nodes;
     *ms += best_ms;

@@ -216,8 +216,8 @@ int go_perft(char *cursor, FILE *out, char *error) {
         return 0;
     }
     if (perft((int)depth - 1) > UCI_PERFT_PARENT_LIMIT) {
-        snprintf(error, UCI_ERROR_SIZE, "go perft %lu would take too long here: use vorlen-engine perft",
-                 depth);
+        snprintf(error, UCI_ERROR_SIZE,
+                 "go perft %lu would take too long here: use vorlen-engine perft", depth);
         return 0;
     }
     print_divide((int)depth, out);
