@@ -24,7 +24,11 @@ namespace {
 
 #define BENCH_PERFT_DEPTH 5
 #define BENCH_SEED 1
-#define BENCH_RUNS 5  // each level's searches run this often; the fastest run counts
+// Each level's searches run at least BENCH_RUNS times and until BENCH_SPAN_MS have passed (at
+// most BENCH_MAX_RUNS times); the fastest run counts, since other work only slows a run down.
+#define BENCH_RUNS 5
+#define BENCH_SPAN_MS 250.0
+#define BENCH_MAX_RUNS 2000
 // Levels 0-4, 5-9 and 10-14: the same depths, then with the giveaway search, then other values.
 #define LEVEL_BAND_SIZE 5
 #define ERROR_SIZE 160
@@ -67,12 +71,14 @@ void bench_perft(FILE *out) {
             all_ms, millions_per_second((double)all_leaves, all_ms));
 }
 
-// The computer's choice at one level on every position, the fastest of BENCH_RUNS runs: adds
-// the nodes of one run and its time to the totals.
+// The computer's choice at one level on every position, the fastest of the runs: adds the
+// nodes of one run and its time to the totals.
 void bench_level(int level_value, int64_t *nodes, double *ms, FILE *out) {
     int64_t run_nodes = 0;
     double best_ms = 0;
-    for (int run = 0; run < BENCH_RUNS; run++) {
+    BenchClock::time_point first = BenchClock::now();
+    for (int run = 0; run < BENCH_MAX_RUNS && (run < BENCH_RUNS || ms_since(first) < BENCH_SPAN_MS);
+         run++) {
         double run_ms = 0;
         run_nodes = 0;
         for (int index = 0; index < BENCH_POSITION_COUNT; index++) {
@@ -100,8 +106,8 @@ void bench_level(int level_value, int64_t *nodes, double *ms, FILE *out) {
 // Perft speed first, then the move choice level by level and by band.
 void run_bench(FILE *out) {
     bench_perft(out);
-    fprintf(out, "computer's choice over %d positions, seed %d, fastest of %d runs\n",
-            BENCH_POSITION_COUNT, BENCH_SEED, BENCH_RUNS);
+    fprintf(out, "computer's choice over %d positions, seed %d, fastest of the runs in %.0f ms\n",
+            BENCH_POSITION_COUNT, BENCH_SEED, BENCH_SPAN_MS);
     int64_t band_nodes[LEVEL_COUNT / LEVEL_BAND_SIZE] = {0};
     double band_ms[LEVEL_COUNT / LEVEL_BAND_SIZE] = {0};
     for (int level_value = 0; level_value < LEVEL_COUNT; level_value++) {
