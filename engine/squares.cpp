@@ -24,7 +24,7 @@ const Step DIRECTIONS[DIRECTION_COUNT] = {{1, 0},  {0, 1},  {1, 1},   {-1, 1},
                                           {-1, 0}, {0, -1}, {-1, -1}, {1, -1}};
 // The corner square from which every upward ray is empty, and the one for downward rays: a
 // stand-in blocker there spares a test for a ray with no piece on it.
-const int TOP_CORNER = 63, BOTTOM_CORNER = 0;
+const int TOP_CORNER = SQUARE_COUNT - 1, BOTTOM_CORNER = 0;
 const Step KNIGHT_JUMPS[8] = {{1, 2},   {2, 1},   {2, -1}, {1, -2},
                               {-1, -2}, {-2, -1}, {-2, 1}, {-1, 2}};
 const int PAWN_START_RANK[2] = {1, 6};
@@ -80,7 +80,7 @@ inline SquareSet up_ray(int direction, int square, SquareSet occupied) {
 // The squares along a downward ray up to and including the first piece on it.
 inline SquareSet down_ray(int direction, int square, SquareSet occupied) {
     SquareSet ray = TABLES.rays[direction][square];
-    int first = 63 - __builtin_clzll((ray & occupied) | (SquareSet)1 << BOTTOM_CORNER);
+    int first = highest_square((ray & occupied) | (SquareSet)1 << BOTTOM_CORNER);
     return ray ^ TABLES.rays[direction][first];
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "engine/captures.h"
+#include "engine/position.h"
 
 // Bit rank * 8 + file. Taking the lowest bit first visits targets by rank, then by file: the
 // order in which the searches have always tried them.
@@ -19,6 +20,10 @@ extern SquareSet side_squares[2];  // the squares held by White's and by Black's
 inline SquareSet square_bit(int file, int rank) { return (SquareSet)1 << (rank * 8 + file); }
 // The square code (rank * 8 + file) of the lowest square in a set that is not empty.
 inline int lowest_square(SquareSet squares) { return __builtin_ctzll(squares); }
+// The square code of the highest square in a set that is not empty.
+inline int highest_square(SquareSet squares) {
+    return (SQUARE_COUNT - 1) - __builtin_clzll(squares);
+}
 // The number of squares in a set, by adding bit counts in ever wider fields (no instruction
 // for it is assumed of the processor).
 inline int square_total(SquareSet squares) {
