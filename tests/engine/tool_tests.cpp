@@ -110,7 +110,8 @@ TEST(Tool, BadInputIsRefusedWithOneLineAndNoOutput) {
     const std::vector<std::vector<const char *>> bad_commands = {
         {}, {"think"}, {"perft"}, {"perft", "x"}, {"perft", "-1"}, {"perft", "99"}, {"divide", "0"},
         {"perft", "1", "--level", "3"}, {"perft", "1", "extra"}, {"moves", "--fen"}, {"bestmove", "--level", "15"},
-        {"bestmove", "--seed", "4294967296"}, {"bestmove", "--depth", "3"}, {"bench", "--fen", "8/8/8/8/8/8/8/8 w"}};
+        {"bestmove", "--seed", "4294967296"}, {"bestmove", "--depth", "3"}, {"bench", "--fen", "8/8/8/8/8/8/8/8 w"},
+        {"uci"}};  // only the program's main reads its input
     for (const auto &args : bad_commands) expect_refused(args);
 }
 

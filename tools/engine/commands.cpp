@@ -13,7 +13,6 @@
 #include "tools/engine/message.h"
 #include "tools/engine/moves.h"
 #include "tools/engine/perft.h"
-#include "tools/engine/uci.h"
 
 namespace {
 
@@ -21,7 +20,7 @@ namespace {
 #define MAX_DEPTH 12          // deeper perft would run for days
 #define MOVE_TOKEN_SIZE 16    // longer words in --moves are malformed moves anyway
 
-enum Command { PERFT, DIVIDE, MOVES, BESTMOVE, BENCH, UCI, COMMAND_COUNT };
+enum Command { PERFT, DIVIDE, MOVES, BESTMOVE, BENCH, COMMAND_COUNT };
 
 // What each command takes: a depth argument (its least value, or -1 for none), the position
 // options, the choice options.
@@ -36,8 +35,7 @@ const CommandShape COMMANDS[COMMAND_COUNT] = {{"perft", 0, 1, 0},
                                               {"divide", 1, 1, 0},
                                               {"moves", -1, 1, 0},
                                               {"bestmove", -1, 1, 1},
-                                              {"bench", -1, 0, 0},
-                                              {"uci", -1, 0, 0}};
+                                              {"bench", -1, 0, 0}};
 
 // Everything read from the command line.
 struct ToolRequest {
@@ -203,9 +201,6 @@ int run_engine_tool(int argc, const char *const argv[], FILE *out, FILE *err) {
         break;
     case BESTMOVE:
         print_best_move(request, out);
-        break;
-    case UCI:
-        run_uci(stdin, out);
         break;
     default:
         run_bench(out);
