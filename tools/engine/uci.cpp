@@ -21,9 +21,11 @@ namespace {
 
 #define UCI_LINE_SIZE 16384  // a longer line is refused whole
 #define UCI_ERROR_SIZE 200
-#define UCI_FEN_SIZE 512    // longer than any FEN load_fen accepts
+#define UCI_FIELD_SIZE 512  // a FEN, an option's name or value: longer than any accepted
 #define DEFAULT_LEVEL 1
 #define DEFAULT_SEED 1
+#define MICROS_PER_SECOND 1000000
+#define MICROS_PER_MS 1000
 #define MAX_UCI_PERFT 6  // deeper counts would keep the loop from reading for minutes
 // go perft N is refused when depth N - 1 already has more leaves: depth N could then take
 // longer than a client waits (tens of seconds), and the tool's perft is there for it.
@@ -143,8 +145,8 @@ void print_identity(FILE *out) {
 
 // "setoption name NAME value VALUE": Level, Seed or UCI_Variant; 0 with a message when refused.
 int set_option(char *cursor, char *error) {
-    char name[UCI_FEN_SIZE];
-    char value[UCI_FEN_SIZE];
+    char name[UCI_FIELD_SIZE];
+    char value[UCI_FIELD_SIZE];
     char *word = next_word(&cursor);
     if (!word || strcmp(word, "name") != 0 || !join_words(&cursor, "value", name, sizeof name)) {
         snprintf(error, UCI_ERROR_SIZE, "setoption needs: name NAME value VALUE");
@@ -186,7 +188,7 @@ int set_position(char *cursor, char *error) {
     if (word && strcmp(word, "startpos") == 0) {
         setup_start_position();
     } else if (word && strcmp(word, "fen") == 0) {
-        char fen[UCI_FEN_SIZE];
+        char fen[UCI_FIELD_SIZE];
         if (!join_words(&cursor, "moves", fen, sizeof fen)) {
             snprintf(error, UCI_ERROR_SIZE, "FEN is too long");
             return 0;
@@ -231,11 +233,11 @@ void go_choose(FILE *out) {
     ToolChoice choice = choose_for_tool(uci_level, uci_seed);
     int64_t micros =
         std::chrono::duration_cast<std::chrono::microseconds>(UciClock::now() - start).count();
-    int64_t per_second = micros > 0 ? choice.nodes * 1000000 / micros : 0;
+    int64_t per_second = micros > 0 ? choice.nodes * MICROS_PER_SECOND / micros : 0;
     fprintf(out,
             "info depth %d score cp %d nodes %" PRId64 " nps %" PRId64 " time %" PRId64
             " string source %s\n",
-            (int)search_depth, (int)choice.score, choice.nodes, per_second, micros / 1000,
+            (int)search_depth, (int)choice.score, choice.nodes, per_second, micros / MICROS_PER_MS,
             choice.source == SOURCE_GIVEAWAY ? "giveaway" : "search");
     fprintf(out, "bestmove %s\n", choice.move[0] ? choice.move : "0000");
 }
