@@ -3,12 +3,16 @@
 # run as root, otherwise prints the one apt-get line that is needed and fails.
 #   tools/setup.sh            the native build and its tests
 #   tools/setup.sh GROUP...   that and the packages of each named group (see below)
+#     web   the browser build and its tests: Emscripten, Chromium, Node.js and npm
+#     bench tools/engine-bench.sh's reference engine and arithmetic: fairy-stockfish and bc
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config libgtest-dev libsdl2-dev)
 for group in "$@"; do
   case "$group" in
-    bench) packages+=(fairy-stockfish bc) ;;  # tools/engine-bench.sh's reference and arithmetic
+    # npm comes inside some Node.js packages; Debian's own is asked for only where it is missing.
+    web) packages+=(emscripten chromium nodejs); command -v npm >/dev/null || packages+=(npm) ;;
+    bench) packages+=(fairy-stockfish bc) ;;
     *) echo "tools/setup.sh: unknown group '$group'" >&2; exit 2 ;;
   esac
 done
