@@ -20,15 +20,15 @@ struct Step {
 // The eight directions. Those that go up the square codes (east, north, north-east, north-west)
 // meet their first piece at the lowest bit of the ray, the others at the highest.
 enum Direction { EAST, NORTH, NORTH_EAST, NORTH_WEST, WEST, SOUTH, SOUTH_WEST, SOUTH_EAST };
-const Step DIRECTIONS[DIRECTION_COUNT] = {{1, 0},  {0, 1},  {1, 1},   {-1, 1},
+constexpr Step DIRECTIONS[DIRECTION_COUNT] = {{1, 0},  {0, 1},  {1, 1},   {-1, 1},
                                           {-1, 0}, {0, -1}, {-1, -1}, {1, -1}};
 // The corner square from which every upward ray is empty, and the one for downward rays: a
 // stand-in blocker there spares a test for a ray with no piece on it.
-const int TOP_CORNER = SQUARE_COUNT - 1, BOTTOM_CORNER = 0;
-const Step KNIGHT_JUMPS[8] = {{1, 2},   {2, 1},   {2, -1}, {1, -2},
+constexpr int TOP_CORNER = SQUARE_COUNT - 1, BOTTOM_CORNER = 0;
+constexpr Step KNIGHT_JUMPS[8] = {{1, 2},   {2, 1},   {2, -1}, {1, -2},
                               {-1, -2}, {-2, -1}, {-2, 1}, {-1, 2}};
-const int PAWN_START_RANK[2] = {1, 6};
-const int PAWN_DIRECTION[2] = {1, -1};
+constexpr int PAWN_START_RANK[2] = {1, 6};
+constexpr int PAWN_DIRECTION[2] = {1, -1};
 
 // What the rules give a piece on each square of an empty board.
 struct ReachTables {
