@@ -5,7 +5,7 @@
 #   tools/setup.sh GROUP...   that and the packages of each named group (see below)
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config libgtest-dev libsdl2-dev)
+packages=(cmake make g++ pkg-config libgtest-dev libsdl2-dev libpng-dev)
 for group in "$@"; do
   case "$group" in
     *) echo "tools/setup.sh: unknown group '$group'" >&2; exit 2 ;;
