@@ -82,6 +82,7 @@ int write_window_icon_source(const std::string &path) {
     FILE *out = std::fopen(path.c_str(), "w");
     if (!out) return 0;
     std::fprintf(out, "// Written by vorlen-art: the window icon, %d x %d RGBA.\n", WINDOW_ICON_SIZE, WINDOW_ICON_SIZE);
+    std::fprintf(out, "extern const int window_icon_size;\nconst int window_icon_size = %d;\n", WINDOW_ICON_SIZE);
     std::fprintf(out, "extern const unsigned char window_icon_rgba[%zu];\n", icon.bytes.size());
     std::fprintf(out, "const unsigned char window_icon_rgba[%zu] = {\n", icon.bytes.size());
     for (size_t i = 0; i < icon.bytes.size(); i++)

@@ -20,8 +20,8 @@ Layer paint_icon(int size);
 PngPixels layer_rgba(const Layer &layer);
 // Writes folder/icons/vorlen-<size>.png for every size; 1 when all were written.
 int write_icons(const std::string &folder);
-// Writes a C++ source defining window_icon_rgba, the icon's WINDOW_ICON_SIZE square pixels
-// as RGBA bytes, for the desktop device to set as its window's icon; 1 when written.
+// Writes a C++ source defining window_icon_size (WINDOW_ICON_SIZE) and window_icon_rgba, the
+// icon's pixels as RGBA bytes, for the desktop device to set as its window's icon; 1 when written.
 int write_window_icon_source(const std::string &path);
 
 #endif
