@@ -8,6 +8,8 @@ set -euo pipefail
 packages=(cmake make g++ pkg-config libgtest-dev libsdl2-dev libpng-dev)
 for group in "$@"; do
   case "$group" in
+    package) packages+=(desktop-file-utils appstream lintian dpkg-dev fakeroot file) ;;
+    idle) packages+=(xvfb xauth xdotool sysstat) ;;
     *) echo "tools/setup.sh: unknown group '$group'" >&2; exit 2 ;;
   esac
 done
