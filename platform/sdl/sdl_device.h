@@ -3,6 +3,7 @@
 //   VORLEN_DISPLAY  packed (default), padded, rotated, grey4 or grey2: the emulated display layout
 //   VORLEN_SCALE    a whole window scale factor, 1 to 8 (default: the largest that fits the screen;
 //                   a value out of range or too large for the screen is warned about and replaced)
+//   VORLEN_CHECK_FILES=1  list and read the game's pictures and sounds instead of playing
 #ifndef VORLEN_PLATFORM_SDL_SDL_DEVICE_H
 #define VORLEN_PLATFORM_SDL_SDL_DEVICE_H
 
@@ -15,6 +16,9 @@
 int sdl_device_start();
 // Closes everything sdl_device_start opened and gives the instance lock back.
 void sdl_device_stop();
+// Reads every picture and sound beside the executable's real path and lists them on stdout;
+// 0 when all were readable and there were some of each, 1 otherwise.
+int sdl_check_files();
 
 // ---- For tests ----
 // The whole window scale factor in use.
