@@ -55,15 +55,15 @@ int check_picture(const std::string &folder, const std::string &name) {
 
 // Prints a sound's length when SDL can decode it; 1 when so.
 int check_sound(const std::string &folder, const std::string &name) {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec audio;
     Uint8 *samples = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV((folder + "/" + name).c_str(), &spec, &samples, &length)) {
+    if (!SDL_LoadWAV((folder + "/" + name).c_str(), &audio, &samples, &length)) {
         std::printf("unreadable sound Sound/%s\n", name.c_str());
         return 0;
     }
-    int frame_bytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
-    std::printf("sound Sound/%s %.2f s\n", name.c_str(), double(length) / frame_bytes / spec.freq);
+    int frame_bytes = SDL_AUDIO_BITSIZE(audio.format) / 8 * audio.channels;
+    std::printf("sound Sound/%s %.2f s\n", name.c_str(), double(length) / frame_bytes / audio.freq);
     SDL_FreeWAV(samples);
     return 1;
 }
