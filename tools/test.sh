@@ -3,6 +3,7 @@
 #   tools/test.sh              the native build in build/
 #   tools/test.sh --sanitize   the same tests built with AddressSanitizer and
 #                              UndefinedBehaviorSanitizer, in build-sanitize/
+#   tools/test.sh --web        the browser build (tools/web.sh) played in headless Chromium
 #   tools/test.sh --package    installs into a temporary prefix and checks what was installed,
 #                              then builds the Debian package and checks it
 set -euo pipefail
@@ -17,6 +18,14 @@ native_tests() {
   # The desktop device's own test runs without a screen or a sound card.
   export SDL_VIDEODRIVER=${SDL_VIDEODRIVER:-dummy} SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
   ctest --test-dir "$dir" --output-on-failure --no-tests=error -j "$(nproc)"
+}
+
+# Builds the site and runs the browser tests (tests/web) with Node's test runner.
+web_tests() {
+  tools/web.sh --build-only
+  cd tests/web
+  npm ci --no-audit --no-fund --loglevel=error
+  node --test
 }
 
 # Fails with a message when the condition's command fails.
@@ -71,6 +80,7 @@ package_tests() {
 case "${1:-}" in
   "") native_tests build ;;
   --sanitize) native_tests build-sanitize -DVORLEN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug ;;
+  --web) web_tests ;;
   --package) package_tests ;;
-  *) echo "usage: tools/test.sh [--sanitize|--package]" >&2; exit 2 ;;
+  *) echo "usage: tools/test.sh [--sanitize|--web|--package]" >&2; exit 2 ;;
 esac

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/common/files.h"
 #include "platform/common/windows.h"
 #include "platform/sdl/sdl_device.h"
 
@@ -28,7 +29,7 @@ std::vector<std::string> files_in(const std::string &folder, const char *extensi
 
 // The whole file, read through the device's own file calls.
 std::vector<uint8_t> read_device_file(const std::string &host_path) {
-    std::u16string path = sdl_device_path(host_path);
+    std::u16string path = device_path_of_host(host_path);
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     std::vector<uint8_t> bytes;
     if (file == INVALID_HANDLE_VALUE) return bytes;
@@ -73,7 +74,7 @@ int check_sound(const std::string &folder, const std::string &name) {
 int sdl_check_files() {
     WCHAR module[MAX_PATH];
     GetModuleFileNameW(nullptr, module, MAX_PATH);
-    std::string folder = std::filesystem::path(sdl_host_path(module)).parent_path().string();
+    std::string folder = std::filesystem::path(device_host_path(module)).parent_path().string();
     int pictures = 0, sounds = 0, failures = 0;
     for (const std::string &name : files_in(folder + "/Graph", ".tga"))
         check_picture(folder + "/Graph", name) ? ++pictures : ++failures;

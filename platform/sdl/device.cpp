@@ -9,25 +9,13 @@
 #include <ctime>
 
 #include "platform/common/display.h"
+#include "platform/common/fit.h"
 #include "platform/common/windows.h"
 #include "platform/sdl/internal.h"
-#include "platform/sdl/scanout.h"
+#include "platform/common/scanout.h"
 #include "platform/sdl/sdl_device.h"
 
 namespace {
-
-// The display layouts a person can choose to see every presentation path.
-struct Layout {
-    const char *name;
-    int32_t bpp, x_pitch, y_pitch;
-};
-const Layout LAYOUTS[] = {
-    {"packed", 16, 2, 480},   // 16-bit colour, pixels and rows packed
-    {"padded", 16, 2, 512},   // 16-bit colour, rows 256 pixels apart
-    {"rotated", 16, -640, 2}, // 16-bit colour on a landscape panel turned a quarter
-    {"grey4", 4, 0, 0},       // 4-bit grey, the fixed rotated layout
-    {"grey2", 2, 1, 60},      // 2-bit grey, rows of 60 bytes
-};
 
 SDL_Window *window = nullptr;      // the desktop window; null before start or with another instance
 SDL_Renderer *renderer = nullptr;  // draws the picture scaled into the window
@@ -42,12 +30,8 @@ uint16_t picture[DEVICE_DISPLAY_WIDTH * DEVICE_DISPLAY_HEIGHT];  // the last sca
 // Lays the emulated display out as VORLEN_DISPLAY names (packed when unset or unknown).
 void choose_layout() {
     const char *name = std::getenv("VORLEN_DISPLAY");
-    const Layout *chosen = &LAYOUTS[0];
-    for (const Layout &layout : LAYOUTS)
-        if (name && std::strcmp(name, layout.name) == 0) chosen = &layout;
-    if (name && chosen == &LAYOUTS[0] && std::strcmp(name, LAYOUTS[0].name) != 0)
+    if (!device_choose_layout(name) && name)
         std::fprintf(stderr, "vorlen: unknown VORLEN_DISPLAY '%s', using packed\n", name);
-    device_set_display(chosen->bpp, chosen->x_pitch, chosen->y_pitch);
 }
 
 // The whole factor VORLEN_SCALE asks for, or the largest that fits the usable screen.

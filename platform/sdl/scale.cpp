@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/common/display.h"
+#include "platform/common/fit.h"
 #include "platform/sdl/internal.h"
 
 namespace {
@@ -15,9 +15,7 @@ const int SCREEN_SHARE = 90;   // per cent of the usable screen a window of the 
 
 // The largest factor whose window fits `share` per cent of the usable screen, 1 at least.
 int largest_fitting(int usable_width, int usable_height, int share) {
-    int fit_w = usable_width * share / 100 / DEVICE_DISPLAY_WIDTH;
-    int fit_h = usable_height * share / 100 / DEVICE_DISPLAY_HEIGHT;
-    int fit = fit_w < fit_h ? fit_w : fit_h;
+    int fit = device_whole_scale(usable_width * share / 100, usable_height * share / 100);
     return fit < 1 ? 1 : fit > MAX_SCALE ? MAX_SCALE : fit;
 }
 

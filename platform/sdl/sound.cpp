@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/common/files.h"
 #include "platform/common/windows.h"
 #include "platform/sdl/internal.h"
 #include "platform/sdl/sdl_device.h"
@@ -98,7 +99,7 @@ void sdl_sound_hold(bool hold) {
 BOOL PlaySoundW(LPCWSTR pszSound, HMODULE, DWORD) {
     if (audio == 0) return TRUE;  // no sound device: every sound is silence
     std::vector<Uint8> sound;
-    if (pszSound && !load(sdl_host_path(pszSound), &sound)) return FALSE;
+    if (pszSound && !load(device_host_path(pszSound), &sound)) return FALSE;
     start(&sound);
     return TRUE;
 }

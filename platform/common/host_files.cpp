@@ -1,13 +1,9 @@
-// Files on the desktop: the device's backslash paths are the host's paths with slashes, and
-// the executable's path is its real one in the device's form.
+// Files on a host with POSIX files (the desktop, and the browser's in-memory file system): the
+// device's backslash paths are the host's paths with slashes.
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <climits>
-#include <string>
-
-#include "platform/common/windows.h"
-#include "platform/sdl/sdl_device.h"
+#include "platform/common/files.h"
 
 namespace {
 
@@ -39,7 +35,7 @@ int sequence_length(unsigned char lead) { return lead >= 0xF0 ? 4 : lead >= 0xE0
 
 }  // namespace
 
-std::string sdl_host_path(const char16_t *device_path) {
+std::string device_host_path(const char16_t *device_path) {
     std::string out;
     for (const char16_t *p = device_path; p && *p; ++p) {
         uint32_t c = *p;
@@ -52,7 +48,7 @@ std::string sdl_host_path(const char16_t *device_path) {
     return out;
 }
 
-std::u16string sdl_device_path(const std::string &host_path) {
+std::u16string device_path_of_host(const std::string &host_path) {
     std::u16string out;
     for (size_t i = 0; i < host_path.size();) {
         unsigned char lead = static_cast<unsigned char>(host_path[i]);
@@ -71,24 +67,11 @@ std::u16string sdl_device_path(const std::string &host_path) {
     return out;
 }
 
-DWORD GetModuleFileNameW(HMODULE, LPWSTR lpFilename, DWORD nSize) {
-    if (!lpFilename || nSize == 0) return 0;
-    char host[PATH_MAX];
-    ssize_t length = readlink("/proc/self/exe", host, sizeof host - 1);
-    if (length < 0) length = 0;
-    std::u16string path = sdl_device_path(std::string(host, size_t(length)));
-    // As on the device: a short buffer receives what fits, terminated, and the result is nSize.
-    size_t count = std::min<size_t>(path.size(), nSize - 1);
-    path.copy(lpFilename, count);
-    lpFilename[count] = 0;
-    return count < path.size() ? nSize : DWORD(count);
-}
-
 HANDLE CreateFileW(LPCWSTR lpFileName, DWORD dwDesiredAccess, DWORD, LPVOID, DWORD dwCreationDisposition, DWORD,
                    HANDLE) {
     if (!lpFileName || !(dwDesiredAccess & GENERIC_READ)) return INVALID_HANDLE_VALUE;
     int flags = O_RDONLY | O_CLOEXEC | (dwCreationDisposition == OPEN_ALWAYS ? O_CREAT : 0);
-    int fd = open(sdl_host_path(lpFileName).c_str(), flags, 0644);
+    int fd = open(device_host_path(lpFileName).c_str(), flags, 0644);
     return fd < 0 ? INVALID_HANDLE_VALUE : reinterpret_cast<HANDLE>(intptr_t(fd) + 1);
 }
 
