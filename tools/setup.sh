@@ -3,15 +3,19 @@
 # run as root, otherwise prints the one apt-get line that is needed and fails.
 #   tools/setup.sh            the native build and its tests
 #   tools/setup.sh GROUP...   that and the packages of each named group (see below)
-#     web   the browser build and its tests: Emscripten, Chromium, Node.js and npm
-#     bench tools/engine-bench.sh's reference engine and arithmetic: fairy-stockfish and bc
+#     web       the browser build and its tests: Emscripten, Chromium, Node.js and npm
+#     package   checking the installation and building and checking the Debian package
+#     idle      tools/bench-idle.sh: Xvfb, xdotool and pidstat
+#     bench     tools/engine-bench.sh: fairy-stockfish and bc
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config libgtest-dev libsdl2-dev)
+packages=(cmake make g++ pkg-config libgtest-dev libsdl2-dev libpng-dev)
 for group in "$@"; do
   case "$group" in
     # npm comes inside some Node.js packages; Debian's own is asked for only where it is missing.
     web) packages+=(emscripten chromium nodejs); command -v npm >/dev/null || packages+=(npm) ;;
+    package) packages+=(desktop-file-utils appstream lintian dpkg-dev fakeroot file) ;;
+    idle) packages+=(xvfb xauth xdotool sysstat) ;;
     bench) packages+=(fairy-stockfish bc) ;;
     *) echo "tools/setup.sh: unknown group '$group'" >&2; exit 2 ;;
   esac

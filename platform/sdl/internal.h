@@ -2,6 +2,12 @@
 #ifndef VORLEN_PLATFORM_SDL_INTERNAL_H
 #define VORLEN_PLATFORM_SDL_INTERNAL_H
 
+#include <SDL.h>
+
+#include <cstdint>
+
+#include "platform/device.h"
+
 // Single instance: claim the lock (false: another instance holds it), give it back, ask the
 // running instance to come to the front, and take such a request (true once per request).
 bool instance_claim();
@@ -16,5 +22,19 @@ void sound_close();
 // The window: redraw the last picture (after exposure or resizing), and bring it to the front.
 void window_redraw();
 void window_raise();
+
+// Presentation: whether a frame differs from what the window shows (its picture, the display
+// layout it was read from, or the window's output size), taking it as shown when it does; and
+// forgetting what is shown, so the next frame is drawn.
+bool frame_is_new(const uint16_t *picture, const GXDisplayProperties &layout, int width, int height);
+void frame_forget();
+
+// The window's scale factor from VORLEN_SCALE's text (null when unset) and the usable screen
+// size (0 when unknown); a setting out of range or too large for the screen is warned about
+// on stderr and replaced by the largest factor that fits.
+int window_scale(const char *setting, int usable_width, int usable_height);
+
+// Gives the window the game's icon.
+void set_window_icon(SDL_Window *window);
 
 #endif
