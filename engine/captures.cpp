@@ -116,19 +116,3 @@ int has_no_legal_move() {
     }
     return 1;
 }
-
-// The captures of `side` with the limit 1, side_to_move set to it only meanwhile.
-int32_t captures_of_side(int32_t side) {
-    int32_t saved = side_to_move;
-    side_to_move = side;
-    generate_captures(1);
-    side_to_move = saved;
-    return capture_count;
-}
-
-// A legal move that is a capture, or any legal move when the side has no capture.
-int is_allowed_move(int from_file, int from_rank, int to_file, int to_rank, int32_t side,
-                    int32_t captures) {
-    if (!is_legal_move(from_file, from_rank, to_file, to_rank, side)) return 0;
-    return captures == 0 || BoardMap[to_file * 8 + to_rank] != EMPTY_SQUARE;
-}

@@ -6,6 +6,7 @@
 #include "engine/position.h"
 #include "engine/rules.h"
 #include "engine/search.h"
+#include "engine/squares.h"
 
 int32_t giveaway_target;          // 2 x the computer's pieces at the start: 0..32
 int32_t longest_line;             // longest line found in this search, 0..giveaway_target
@@ -14,14 +15,17 @@ int32_t best_line[LINE_SIZE];     // the first longest_line codes of the longest
 
 namespace {
 
-// After the computer's move from one square code to another: when the opponent's only capture
-// follows, plays it in place and extends the line below it. Returns the forced steps the move
+int32_t find_giveaway_line(int32_t side, int32_t length);
+
+// After the computer's move from one square code to another: plays the opponent's only
+// capture, `reply`, in place and extends the line below it. Returns the forced steps the move
 // starts (this one and those found below it), or 0 when the line is not followed.
-int32_t follow_forced_reply(int32_t side, int32_t length, int32_t from_code, int32_t to_code) {
-    int attacker = CaptureList[0].attacker;
-    int victim = CaptureList[0].victim;
-    TriedMove reply = try_move(attacker, PieceTable[victim].file, PieceTable[victim].rank);
-    PieceTable[attacker].moved = reply.moved;  // a forced reply is not recorded as a move
+int32_t follow_forced_reply(int32_t side, int32_t length, int32_t from_code, int32_t to_code,
+                            CapturePair reply) {
+    int attacker = reply.attacker;
+    TriedMove replied =
+        try_move(attacker, PieceTable[reply.victim].file, PieceTable[reply.victim].rank);
+    PieceTable[attacker].moved = replied.moved;  // a forced reply is not recorded as a move
     int32_t steps = 0;
     // A pawn's reply onto its last rank would promote: such a line is not followed.
     if (!(PieceTable[attacker].kind == Pawn && to_code / 8 == last_rank_of(1 - side))) {
@@ -29,14 +33,13 @@ int32_t follow_forced_reply(int32_t side, int32_t length, int32_t from_code, int
         current_line[length + 1] = to_code;
         steps = find_giveaway_line(side, length + 2) + 1;
     }
-    take_back(reply);
+    take_back(replied);
     return steps;
 }
 
-}  // namespace
-
 // One node of the giveaway-line search for the computer's `side`, `length` codes into the
-// line; returns the number of further forced steps found below it.
+// line; returns the number of further forced steps found below it. Pieces go in table order,
+// each piece's targets by square code.
 int32_t find_giveaway_line(int32_t side, int32_t length) {
     count_node();
     if (length > longest_line) {
@@ -44,23 +47,20 @@ int32_t find_giveaway_line(int32_t side, int32_t length) {
         longest_line = length;
     }
     if (longest_line == giveaway_target) return 0;
-    int32_t captures = captures_of_side(side);
+    SquareSet targets[16];
+    list_targets(side, targets);
     int32_t best = 0;
-    for (int id = side * 16; id < side * 16 + 16; id++) {
-        if (PieceTable[id].file == CAPTURED) continue;
-        int from_file = PieceTable[id].file;
-        int from_rank = PieceTable[id].rank;
-        // Targets by square code, rank * 8 + file: rank 0 to 7, files 0 to 7 within a rank.
-        for (int32_t to_code = 0; to_code < SQUARE_COUNT; to_code++) {
-            int file = to_code % 8;
-            int rank = to_code / 8;
-            if (!is_allowed_move(from_file, from_rank, file, rank, side, captures)) continue;
+    for (int index = 0; index < 16; index++) {
+        int id = side * 16 + index;
+        int from_code = PieceTable[id].rank * 8 + PieceTable[id].file;
+        for (SquareSet left = targets[index]; left; left &= left - 1) {
+            int32_t to_code = lowest_square(left);
             // A pawn reaching its last rank is played but never extended.
-            int promotes = PieceTable[id].kind == Pawn && rank == last_rank_of(side);
-            TriedMove tried = try_move(id, file, rank);
-            if (captures_of_side(1 - side) == 1 && !promotes) {
-                int32_t steps =
-                    follow_forced_reply(side, length, from_rank * 8 + from_file, to_code);
+            int promotes = PieceTable[id].kind == Pawn && to_code / 8 == last_rank_of(side);
+            TriedMove tried = try_move(id, to_code % 8, to_code / 8);
+            CapturePair reply;
+            if (!promotes && count_captures(1 - side, &reply) == 1) {
+                int32_t steps = follow_forced_reply(side, length, from_code, to_code, reply);
                 if (steps > best) best = steps;
             }
             take_back(tried);
@@ -68,6 +68,8 @@ int32_t find_giveaway_line(int32_t side, int32_t length) {
     }
     return best;
 }
+
+}  // namespace
 
 // Looks for a complete giveaway line for side_to_move. A side with no piece left has nothing
 // to give away: its target of 0 would otherwise count as complete with no line behind it.
@@ -77,6 +79,7 @@ int find_complete_giveaway_line() {
         if (PieceTable[side_to_move * 16 + index].file != CAPTURED) pieces++;
     }
     giveaway_target = 2 * pieces;
+    sync_search_state();
     longest_line = 0;
     if (giveaway_target == 0) return 0;
     return 2 * find_giveaway_line(side_to_move, 0) == giveaway_target;

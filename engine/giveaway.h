@@ -12,7 +12,6 @@ extern int32_t longest_line;             // longest line found in this search
 extern int32_t current_line[LINE_SIZE];  // square codes (rank * 8 + file) of the line examined
 extern int32_t best_line[LINE_SIZE];     // copy of the longest line found
 
-int32_t find_giveaway_line(int32_t side, int32_t length);
 // Sets up and runs the search for side_to_move; 1 when a complete line was found.
 int find_complete_giveaway_line();
 

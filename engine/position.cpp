@@ -3,6 +3,8 @@
 #include "engine/position.h"
 
 #include "engine/captures.h"
+#include "engine/evaluate.h"
+#include "engine/squares.h"
 
 PieceRecord PieceTable[PIECE_COUNT];  // ids 0..15 White, 16..31 Black; see PieceRecord
 int8_t BoardMap[SQUARE_COUNT];        // file * 8 + rank -> piece id 0..31 or EMPTY_SQUARE
@@ -51,15 +53,20 @@ void setup_start_position() {
 }
 
 // Plays a move in place, capturing whatever stands on the target, and returns what take_back
-// needs. It neither tests the rules nor promotes; callers change the kind themselves.
+// needs. It neither tests the rules nor promotes; callers change the kind themselves. The
+// searches' square sets and lost material follow the move.
 TriedMove try_move(int id, int to_file, int to_rank) {
     PieceRecord &mover = PieceTable[id];
     TriedMove move{id, mover.file, mover.rank, to_file, to_rank, -1, mover.moved};
     int8_t target = BoardMap[to_file * 8 + to_rank];
+    SquareSet to_bit = square_bit(to_file, to_rank);
     if (target != EMPTY_SQUARE) {
         PieceTable[target].file = CAPTURED;
         move.victim = target;
+        side_squares[PieceTable[target].colour] &= ~to_bit;
+        count_lost_piece(target, 1);
     }
+    side_squares[mover.colour] ^= square_bit(move.from_file, move.from_rank) | to_bit;
     mover.moved = 1;
     mover.file = (int8_t)to_file;
     mover.rank = (int8_t)to_rank;
@@ -75,10 +82,14 @@ void take_back(const TriedMove &move) {
     mover.rank = (int8_t)move.from_rank;
     mover.moved = move.moved;
     BoardMap[move.from_file * 8 + move.from_rank] = (int8_t)move.id;
+    SquareSet to_bit = square_bit(move.to_file, move.to_rank);
+    side_squares[mover.colour] ^= square_bit(move.from_file, move.from_rank) | to_bit;
     if (move.victim < 0) {
         BoardMap[move.to_file * 8 + move.to_rank] = EMPTY_SQUARE;
     } else {
         BoardMap[move.to_file * 8 + move.to_rank] = (int8_t)move.victim;
         PieceTable[move.victim].file = (int8_t)move.to_file;
+        side_squares[PieceTable[move.victim].colour] |= to_bit;
+        count_lost_piece(move.victim, -1);
     }
 }

@@ -10,6 +10,7 @@
 #include "engine/giveaway.h"
 #include "engine/position.h"
 #include "engine/rules.h"
+#include "engine/squares.h"
 
 int8_t level;                 // playing level 0..LEVEL_COUNT-1 of the current game
 int32_t search_depth = 1;     // plies searched, 1..6, from depth_for_level at a new game
@@ -51,22 +52,32 @@ void shuffle_root_order() {
     }
 }
 
-}  // namespace
+int32_t search_move(int32_t maximising, int32_t side, int32_t ply, int32_t alpha, int32_t beta);
 
-// Plies to search at a level; an unknown level searches one ply.
-int32_t depth_for_level(int level_value) {
-    if (level_value < 0 || level_value >= LEVEL_COUNT) return 1;
-    return DEPTH_BY_LEVEL[level_value];
+// 1 when one of the side's pawns has a target. A game's first position always gives the side a
+// pawn move; a position set up otherwise may not, and then the first move may be any move.
+int has_pawn_move(int32_t side, const SquareSet attacks[16], int32_t captures) {
+    for (int index = 0; index < 16; index++) {
+        int id = side * 16 + index;
+        if (attacks[index] && PieceTable[id].kind == Pawn &&
+            targets_from(id, attacks[index], captures)) {
+            return 1;
+        }
+    }
+    return 0;
 }
 
-// Counts one node of either search, and charges the clock through the hook at each interval.
-void count_node() {
-    nodes_counted++;
-    node_count++;
-    if (node_count > NODE_CHARGE_INTERVAL) {
-        node_count = 0;
-        if (node_charge_hook) node_charge_hook();
-    }
+// A node below the last ply only scores its position and is counted: a move into it is scored
+// here without being played, the piece it takes (if any) counted as lost meanwhile. The caller
+// plays the move instead when the clock hook is due at that node, since the hook may look at the
+// position.
+int32_t score_unplayed_move(int to_file, int to_rank) {
+    int victim = BoardMap[to_file * 8 + to_rank];
+    if (victim != EMPTY_SQUARE) count_lost_piece(victim, 1);
+    int32_t value = score_lost_material(side_to_move);
+    if (victim != EMPTY_SQUARE) count_lost_piece(victim, -1);
+    count_node();
+    return value;
 }
 
 // Tries the five kinds a pawn that has just reached its last rank may become, updating the
@@ -92,54 +103,59 @@ void try_promotions(int32_t maximising, int32_t side, int32_t ply, int32_t &alph
 }
 
 // One node of the alpha-beta search for `side`; maximising is 0 where the computer moves.
-// Scores are from side_to_move's view; the root (ply 0) records the best move it finds.
+// Scores are from side_to_move's view; the root (ply 0) records the best move it finds. Pieces
+// go in table order (the root's shuffled order at ply 0), each piece's targets by rank, then file.
 int32_t search_move(int32_t maximising, int32_t side, int32_t ply, int32_t alpha, int32_t beta) {
     int moved_any = 0;
-    int32_t score = evaluate_position(side_to_move);
+    int32_t score = score_lost_material(side_to_move);
     count_node();
     if (ply >= search_depth) return score;
     if (ply == 0) score = -INFINITE_SCORE;
-    int32_t captures = captures_of_side(side);
+    SquareSet attacks[16];
+    int32_t captures = side_attacks(side, attacks);
+    // The computer's first move of a game is a pawn move, when it has one.
+    int pawns_only =
+        ply == 0 && move_counts[side_to_move] == 0 && has_pawn_move(side, attacks, captures);
     for (int index = 0; index < 16; index++) {
-        int id = side * 16 + (ply == 0 ? root_order[index] : index);
-        if (PieceTable[id].file == CAPTURED) continue;
+        int piece = ply == 0 ? root_order[index] : index;
+        int id = side * 16 + piece;
+        if (pawns_only && PieceTable[id].kind != Pawn) continue;
         int from_file = PieceTable[id].file;
         int from_rank = PieceTable[id].rank;
-        for (int rank = 0; rank < 8; rank++) {
-            for (int file = 0; file < 8; file++) {
-                if (!is_allowed_move(from_file, from_rank, file, rank, side, captures)) continue;
-                // The computer's first move of a game is always a pawn move.
-                if (ply == 0 && move_counts[side_to_move] == 0 && PieceTable[id].kind != Pawn) {
-                    continue;
-                }
-                moved_any = 1;
-                int promotes = PieceTable[id].kind == Pawn && rank == last_rank_of(side);
-                int32_t value = 0;
+        // Targets are worked out only for the pieces the search reaches before a cut-off; a
+        // piece off the board attacks nothing.
+        SquareSet targets = attacks[piece] ? targets_from(id, attacks[piece], captures) : 0;
+        for (SquareSet left = targets; left; left &= left - 1) {
+            int file = lowest_square(left) % 8;
+            int rank = lowest_square(left) / 8;
+            moved_any = 1;
+            if (PieceTable[id].kind == Pawn && rank == last_rank_of(side)) {
                 TriedMove tried = try_move(id, file, rank);
-                if (promotes) {
-                    try_promotions(maximising, side, ply, alpha, beta, score, id, from_file,
-                                   from_rank);
-                } else {
-                    // The root's only legal move, a forced capture, needs no deeper look.
-                    if (captures == 1 && ply == 0) {
-                        value = score + 1;
-                    } else {
-                        value = search_move(1 - maximising, 1 - side, ply + 1, alpha, beta);
-                    }
-                    if (maximising == 0 && ply == 0 && value > score) {
-                        score = value;
-                        record_best(from_file, from_rank, file, rank, -1);
-                    }
-                }
+                try_promotions(maximising, side, ply, alpha, beta, score, id, from_file,
+                               from_rank);
                 take_back(tried);
-                if (promotes) continue;
-                if (maximising == 0) {
-                    if (value > alpha) alpha = value;
-                    if (alpha >= beta) return beta;
-                } else {
-                    if (value < beta) beta = value;
-                    if (beta <= alpha) return alpha;
-                }
+                continue;
+            }
+            int32_t value = 0;
+            if (captures == 1 && ply == 0) {
+                value = score + 1;  // the root's only legal move, a forced capture
+            } else if (ply + 1 >= search_depth && node_count < NODE_CHARGE_INTERVAL) {
+                value = score_unplayed_move(file, rank);
+            } else {
+                TriedMove tried = try_move(id, file, rank);
+                value = search_move(1 - maximising, 1 - side, ply + 1, alpha, beta);
+                take_back(tried);
+            }
+            if (maximising == 0 && ply == 0 && value > score) {
+                score = value;
+                record_best(from_file, from_rank, file, rank, -1);
+            }
+            if (maximising == 0) {
+                if (value > alpha) alpha = value;
+                if (alpha >= beta) return beta;
+            } else {
+                if (value < beta) beta = value;
+                if (beta <= alpha) return alpha;
             }
         }
     }
@@ -147,9 +163,34 @@ int32_t search_move(int32_t maximising, int32_t side, int32_t ply, int32_t alpha
     return maximising == 0 ? alpha : beta;
 }
 
+}  // namespace
+
+// Plies to search at a level; an unknown level searches one ply.
+int32_t depth_for_level(int level_value) {
+    if (level_value < 0 || level_value >= LEVEL_COUNT) return 1;
+    return DEPTH_BY_LEVEL[level_value];
+}
+
+// The square sets and the lost material the searches keep, rebuilt from the shared position.
+void sync_search_state() {
+    sync_side_squares();
+    recount_lost_material();
+}
+
+// Counts one node of either search, and charges the clock through the hook at each interval.
+void count_node() {
+    nodes_counted++;
+    node_count++;
+    if (node_count > NODE_CHARGE_INTERVAL) {
+        node_count = 0;
+        if (node_charge_hook) node_charge_hook();
+    }
+}
+
 // The computer's whole choice for side_to_move: a complete giveaway line on the higher levels,
 // otherwise the root search over a freshly shuffled piece order.
 MoveSource choose_computer_move(int32_t *score) {
+    sync_search_state();
     if (level >= GIVEAWAY_LEVEL && find_complete_giveaway_line()) {
         record_best(best_line[0] % 8, best_line[0] / 8, best_line[1] % 8, best_line[1] / 8, -1);
         if (score) *score = 0;

@@ -26,9 +26,8 @@ enum MoveSource { SOURCE_NONE = 0, SOURCE_GIVEAWAY = 1, SOURCE_SEARCH = 2 };
 
 int32_t depth_for_level(int level_value);
 void count_node();
-int32_t search_move(int32_t maximising, int32_t side, int32_t ply, int32_t alpha, int32_t beta);
-void try_promotions(int32_t maximising, int32_t side, int32_t ply, int32_t &alpha, int32_t &beta,
-                    int32_t &best_score, int id, int from_file, int from_rank);
+// Rebuilds what the searches keep beside the shared position; each search starts with it.
+void sync_search_state();
 // The computer's turn for side_to_move: fills BestMove (best_from_file -1 when there is no
 // move) and returns where the move came from; *score, when given, gets the root search's value.
 MoveSource choose_computer_move(int32_t *score);

@@ -3,15 +3,21 @@
 # run as root, otherwise prints the one apt-get line that is needed and fails.
 #   tools/setup.sh            the native build and its tests
 #   tools/setup.sh GROUP...   that and the packages of each named group (see below)
-#     web   the browser build and its tests: Emscripten, Chromium, Node.js and npm
+#     web       the browser build and its tests: Emscripten, Chromium, Node.js and npm
+#     package   checking the installation and building and checking the Debian package
+#     idle      tools/bench-idle.sh: Xvfb, xdotool and pidstat
+#     bench     tools/engine-bench.sh: fairy-stockfish and bc
 #     windows   the cross build for Windows, its tests under Wine and the smoke test on Xvfb
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config libgtest-dev libsdl2-dev)
+packages=(cmake make g++ pkg-config libgtest-dev libsdl2-dev libpng-dev)
 for group in "$@"; do
   case "$group" in
     # npm comes inside some Node.js packages; Debian's own is asked for only where it is missing.
     web) packages+=(emscripten chromium nodejs); command -v npm >/dev/null || packages+=(npm) ;;
+    package) packages+=(desktop-file-utils appstream lintian dpkg-dev fakeroot file) ;;
+    idle) packages+=(xvfb xauth xdotool sysstat) ;;
+    bench) packages+=(fairy-stockfish bc) ;;
     windows) packages+=(mingw-w64 googletest wine wine64 xvfb xauth openbox xdotool x11-utils imagemagick zip
                         unzip) ;;
     *) echo "tools/setup.sh: unknown group '$group'" >&2; exit 2 ;;

@@ -4,6 +4,8 @@
 #   tools/test.sh --sanitize   the same tests built with AddressSanitizer and
 #                              UndefinedBehaviorSanitizer, in build-sanitize/
 #   tools/test.sh --web        the browser build (tools/web.sh) played in headless Chromium
+#   tools/test.sh --package    installs into a temporary prefix and checks what was installed,
+#                              then builds the Debian package and checks it
 #   tools/test.sh --windows    the tests cross-built for Windows (build-win/) under Wine, and
 #                              the smoke test of the packed game's window on a virtual screen
 set -euo pipefail
@@ -28,6 +30,55 @@ web_tests() {
   node --test
 }
 
+# Fails with a message when the condition's command fails.
+expect() {
+  local what=$1; shift
+  "$@" || { echo "package check failed: $what" >&2; exit 1; }
+}
+
+# The installed tree: the files expected and nothing else, the game finding all its files,
+# valid desktop files; then the .deb's contents, dependencies and lintian's verdict.
+package_tests() {
+  tools/setup.sh package
+  cmake -S . -B build >/dev/null
+  cmake --build build -j "$(nproc)" --target vorlen
+  local prefix
+  prefix=$(mktemp -d)
+  trap "rm -rf '$prefix'" EXIT
+  cmake --install build --prefix "$prefix" >/dev/null
+
+  local unexpected
+  unexpected=$(cd "$prefix" && find . ! -type d | grep -Ev '^\./(bin/vorlen|lib/vorlen/(vorlen|Graph/[a-z0-9]+\.tga|Sound/[a-z0-9]+\.wav)|share/applications/vorlen\.desktop|share/icons/hicolor/(48x48|64x64|128x128|256x256)/apps/vorlen\.png|share/metainfo/[a-z.]+\.metainfo\.xml)$' || true)
+  expect "nothing else installed: $unexpected" test -z "$unexpected"
+  expect "bin/vorlen links to the game" test "$(readlink -f "$prefix/bin/vorlen")" = "$(realpath "$prefix/lib/vorlen/vorlen")"
+  expect "four icon sizes" test "$(find "$prefix/share/icons" -name vorlen.png | wc -l)" -eq 4
+
+  local found
+  found=$(VORLEN_CHECK_FILES=1 SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$prefix/bin/vorlen")
+  echo "$found" | tail -1
+  expect "the installed game reads 21 pictures and 5 sounds" grep -q "^21 pictures and 5 sounds beside $prefix/lib/vorlen\$" <<<"$found"
+  expect "the pictures and sounds the build made" test \
+    "$(grep -oE '(Graph|Sound)/[^ ]+' <<<"$found")" = "$(cd build/bin && ls Graph/*.tga Sound/*.wav)"
+  desktop-file-validate "$prefix/share/applications/vorlen.desktop"
+  appstreamcli validate --no-net "$prefix"/share/metainfo/*.metainfo.xml
+
+  local deb contents
+  deb=$(tools/package.sh | tail -1)
+  contents=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
+  for path in ./usr/games/vorlen ./usr/lib/vorlen/vorlen ./usr/share/applications/vorlen.desktop \
+      ./usr/share/icons/hicolor/48x48/apps/vorlen.png ./usr/share/doc/vorlen/copyright \
+      ./usr/share/doc/vorlen/changelog.gz ./usr/share/man/man6/vorlen.6.gz; do
+    expect "$path in the package" grep -qx "$path" <<<"$contents"
+  done
+  expect "21 pictures and 5 sounds in the package" test \
+    "$(grep -c '^\./usr/lib/vorlen/Graph/.*\.tga$' <<<"$contents")/$(grep -c '^\./usr/lib/vorlen/Sound/.*\.wav$' <<<"$contents")" = 21/5
+  expect "nothing outside /usr/games, /usr/lib/vorlen and /usr/share" test -z \
+    "$(grep -Ev '^\./(usr/?|usr/games/.*|usr/lib/?|usr/lib/vorlen/.*|usr/share/.*)$' <<<"$contents" | grep -v '^\./$' || true)"
+  expect "SDL among the dependencies" grep -q 'libsdl2-2.0-0' <<<"$(dpkg-deb -f "$deb" Depends)"
+  lintian --fail-on error "$deb"
+  echo "package checks passed: $deb"
+}
+
 # Cross-builds for Windows and runs the tests and the smoke test under Wine, in a Wine prefix
 # prepared once for the run in a temporary folder.
 windows_tests() {
@@ -47,6 +98,7 @@ case "${1:-}" in
   "") native_tests build ;;
   --sanitize) native_tests build-sanitize -DVORLEN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug ;;
   --web) web_tests ;;
+  --package) package_tests ;;
   --windows) windows_tests ;;
-  *) echo "usage: tools/test.sh [--sanitize|--web|--windows]" >&2; exit 2 ;;
+  *) echo "usage: tools/test.sh [--sanitize|--web|--package|--windows]" >&2; exit 2 ;;
 esac

@@ -4,37 +4,34 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
 
-#include "platform/common/desktop.h"
 #include "platform/common/display.h"
 #include "platform/common/fit.h"
-#include "platform/common/scanout.h"
 #include "platform/common/windows.h"
 #include "platform/sdl/internal.h"
+#include "platform/common/scanout.h"
 #include "platform/sdl/sdl_device.h"
 
 namespace {
 
-const int FALLBACK_SCALE = 2;  // when the screen's size is unknown
-const int SCREEN_SHARE = 90;   // per cent of the usable screen the window may take
-
 SDL_Window *window = nullptr;      // the desktop window; null before start or with another instance
 SDL_Renderer *renderer = nullptr;  // draws the picture scaled into the window
 SDL_Texture *texture = nullptr;    // the 240 x 320 RGB565 picture
-int scale = 1;                     // whole window scale factor, 1..DEVICE_MAX_SCALE
+int scale = 1;                     // whole window scale factor, 1..8
 bool window_shown = false;         // the game's window is visible
 bool owns_instance = false;        // this process holds the single-instance lock
 int raise_count = 0;               // times another start has brought the window to the front
+int redraw_count = 0;              // pictures uploaded and presented
 uint16_t picture[DEVICE_DISPLAY_WIDTH * DEVICE_DISPLAY_HEIGHT];  // the last scanned-out frame
 
-// VORLEN_SCALE, or the largest whole factor that fits most of the usable screen.
+// The whole factor VORLEN_SCALE asks for, or the largest that fits the usable screen.
 int choose_scale() {
-    SDL_Rect usable;
-    if (SDL_GetDisplayUsableBounds(0, &usable) != 0)  // unknown: room for the fallback exactly
-        return device_scale_from_environment(DEVICE_DISPLAY_WIDTH * FALLBACK_SCALE,
-                                             DEVICE_DISPLAY_HEIGHT * FALLBACK_SCALE);
-    return device_scale_from_environment(usable.w * SCREEN_SHARE / 100, usable.h * SCREEN_SHARE / 100);
+    SDL_Rect usable{0, 0, 0, 0};
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) usable.w = usable.h = 0;
+    return window_scale(std::getenv("VORLEN_SCALE"), usable.w, usable.h);
 }
 
 // Opens the hidden window, its renderer and the picture texture; false when any is missing.
@@ -43,6 +40,9 @@ bool open_window() {
     window = SDL_CreateWindow("vorlen", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, DEVICE_DISPLAY_WIDTH * scale,
                               DEVICE_DISPLAY_HEIGHT * scale, SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
     if (!window) return false;
+    set_window_icon(window);
+    // Whole-factor scaling needs no filtering: nearest neighbour is exact and the cheapest.
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
     renderer = SDL_CreateRenderer(window, -1, 0);
     if (!renderer) return false;
     // A logical size letterboxes the picture and maps mouse positions to device pixels.
@@ -84,6 +84,7 @@ void sdl_device_stop() {
     renderer = nullptr;
     window = nullptr;
     window_shown = false;
+    frame_forget();
     if (SDL_WasInit(0)) SDL_Quit();
     if (owns_instance) instance_release();
     owns_instance = false;
@@ -94,9 +95,11 @@ uint32_t sdl_device_window_id() { return window ? SDL_GetWindowID(window) : 0; }
 bool sdl_device_window_shown() { return window_shown; }
 const uint16_t *sdl_device_picture() { return picture; }
 int sdl_device_raise_count() { return raise_count; }
+int sdl_device_redraw_count() { return redraw_count; }
 
 void window_redraw() {
     if (!renderer) return;
+    ++redraw_count;
     SDL_UpdateTexture(texture, nullptr, picture, DEVICE_DISPLAY_WIDTH * 2);
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
     SDL_RenderClear(renderer);
@@ -131,9 +134,13 @@ DWORD device_message_time() { return monotonic_ms(); }
 int GXOpenDisplay(HWND, DWORD) { return 1; }
 int GXCloseDisplay(void) { return 1; }
 
+// Scans the display out and draws it when the window does not already show it.
 int GXEndDraw(void) {
-    scan_out(device_display_properties(), device_display_origin(), picture);
-    window_redraw();
+    GXDisplayProperties layout = device_display_properties();
+    scan_out(layout, device_display_origin(), picture);
+    int width = 0, height = 0;
+    if (renderer) SDL_GetRendererOutputSize(renderer, &width, &height);
+    if (frame_is_new(picture, layout, width, height)) window_redraw();
     return 1;
 }
 

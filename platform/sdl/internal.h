@@ -2,6 +2,13 @@
 #ifndef VORLEN_PLATFORM_SDL_INTERNAL_H
 #define VORLEN_PLATFORM_SDL_INTERNAL_H
 
+#include <SDL.h>
+
+#include <cstdint>
+
+#include "platform/common/desktop.h"
+#include "platform/device.h"
+
 // Single instance: claim the lock (false: another instance holds it), give it back, ask the
 // running instance to come to the front, and take such a request (true once per request).
 bool instance_claim();
@@ -16,5 +23,14 @@ void sound_close();
 // The window: redraw the last picture (after exposure or resizing), and bring it to the front.
 void window_redraw();
 void window_raise();
+
+// Presentation: whether a frame differs from what the window shows (its picture, the display
+// layout it was read from, or the window's output size), taking it as shown when it does; and
+// forgetting what is shown, so the next frame is drawn.
+bool frame_is_new(const uint16_t *picture, const GXDisplayProperties &layout, int width, int height);
+void frame_forget();
+
+// Gives the window the game's icon.
+void set_window_icon(SDL_Window *window);
 
 #endif

@@ -1,7 +1,9 @@
 // The desktop device's own controls: starting and stopping it around WinMain, and what its
 // smoke test reads back. Environment variables (read at start):
 //   VORLEN_DISPLAY  packed (default), padded, rotated, grey4 or grey2: the emulated display layout
-//   VORLEN_SCALE    a whole window scale factor, 1 to 8 (default: the largest that fits the screen)
+//   VORLEN_SCALE    a whole window scale factor, 1 to 8 (default: the largest that fits the screen;
+//                   a value out of range or too large for the screen is warned about and replaced)
+//   VORLEN_CHECK_FILES=1  list and read the game's pictures and sounds instead of playing
 #ifndef VORLEN_PLATFORM_SDL_SDL_DEVICE_H
 #define VORLEN_PLATFORM_SDL_SDL_DEVICE_H
 
@@ -13,6 +15,9 @@
 int sdl_device_start();
 // Closes everything sdl_device_start opened and gives the instance lock back.
 void sdl_device_stop();
+// Reads every picture and sound beside the executable's real path and lists them on stdout;
+// 0 when all were readable and there were some of each, 1 otherwise.
+int sdl_check_files();
 
 // ---- For tests ----
 // The whole window scale factor in use.
@@ -22,6 +27,8 @@ uint32_t sdl_device_window_id();
 bool sdl_device_window_shown();
 // How many times a second start has asked this instance's window to come to the front.
 int sdl_device_raise_count();
+// How many times a picture has been uploaded and presented to the window.
+int sdl_device_redraw_count();
 // The last picture scanned out of the emulated display: 240 x 320 RGB565, row by row.
 const uint16_t *sdl_device_picture();
 // Bytes left to play of the current sound, in the sound device's format (0: silence).

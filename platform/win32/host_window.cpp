@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <windowsx.h>
 
+#include <cstdlib>
+
 #include "platform/common/desktop.h"
 #include "platform/win32/host.h"
 
@@ -51,14 +53,16 @@ SIZE window_size(HWND hwnd, int scale) {
     return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }
 
-// Sizes the window to the largest whole scale whose frame fits the work area, centred in it.
+// Sizes the window to the scale VORLEN_SCALE asks for or that fits the work area with its
+// frame (as the SDL device fits the screen), centred in it.
 void fit_to_work_area() {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
     RECT work = monitor.rcWork;
     SIZE frame = window_size(window, 0);  // what the frame and title bar add
-    int scale = device_scale_from_environment(work.right - work.left - frame.cx, work.bottom - work.top - frame.cy);
+    int scale = window_scale(std::getenv("VORLEN_SCALE"), work.right - work.left - frame.cx,
+                             work.bottom - work.top - frame.cy);
     SIZE size = window_size(window, scale);
     SetWindowPos(window, nullptr, work.left + (work.right - work.left - size.cx) / 2,
                  work.top + (work.bottom - work.top - size.cy) / 2, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "tools/engine/commands.h"
 #include "tools/engine/fen.h"
 #include "tools/engine/moves.h"
 
@@ -56,4 +57,22 @@ void clear_board() {
     setup_start_position();
     for (int id = 0; id < PIECE_COUNT; id++) PieceTable[id].file = CAPTURED;
     for (int square = 0; square < SQUARE_COUNT; square++) BoardMap[square] = EMPTY_SQUARE;
+}
+
+// Reads the file from its start to its end.
+std::string read_back(FILE *file) {
+    std::string text;
+    rewind(file);
+    for (int c = fgetc(file); c != EOF; c = fgetc(file)) text += (char)c;
+    fclose(file);
+    return text;
+}
+
+// Runs the tool in this process, as its main would, with both streams in temporary files.
+ToolRun run_tool(std::vector<const char *> args) {
+    args.insert(args.begin(), "vorlen-engine");
+    FILE *out = tmpfile();
+    FILE *err = tmpfile();
+    int status = run_engine_tool((int)args.size(), args.data(), out, err);
+    return ToolRun{status, read_back(out), read_back(err)};
 }

@@ -3,7 +3,10 @@
 #ifndef VORLEN_TESTS_ENGINE_FIXTURE_H
 #define VORLEN_TESTS_ENGINE_FIXTURE_H
 
+#include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "engine/captures.h"
 #include "engine/position.h"
@@ -25,6 +28,17 @@ void set_fen(const char *fen);
 void play_random_game(unsigned seed, int plies);
 // The computer's choice at a level, as a game started at that level would make it with the seed.
 MoveSource choose_at(int level_value, unsigned seed = 1, int32_t *score = nullptr);
+// What one run of the engine tool printed and returned.
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Everything written to a temporary file, which is then closed.
+std::string read_back(FILE *file);
+// Runs the engine tool with the arguments after the program name, capturing both streams.
+ToolRun run_tool(std::vector<const char *> args);
 // Empties the board: every piece captured, White to move, nothing counted.
 void clear_board();
 

@@ -2,39 +2,11 @@
 // figures, FEN ids, committed moves, and refusal of bad input without output or crash.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "engine/search.h"
 #include "tests/engine/engine_fixture.h"
 #include "tools/engine/commands.h"
 
 namespace {
-
-// What one run of the tool printed and returned.
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-// Everything written to a temporary file, which is then closed.
-std::string read_back(FILE *file) {
-    std::string text;
-    rewind(file);
-    for (int c = fgetc(file); c != EOF; c = fgetc(file)) text += (char)c;
-    fclose(file);
-    return text;
-}
-
-// Runs the tool with the arguments after the program name, capturing both streams.
-ToolRun run_tool(std::vector<const char *> args) {
-    args.insert(args.begin(), "vorlen-engine");
-    FILE *out = tmpfile();
-    FILE *err = tmpfile();
-    int status = run_engine_tool((int)args.size(), args.data(), out, err);
-    return ToolRun{status, read_back(out), read_back(err)};
-}
 
 // Expects the refusal of bad input: exit 2, nothing on stdout, one line on stderr.
 void expect_refused(std::vector<const char *> args) {
@@ -45,6 +17,9 @@ void expect_refused(std::vector<const char *> args) {
     EXPECT_EQ(run.out, "") << shown;
     ASSERT_FALSE(run.err.empty()) << shown;
     EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << shown << run.err;
+    for (size_t at = 0; at + 1 < run.err.size(); at++) {
+        EXPECT_TRUE(run.err[at] >= ' ' && run.err[at] < 127) << shown << run.err;
+    }
 }
 
 }  // namespace
@@ -114,11 +89,29 @@ TEST(Tool, BestmoveReportsTheChoiceOnOneLine) {
     EXPECT_EQ(run.out.substr(0, 25), "bestmove b7b8q score 60 n");
 }
 
+// A position set up at move 1 is the side's first move, which must be a pawn move only when the
+// side has one: a side without one still has every other move.
+TEST(Tool, BestmoveFindsAMoveWhereverThereIsOne) {
+    const char *fens[] = {"4k3/8/8/8/8/8/8/4K3 b", "4k3/8/8/8/8/p7/P7/4K3 w - - 0 1",
+                          "rn2k2r/8/8/8/8/8/8/R3K1NR b - - 0 1", "4k3/8/8/8/8/8/P7/4K3 w - - 0 1"};
+    for (const char *fen : fens) {
+        std::string moves = run_tool({"moves", "--fen", fen}).out;
+        for (const char *level_text : {"0", "4", "5", "14"}) {
+            std::string choice = run_tool({"bestmove", "--level", level_text, "--fen", fen}).out;
+            std::string move = choice.substr(9, choice.find(' ', 9) - 9);
+            EXPECT_NE(moves.find(move + "\n"), std::string::npos) << fen << " level " << level_text << ": " << choice;
+        }
+    }
+    // With a pawn move at hand, the first move is still a pawn move.
+    EXPECT_EQ(run_tool({"bestmove", "--fen", "4k3/8/8/8/8/8/P7/4K3 w - - 0 1"}).out.substr(0, 11), "bestmove a2");
+}
+
 TEST(Tool, BadInputIsRefusedWithOneLineAndNoOutput) {
     const std::vector<std::vector<const char *>> bad_commands = {
         {}, {"think"}, {"perft"}, {"perft", "x"}, {"perft", "-1"}, {"perft", "99"}, {"divide", "0"},
         {"perft", "1", "--level", "3"}, {"perft", "1", "extra"}, {"moves", "--fen"}, {"bestmove", "--level", "15"},
-        {"bestmove", "--seed", "4294967296"}, {"bestmove", "--depth", "3"}, {"bench", "--fen", "8/8/8/8/8/8/8/8 w"}};
+        {"bestmove", "--seed", "4294967296"}, {"bestmove", "--depth", "3"}, {"bench", "--fen", "8/8/8/8/8/8/8/8 w"},
+        {"uci"}};  // only the program's main reads its input
     for (const auto &args : bad_commands) expect_refused(args);
 }
 
@@ -135,6 +128,15 @@ TEST(Tool, BadPositionsAndMovesAreRefused) {
     const char *bad_moves[] = {"e2e5", "e2", "e2e4x", "e2e4q", "i2i4", "e7e5", "e0e1", "e2e4 d7d5 d2d3",
                                "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"};
     for (const char *moves : bad_moves) expect_refused({"moves", "--moves", moves});
+    // Control bytes and bytes above ASCII in any field or move are shown escaped.
+    const std::string hostile[] = {"e2e4\ne7e5", "e2\x1b[2Je4", "\xe9\xe9\xe9\xe9", std::string("e2\0e4", 5)};
+    for (const std::string &moves : hostile) expect_refused({"moves", "--moves", moves.c_str()});
+    const std::string hostile_fens[] = {start + " w\r - - 0 1", start + " w K\nQ - 0 1", start + " w - e\x7f 0 1",
+        start + " w - - 1\x08 1", start + " w - - 0 \x01", start + "\xff w - - 0 1"};
+    for (const std::string &fen : hostile_fens) expect_refused({"perft", "1", "--fen", fen.c_str()});
+    expect_refused({"bestmove", "--level\n", "1"});
+    ToolRun run = run_tool({"moves", "--moves", "e2e4\ne7e5"});
+    EXPECT_EQ(run.err, "vorlen-engine: malformed move 'e2e4\\x0Ae7e5'\n");
     // A promotion needs its letter, and only a promotion may carry one.
     expect_refused({"moves", "--fen", "8/1P5k/8/8/8/8/8/8 w - - 0 1", "--moves", "b7b8"});
     expect_refused({"moves", "--fen", "8/1P5k/8/8/8/8/8/8 w - - 0 1", "--moves", "h7h6q"});

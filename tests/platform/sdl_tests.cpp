@@ -15,6 +15,7 @@
 
 #include "platform/common/display.h"
 #include "platform/common/files.h"
+#include "platform/sdl/internal.h"
 #include "platform/sdl/sdl_device.h"
 #include "shell/present.h"
 #include "shell/shell.h"
@@ -65,6 +66,14 @@ std::vector<uint16_t> present_pattern() {
     std::copy(frame.begin(), frame.end(), BackBuffer);
     present_frame();
     return frame;
+}
+
+// Closes the window as a person would, so the game's window is gone when WinMain returns.
+void close_window() {
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    present_and_pump(true);
 }
 
 // Lays the emulated display out and keeps its values as start-up does.
@@ -153,15 +162,63 @@ TEST(SdlDevice, OpensPresentsTakesClicksPlaysAndCloses) {
         EXPECT_FALSE(PlaySoundW(u"\\no\\such.wav", nullptr, SND_ASYNC | SND_FILENAME));
         sdl_sound_hold(false);
 
-        SDL_Event quit{};
-        quit.type = SDL_QUIT;
-        SDL_PushEvent(&quit);
-        present_and_pump(true);
+        close_window();
         EXPECT_EQ(close_requested, 1);
     };
     EXPECT_EQ(WinMain(nullptr, nullptr, nullptr, SW_SHOW), 0);
     EXPECT_FALSE(sdl_device_window_shown());
     sdl_device_stop();
+}
+
+TEST(SdlDevice, UploadsAFrameOnlyWhenItsPictureLayoutOrSizeChanged) {
+    private_folder();
+    setenv("VORLEN_SCALE", "2", 1);
+    ASSERT_EQ(sdl_device_start(), 1);
+    game_body = [] {
+        use_display(16, 2, 480);
+        std::vector<uint16_t> frame = present_pattern();
+        int count = sdl_device_redraw_count();
+        present_frame();
+        EXPECT_EQ(sdl_device_redraw_count(), count) << "an unchanged frame";
+        BackBuffer[240 * 319 + 239] ^= 1;
+        present_frame();
+        EXPECT_EQ(sdl_device_redraw_count(), count + 1) << "one pixel changed";
+        use_display(16, 2, 512);
+        present_frame();
+        EXPECT_EQ(sdl_device_redraw_count(), count + 2) << "the same picture from another layout";
+        SDL_SetWindowSize(SDL_GetWindowFromID(sdl_device_window_id()), 720, 960);
+        int resized = sdl_device_redraw_count();
+        present_frame();
+        EXPECT_EQ(sdl_device_redraw_count(), resized + 1) << "the same picture at another scale";
+        present_frame();
+        EXPECT_EQ(sdl_device_redraw_count(), resized + 1);
+        use_display(16, 2, 480);
+        close_window();
+    };
+    EXPECT_EQ(WinMain(nullptr, nullptr, nullptr, SW_SHOW), 0);
+    sdl_device_stop();
+}
+
+TEST(SdlScale, ASettingOutOfRangeOrTooLargeIsWarnedAboutAndTheLargestFittingUsed) {
+    const struct {
+        const char *setting;
+        int usable_w, usable_h, scale;
+        bool warned;
+    } cases[] = {
+        {nullptr, 1920, 1050, 2, false},  // the default takes at most 90% of the screen
+        {nullptr, 0, 0, 2, false},        // unknown screen
+        {"3", 1920, 1050, 3, false},      // asked for, the whole usable screen may be taken
+        {"3", 0, 0, 3, false},
+        {"8", 1920, 1050, 3, true},       // too tall
+        {"0", 1920, 1050, 2, true},  {"9", 0, 0, 2, true},      {"2x", 1920, 1050, 2, true},
+        {"", 1920, 1050, 2, true},   {"-1", 640, 480, 1, true}, {"99999999999999999999", 1920, 1050, 2, true},
+    };
+    for (const auto &c : cases) {
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(window_scale(c.setting, c.usable_w, c.usable_h), c.scale) << (c.setting ? c.setting : "unset");
+        std::string warning = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::count(warning.begin(), warning.end(), '\n'), c.warned ? 1 : 0) << warning;
+    }
 }
 
 TEST(SdlDevice, ASecondStartRaisesTheFirstAndEndsWithoutAGame) {

@@ -8,7 +8,9 @@
 #include "engine/position.h"
 #include "engine/search.h"
 #include "tools/engine/bench.h"
+#include "tools/engine/choice.h"
 #include "tools/engine/fen.h"
+#include "tools/engine/message.h"
 #include "tools/engine/moves.h"
 #include "tools/engine/perft.h"
 
@@ -17,7 +19,6 @@ namespace {
 #define ERROR_SIZE 160
 #define MAX_DEPTH 12          // deeper perft would run for days
 #define MOVE_TOKEN_SIZE 16    // longer words in --moves are malformed moves anyway
-#define MAX_SEED 4294967295u  // srand takes an unsigned 32-bit seed
 
 enum Command { PERFT, DIVIDE, MOVES, BESTMOVE, BENCH, COMMAND_COUNT };
 
@@ -45,21 +46,6 @@ struct ToolRequest {
     int level;
     unsigned seed;
 };
-
-// Reads a whole decimal number from 0 to `most`; 0 when the text is not one.
-int read_number(const char *text, unsigned long most, unsigned long *value) {
-    if (*text == '\0') return 0;
-    unsigned long number = 0;
-    for (const char *at = text; *at; at++) {
-        if (*at < '0' || *at > '9') return 0;
-        unsigned long digit = (unsigned long)(*at - '0');
-        // Refused before the sum is formed: where long has 32 bits it would wrap past most.
-        if (digit > most || number > (most - digit) / 10) return 0;
-        number = number * 10 + digit;
-    }
-    *value = number;
-    return 1;
-}
 
 // Reads the value of one option into the request; 0 with a message when it is not allowed.
 int read_option(const char *name, const char *value, const CommandShape &shape,
@@ -93,7 +79,7 @@ int read_option(const char *name, const char *value, const CommandShape &shape,
 int read_request(int argc, const char *const argv[], ToolRequest &request, char *error) {
     request = ToolRequest{-1, -1, nullptr, nullptr, 1, 1};
     if (argc < 2) {
-        snprintf(error, ERROR_SIZE, "no command: use perft, divide, moves, bestmove or bench");
+        snprintf(error, ERROR_SIZE, "no command: use perft, divide, moves, bestmove, bench or uci");
         return 0;
     }
     for (int command = 0; command < COMMAND_COUNT; command++) {
@@ -159,24 +145,6 @@ int set_up_position(const ToolRequest &request, char *error) {
     return request.moves ? play_move_list(request.moves, error) : 1;
 }
 
-// "MOVE COUNT" for each root move in text order, then the total.
-void print_divide(int depth, FILE *out) {
-    ToolMove moves[MAX_LEGAL_MOVES];
-    int count = list_legal_moves(moves);
-    sort_moves_by_text(moves, count);
-    uint64_t total = 0;
-    for (int index = 0; index < count; index++) {
-        char text[MOVE_TEXT_SIZE];
-        format_move(moves[index], text);
-        PlayedMove played = play_in_place(moves[index]);
-        uint64_t leaves = perft(depth - 1);
-        take_back_in_place(played);
-        total += leaves;
-        fprintf(out, "%s %" PRIu64 "\n", text, leaves);
-    }
-    fprintf(out, "total %" PRIu64 "\n", total);
-}
-
 // The legal moves in text order, one a line.
 void print_moves(FILE *out) {
     ToolMove moves[MAX_LEGAL_MOVES];
@@ -191,29 +159,35 @@ void print_moves(FILE *out) {
 
 // The computer's choice at the level and seed, as one line.
 void print_best_move(const ToolRequest &request, FILE *out) {
-    level = (int8_t)request.level;
-    search_depth = depth_for_level(request.level);
-    srand(request.seed);
-    int64_t nodes_before = nodes_counted;
-    int32_t score = 0;
-    MoveSource source = choose_computer_move(&score);
-    char text[MOVE_TEXT_SIZE] = "none";
-    if (best_from_file >= 0) {
-        ToolMove move{(int8_t)best_from_file, (int8_t)best_from_rank, (int8_t)best_to_file,
-                      (int8_t)best_to_rank, (int8_t)best_promotion};
-        format_move(move, text);
-    }
-    fprintf(out, "bestmove %s score %d nodes %" PRId64 " source %s\n", text, (int)score,
-            nodes_counted - nodes_before, source == SOURCE_GIVEAWAY ? "giveaway" : "search");
+    ToolChoice choice = choose_for_tool(request.level, request.seed);
+    fprintf(out, "bestmove %s score %d nodes %" PRId64 " source %s\n",
+            choice.move[0] ? choice.move : "none", (int)choice.score, choice.nodes,
+            choice.source == SOURCE_GIVEAWAY ? "giveaway" : "search");
 }
 
 }  // namespace
+
+// Reads a whole decimal number from 0 to `most`; 0 when the text is not one.
+int read_number(const char *text, unsigned long most, unsigned long *value) {
+    if (*text == '\0') return 0;
+    unsigned long number = 0;
+    for (const char *at = text; *at; at++) {
+        if (*at < '0' || *at > '9') return 0;
+        unsigned long digit = (unsigned long)(*at - '0');
+        // Refused before the sum is formed: where long has 32 bits it would wrap past most.
+        if (digit > most || number > (most - digit) / 10) return 0;
+        number = number * 10 + digit;
+    }
+    *value = number;
+    return 1;
+}
 
 // Reads the request and the position before writing anything, so bad input prints nothing.
 int run_engine_tool(int argc, const char *const argv[], FILE *out, FILE *err) {
     ToolRequest request;
     char error[ERROR_SIZE] = "";
     if (!read_request(argc, argv, request, error) || !set_up_position(request, error)) {
+        make_printable(error, ERROR_SIZE);
         fprintf(err, "vorlen-engine: %s\n", error);
         return EXIT_BAD_INPUT;
     }

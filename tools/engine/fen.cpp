@@ -9,6 +9,7 @@
 
 #include "engine/captures.h"
 #include "engine/position.h"
+#include "tools/engine/message.h"
 
 namespace {
 
@@ -213,6 +214,7 @@ int load_fen(const char *fen, char *error, int error_size) {
         !check_placement(board, error, error_size) ||
         !check_ignored_fields(fields, error, error_size) ||
         !read_turn(fields, &side, &fullmove, error, error_size)) {
+        make_printable(error, error_size);
         return 0;
     }
     // The start position gives every id its starting kind; then all are taken off the board.

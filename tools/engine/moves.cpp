@@ -7,6 +7,8 @@
 
 #include "engine/captures.h"
 #include "engine/rules.h"
+#include "engine/squares.h"
+#include "tools/engine/message.h"
 
 namespace {
 
@@ -62,17 +64,14 @@ void format_move(const ToolMove &move, char text[MOVE_TEXT_SIZE]) {
 // The moves is_legal_move accepts for side_to_move, only captures when there are any.
 int list_legal_moves(ToolMove moves[MAX_LEGAL_MOVES]) {
     int side = side_to_move;
-    int captures = captures_of_side(side);
+    SquareSet targets[16];
+    sync_side_squares();
+    list_targets(side, targets);
     int count = 0;
-    for (int id = side * 16; id < side * 16 + 16; id++) {
-        const PieceRecord &piece = PieceTable[id];
-        if (piece.file == CAPTURED) continue;
-        for (int rank = 0; rank < 8; rank++) {
-            for (int file = 0; file < 8; file++) {
-                if (is_allowed_move(piece.file, piece.rank, file, rank, side, captures)) {
-                    count = add_moves(moves, count, id, file, rank);
-                }
-            }
+    for (int index = 0; index < 16; index++) {
+        for (SquareSet left = targets[index]; left; left &= left - 1) {
+            count = add_moves(moves, count, side * 16 + index, lowest_square(left) % 8,
+                              lowest_square(left) / 8);
         }
     }
     return count;
@@ -115,6 +114,7 @@ int play_move_text(const char *text, char *error, int error_size) {
                       (length == 4 || kind_from_letter(text[4]) >= 0);
     if (!well_formed) {
         snprintf(error, (size_t)error_size, "malformed move '%s'", text);
+        make_printable(error, error_size);
         return 0;
     }
     ToolMove moves[MAX_LEGAL_MOVES];
@@ -131,5 +131,6 @@ int play_move_text(const char *text, char *error, int error_size) {
     }
     snprintf(error, (size_t)error_size, "illegal move '%s'%s", text,
              needs_letter ? ": a promotion needs its letter r, n, b, q or k" : "");
+    make_printable(error, error_size);
     return 0;
 }

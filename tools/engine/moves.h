@@ -34,7 +34,8 @@ PlayedMove play_in_place(const ToolMove &move);
 void take_back_in_place(const PlayedMove &played);
 // Commits a move as the game does: counted for the mover, turn passed, captures generated.
 void commit_move(const ToolMove &move);
-// Reads one move's text and commits it when it is legal here; 0 with a message when not.
+// Reads one move's text and commits it when it is legal here; 0 with a one-line message of
+// printable bytes when not.
 int play_move_text(const char *text, char *error, int error_size);
 
 #endif

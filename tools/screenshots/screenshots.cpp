@@ -14,7 +14,7 @@
 #include "game/title.h"
 #include "graphics/draw.h"
 #include "platform/headless/headless.h"
-#include "tools/screenshots/png.h"
+#include "tools/png/png_file.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ void capture(const char *name) {
     const uint8_t *origin = headless_display_origin();
     for (int i = 0; i < FRAME_WIDTH * FRAME_HEIGHT; i++) pixels[i] = (uint16_t)(origin[2 * i] | origin[2 * i + 1] << 8);
     std::string path = output_folder + "/" + name;
-    if (write_png(path, pixels, FRAME_WIDTH, FRAME_HEIGHT)) {
+    if (write_png(path, png_from_rgb565(pixels, FRAME_WIDTH, FRAME_HEIGHT))) {
         std::printf("%s\n", path.c_str());
         pictures_written++;
     }

@@ -1,0 +1,85 @@
+// The installation check (VORLEN_CHECK_FILES=1): instead of the game, read every picture and
+// sound in the folders beside the executable's real path, where the game looks for them, and
+// list them, so an installation can be checked without a screen or a person.
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/common/files.h"
+#include "platform/common/windows.h"
+#include "platform/sdl/sdl_device.h"
+
+namespace {
+
+const int TGA_HEADER_BYTES = 18;
+
+// The names in a host folder that end in the extension, sorted.
+std::vector<std::string> files_in(const std::string &folder, const char *extension) {
+    std::vector<std::string> names;
+    std::error_code err;
+    for (const auto &entry : std::filesystem::directory_iterator(folder, err))
+        if (entry.path().extension() == extension) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The whole file, read through the device's own file calls.
+std::vector<uint8_t> read_device_file(const std::string &host_path) {
+    std::u16string path = device_path_of_host(host_path);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    std::vector<uint8_t> bytes;
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    uint8_t block[4096];
+    DWORD got = 0;
+    while (ReadFile(file, block, sizeof block, &got, nullptr) && got > 0) bytes.insert(bytes.end(), block, block + got);
+    CloseHandle(file);
+    return bytes;
+}
+
+// Prints a picture's size when it is a colour-mapped TGA holding all its pixels; 1 when so.
+int check_picture(const std::string &folder, const std::string &name) {
+    std::vector<uint8_t> f = read_device_file(folder + "/" + name);
+    auto word = [&f](size_t at) { return f[at] | f[at + 1] << 8; };
+    bool whole = f.size() >= size_t(TGA_HEADER_BYTES) && f[1] == 1 && f[2] == 1 &&
+                 f.size() >= size_t(TGA_HEADER_BYTES + f[0] + word(5) * ((f[7] + 7) / 8) + word(12) * word(14));
+    if (!whole) {
+        std::printf("unreadable picture Graph/%s\n", name.c_str());
+        return 0;
+    }
+    std::printf("picture Graph/%s %dx%d\n", name.c_str(), word(12), word(14));
+    return 1;
+}
+
+// Prints a sound's length when SDL can decode it; 1 when so.
+int check_sound(const std::string &folder, const std::string &name) {
+    SDL_AudioSpec audio;
+    Uint8 *samples = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV((folder + "/" + name).c_str(), &audio, &samples, &length)) {
+        std::printf("unreadable sound Sound/%s\n", name.c_str());
+        return 0;
+    }
+    int frame_bytes = SDL_AUDIO_BITSIZE(audio.format) / 8 * audio.channels;
+    std::printf("sound Sound/%s %.2f s\n", name.c_str(), double(length) / frame_bytes / audio.freq);
+    SDL_FreeWAV(samples);
+    return 1;
+}
+
+}  // namespace
+
+int sdl_check_files() {
+    WCHAR module[MAX_PATH];
+    GetModuleFileNameW(nullptr, module, MAX_PATH);
+    std::string folder = std::filesystem::path(device_host_path(module)).parent_path().string();
+    int pictures = 0, sounds = 0, failures = 0;
+    for (const std::string &name : files_in(folder + "/Graph", ".tga"))
+        check_picture(folder + "/Graph", name) ? ++pictures : ++failures;
+    for (const std::string &name : files_in(folder + "/Sound", ".wav"))
+        check_sound(folder + "/Sound", name) ? ++sounds : ++failures;
+    std::printf("%d pictures and %d sounds beside %s\n", pictures, sounds, folder.c_str());
+    return failures == 0 && pictures > 0 && sounds > 0 ? 0 : 1;
+}
