@@ -19,7 +19,7 @@ for group in "$@"; do
     idle) packages+=(xvfb xauth xdotool sysstat) ;;
     bench) packages+=(fairy-stockfish bc) ;;
     windows) packages+=(mingw-w64 googletest wine wine64 xvfb xauth openbox xdotool x11-utils imagemagick zip
-                        unzip) ;;
+                        unzip icoutils) ;;
     *) echo "tools/setup.sh: unknown group '$group'" >&2; exit 2 ;;
   esac
 done
