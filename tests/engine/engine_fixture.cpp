@@ -68,11 +68,19 @@ std::string read_back(FILE *file) {
     return text;
 }
 
+FILE *scratch_file() {
+    const int ATTEMPTS = 100;
+    FILE *file = tmpfile();
+    for (int i = 1; !file && i < ATTEMPTS; ++i) file = tmpfile();
+    if (!file) std::abort();  // nothing to write the streams to: fail loudly, not through null
+    return file;
+}
+
 // Runs the tool in this process, as its main would, with both streams in temporary files.
 ToolRun run_tool(std::vector<const char *> args) {
     args.insert(args.begin(), "vorlen-engine");
-    FILE *out = tmpfile();
-    FILE *err = tmpfile();
+    FILE *out = scratch_file();
+    FILE *err = scratch_file();
     int status = run_engine_tool((int)args.size(), args.data(), out, err);
     return ToolRun{status, read_back(out), read_back(err)};
 }

@@ -14,8 +14,8 @@ namespace {
 
 // Everything the loop writes for the conversation.
 std::string converse(const std::string &input) {
-    FILE *in = tmpfile();
-    FILE *out = tmpfile();
+    FILE *in = scratch_file();
+    FILE *out = scratch_file();
     fwrite(input.data(), 1, input.size(), in);
     rewind(in);
     run_uci(in, out);
