@@ -2,12 +2,27 @@
 #ifndef VORLEN_PLATFORM_SDL_INTERNAL_H
 #define VORLEN_PLATFORM_SDL_INTERNAL_H
 
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
 // Single instance: claim the lock (false: another instance holds it), give it back, ask the
 // running instance to come to the front, and take such a request (true once per request).
 bool instance_claim();
 void instance_release();
 void instance_request_show();
 bool instance_take_show_request();
+
+// Files: reads a regular host file whole when it holds at most `limit` bytes (the size is
+// checked before anything is read). 1 when read; 0 when missing, not a regular file,
+// unreadable or too large.
+int sdl_read_host_file(const std::string &path, size_t limit, std::vector<uint8_t> *bytes);
+
+// WAV: converts a WAV file's bytes to the target format; 1 when decoded (an empty sound gives
+// no samples), 0 when malformed, unconvertible or too long once converted.
+struct SDL_AudioSpec;
+int decode_wav(const uint8_t *bytes, size_t size, const SDL_AudioSpec &target, std::vector<uint8_t> *out);
 
 // Sound: open the device (silence when there is none) and close it.
 void sound_open();
