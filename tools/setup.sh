@@ -8,6 +8,7 @@ set -euo pipefail
 packages=(cmake make g++ pkg-config libgtest-dev libsdl2-dev)
 for group in "$@"; do
   case "$group" in
+    fuzz) packages+=(clang libclang-rt-14-dev) ;;
     *) echo "tools/setup.sh: unknown group '$group'" >&2; exit 2 ;;
   esac
 done

@@ -3,6 +3,7 @@
 #   tools/test.sh              the native build in build/
 #   tools/test.sh --sanitize   the same tests built with AddressSanitizer and
 #                              UndefinedBehaviorSanitizer, in build-sanitize/
+#   tools/test.sh --fuzz       every fuzz target for 45 s (tools/fuzz.sh), in build-fuzz/
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,5 +21,6 @@ native_tests() {
 case "${1:-}" in
   "") native_tests build ;;
   --sanitize) native_tests build-sanitize -DVORLEN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug ;;
-  *) echo "usage: tools/test.sh [--sanitize]" >&2; exit 2 ;;
+  --fuzz) tools/fuzz.sh 45 ;;
+  *) echo "usage: tools/test.sh [--sanitize|--fuzz]" >&2; exit 2 ;;
 esac

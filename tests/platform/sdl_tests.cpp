@@ -159,6 +159,16 @@ TEST(SdlSound, EachSoundIsReadOnceAndKeptAndHostileFilesAreSilence) {
     EXPECT_TRUE(play("beep.wav"));
     EXPECT_EQ(sdl_sound_length(), 2000u * 4u);
 
+    // A data chunk that claims 4 GB plays the samples the file holds.
+    write_wav(folder + "/claims.wav", 22050, 1000);
+    {
+        std::fstream file(folder + "/claims.wav", std::ios::binary | std::ios::in | std::ios::out);
+        file.seekp(40);
+        file.write("\x00\xff\xff\xff", 4);
+    }
+    EXPECT_TRUE(play("claims.wav"));
+    EXPECT_EQ(sdl_sound_length(), 2000u * 4u);
+
     // Refused without reading: more than a few megabytes, a FIFO, a folder.
     write_wav(folder + "/huge.wav", 22050, 3u << 20);
     EXPECT_FALSE(play("huge.wav"));
