@@ -149,8 +149,7 @@ int main(int argc, char **argv) {
     random_source.seed(std::mt19937::result_type(seed));
     headless_reset();
     headless_record_frames(false);
-    headless_add_host_folder(u"\\vorlen\\Graph\\", std::string(VORLEN_BIN_DIR) + "/Graph");
-    headless_add_host_folder(u"\\vorlen\\Sound\\", std::string(VORLEN_BIN_DIR) + "/Sound");
+    headless_add_game_folders(VORLEN_BIN_DIR);
     headless_on_frame(on_frame);
     WinMain(nullptr, nullptr, nullptr, SW_SHOW);
     if (events < count) fail("the game ended before the run did");
