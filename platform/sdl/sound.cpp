@@ -18,7 +18,7 @@ namespace {
 const int DEVICE_RATE = 44100;
 const Uint16 DEVICE_SAMPLES = 1024;                  // frames per callback: about 23 ms
 const size_t MAX_SOUND_FILE_BYTES = size_t(4) << 20;  // the game's effects are tens of kB
-const int KEPT_SOUNDS = 16;                           // converted sounds kept, by host path
+const int KEPT_SOUNDS = 8;                            // converted sounds kept, by host path
 
 using Samples = std::shared_ptr<const std::vector<Uint8>>;
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-const size_t MAX_CONVERTED_BYTES = size_t(32) << 20;  // about three minutes at 44.1 kHz stereo
+const size_t MAX_CONVERTED_BYTES = size_t(16) << 20;  // about a minute and a half at 44.1 kHz stereo
 const size_t CHUNK_HEADER_BYTES = 8;                  // a RIFF chunk's name and length
 const size_t WAVE_START = 12;                         // "RIFF", its length, "WAVE"
 
