@@ -3,11 +3,14 @@
 # run as root, otherwise prints the one apt-get line that is needed and fails.
 #   tools/setup.sh            the native build and its tests
 #   tools/setup.sh GROUP...   that and the packages of each named group (see below)
+#     web   the browser build and its tests: Emscripten, Chromium, Node.js and npm
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config libgtest-dev libsdl2-dev)
 for group in "$@"; do
   case "$group" in
+    # npm comes inside some Node.js packages; Debian's own is asked for only where it is missing.
+    web) packages+=(emscripten chromium nodejs); command -v npm >/dev/null || packages+=(npm) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     *) echo "tools/setup.sh: unknown group '$group'" >&2; exit 2 ;;
   esac

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <vector>
 
 #include "platform/common/windows.h"
@@ -54,6 +55,19 @@ Span display_span(int32_t bpp, int32_t x_pitch, int32_t y_pitch) {
     return span;
 }
 
+// The display layouts a person can choose by name.
+struct Layout {
+    const char *name;
+    int32_t bpp, x_pitch, y_pitch;
+};
+const Layout LAYOUTS[] = {
+    {"packed", 16, 2, 480},   // 16-bit colour, pixels and rows packed
+    {"padded", 16, 2, 512},   // 16-bit colour, rows 256 pixels apart
+    {"rotated", 16, -640, 2}, // 16-bit colour on a landscape panel turned a quarter
+    {"grey4", 4, 0, 0},       // 4-bit grey, the fixed rotated layout
+    {"grey2", 2, 1, 60},      // 2-bit grey, rows of 60 bytes
+};
+
 // Lays the memory out for the power-on display the first time it is needed.
 void ensure_memory() {
     if (memory.empty()) device_set_display(display_bpp, display_x_pitch, display_y_pitch);
@@ -72,6 +86,18 @@ void device_set_display(int32_t bpp, int32_t x_pitch, int32_t y_pitch) {
     Span span = display_span(bpp, x_pitch, y_pitch);
     memory.assign(size_t(span.high - span.low), 0);
     origin_offset = size_t(-span.low);
+}
+
+int device_choose_layout(const char *name) {
+    const Layout *chosen = &LAYOUTS[0];
+    int known = 0;
+    for (const Layout &layout : LAYOUTS)
+        if (name && std::strcmp(name, layout.name) == 0) {
+            chosen = &layout;
+            known = 1;
+        }
+    device_set_display(chosen->bpp, chosen->x_pitch, chosen->y_pitch);
+    return known;
 }
 
 GXDisplayProperties device_display_properties() {

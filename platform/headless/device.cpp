@@ -1,6 +1,5 @@
 // The test device's clock, module path, sounds, call record and power-on reset.
-#include <algorithm>
-
+#include "platform/common/files.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/internal.h"
 
@@ -55,12 +54,7 @@ void Sleep(DWORD dwMilliseconds) {
 
 DWORD GetModuleFileNameW(HMODULE, LPWSTR lpFilename, DWORD nSize) {
     headless_record_call("GetModuleFileNameW");
-    if (!lpFilename || nSize == 0) return 0;
-    // As on the device: a short buffer receives what fits, terminated, and the result is nSize.
-    size_t count = std::min<size_t>(module_path.size(), nSize - 1);
-    std::copy_n(module_path.begin(), count, lpFilename);
-    lpFilename[count] = 0;
-    return count < module_path.size() ? nSize : DWORD(count);
+    return device_copy_module_path(module_path, lpFilename, nSize);
 }
 
 BOOL PlaySoundW(LPCWSTR pszSound, HMODULE, DWORD fdwSound) {

@@ -9,9 +9,10 @@
 #include <ctime>
 
 #include "platform/common/display.h"
+#include "platform/common/fit.h"
 #include "platform/common/windows.h"
 #include "platform/sdl/internal.h"
-#include "platform/sdl/scanout.h"
+#include "platform/common/scanout.h"
 #include "platform/sdl/sdl_device.h"
 
 namespace {
@@ -19,19 +20,6 @@ namespace {
 const int MAX_SCALE = 8;
 const int FALLBACK_SCALE = 2;  // when the screen's size is unknown
 const int SCREEN_SHARE = 90;   // per cent of the usable screen the window may take
-
-// The display layouts a person can choose to see every presentation path.
-struct Layout {
-    const char *name;
-    int32_t bpp, x_pitch, y_pitch;
-};
-const Layout LAYOUTS[] = {
-    {"packed", 16, 2, 480},   // 16-bit colour, pixels and rows packed
-    {"padded", 16, 2, 512},   // 16-bit colour, rows 256 pixels apart
-    {"rotated", 16, -640, 2}, // 16-bit colour on a landscape panel turned a quarter
-    {"grey4", 4, 0, 0},       // 4-bit grey, the fixed rotated layout
-    {"grey2", 2, 1, 60},      // 2-bit grey, rows of 60 bytes
-};
 
 SDL_Window *window = nullptr;      // the desktop window; null before start or with another instance
 SDL_Renderer *renderer = nullptr;  // draws the picture scaled into the window
@@ -45,12 +33,8 @@ uint16_t picture[DEVICE_DISPLAY_WIDTH * DEVICE_DISPLAY_HEIGHT];  // the last sca
 // Lays the emulated display out as VORLEN_DISPLAY names (packed when unset or unknown).
 void choose_layout() {
     const char *name = std::getenv("VORLEN_DISPLAY");
-    const Layout *chosen = &LAYOUTS[0];
-    for (const Layout &layout : LAYOUTS)
-        if (name && std::strcmp(name, layout.name) == 0) chosen = &layout;
-    if (name && chosen == &LAYOUTS[0] && std::strcmp(name, LAYOUTS[0].name) != 0)
+    if (!device_choose_layout(name) && name)
         std::fprintf(stderr, "vorlen: unknown VORLEN_DISPLAY '%s', using packed\n", name);
-    device_set_display(chosen->bpp, chosen->x_pitch, chosen->y_pitch);
 }
 
 // The whole factor from VORLEN_SCALE, or the largest that fits most of the usable screen.
@@ -60,9 +44,7 @@ int choose_scale() {
     if (wanted >= 1 && wanted <= MAX_SCALE) return wanted;
     SDL_Rect usable;
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return FALLBACK_SCALE;
-    int fit_w = usable.w * SCREEN_SHARE / 100 / DEVICE_DISPLAY_WIDTH;
-    int fit_h = usable.h * SCREEN_SHARE / 100 / DEVICE_DISPLAY_HEIGHT;
-    int fit = fit_w < fit_h ? fit_w : fit_h;
+    int fit = device_whole_scale(usable.w * SCREEN_SHARE / 100, usable.h * SCREEN_SHARE / 100);
     return fit < 1 ? 1 : fit > MAX_SCALE ? MAX_SCALE : fit;
 }
 

@@ -2,7 +2,7 @@
 // the hardware keys, closing the window is a close request, focus is activation.
 #include <SDL.h>
 
-#include "platform/common/display.h"
+#include "platform/common/stylus.h"
 #include "platform/common/windows.h"
 #include "platform/sdl/internal.h"
 
@@ -19,32 +19,15 @@ const KeyBinding KEY_BINDINGS[] = {
     {SDLK_c, DEVICE_VK_C},  {SDLK_RETURN, DEVICE_VK_START}, {SDLK_KP_ENTER, DEVICE_VK_START},
 };
 
-bool stylus_down = false;  // the left button went down on the picture and is not yet up
-
-// Whether a position (device pixels) lies on the picture; clicks in the letterbox do not.
-bool on_picture(int x, int y) {
-    return x >= 0 && x < DEVICE_DISPLAY_WIDTH && y >= 0 && y < DEVICE_DISPLAY_HEIGHT;
-}
-
-// The nearest position on the picture, for a stylus lifted off its edge.
-LPARAM clamped(int x, int y) {
-    x = x < 0 ? 0 : x >= DEVICE_DISPLAY_WIDTH ? DEVICE_DISPLAY_WIDTH - 1 : x;
-    y = y < 0 ? 0 : y >= DEVICE_DISPLAY_HEIGHT ? DEVICE_DISPLAY_HEIGHT - 1 : y;
-    return MAKELPARAM(x, y);
-}
-
-// The stylus: pressed on the picture, moved while down, lifted anywhere. The event's own
-// position is used: with a logical size SDL gives it in device pixels already.
+// The stylus: the left button pressed, moved and released. The event's own position is used:
+// with a logical size SDL gives it in device pixels already.
 void stylus_event(const SDL_Event &e) {
-    if (e.type == SDL_MOUSEBUTTONDOWN && e.button.button == SDL_BUTTON_LEFT && on_picture(e.button.x, e.button.y)) {
-        stylus_down = true;
-        device_post(WM_LBUTTONDOWN, 1, MAKELPARAM(e.button.x, e.button.y));
-    } else if (e.type == SDL_MOUSEMOTION && stylus_down && on_picture(e.motion.x, e.motion.y)) {
-        device_post(WM_MOUSEMOVE, 1, MAKELPARAM(e.motion.x, e.motion.y));
-    } else if (e.type == SDL_MOUSEBUTTONUP && e.button.button == SDL_BUTTON_LEFT && stylus_down) {
-        stylus_down = false;
-        device_post(WM_LBUTTONUP, 0, clamped(e.button.x, e.button.y));
-    }
+    if (e.type == SDL_MOUSEBUTTONDOWN && e.button.button == SDL_BUTTON_LEFT)
+        device_stylus_press(e.button.x, e.button.y);
+    else if (e.type == SDL_MOUSEMOTION)
+        device_stylus_move(e.motion.x, e.motion.y);
+    else if (e.type == SDL_MOUSEBUTTONUP && e.button.button == SDL_BUTTON_LEFT)
+        device_stylus_release(e.button.x, e.button.y);
 }
 
 // A bound key going down (not its auto-repeat) or up.

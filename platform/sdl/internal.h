@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 // Single instance: claim the lock (false: another instance holds it), give it back, ask the
@@ -13,11 +12,6 @@ bool instance_claim();
 void instance_release();
 void instance_request_show();
 bool instance_take_show_request();
-
-// Files: reads a regular host file whole when it holds at most `limit` bytes (the size is
-// checked before anything is read). 1 when read; 0 when missing, not a regular file,
-// unreadable or too large.
-int sdl_read_host_file(const std::string &path, size_t limit, std::vector<uint8_t> *bytes);
 
 // WAV: converts a WAV file's bytes to the target format; 1 when decoded (an empty sound gives
 // no samples), 0 when malformed, unconvertible or too long once converted.

@@ -6,7 +6,6 @@
 #define VORLEN_PLATFORM_SDL_SDL_DEVICE_H
 
 #include <cstdint>
-#include <string>
 
 // Claims the single-instance lock, then (when no other instance runs) opens SDL's video, the
 // window (hidden until the game shows its own) and the sound device (silence when there is
@@ -29,8 +28,5 @@ const uint16_t *sdl_device_picture();
 uint32_t sdl_sound_length();
 // Holds the sound device still (true) or lets it play on, so a test reads exact lengths.
 void sdl_sound_hold(bool hold);
-// The host path a device path names, and the device path of a host path.
-std::string sdl_host_path(const char16_t *device_path);
-std::u16string sdl_device_path(const std::string &host_path);
 
 #endif

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/common/files.h"
 #include "platform/common/windows.h"
 #include "platform/sdl/internal.h"
 #include "platform/sdl/sdl_device.h"
@@ -53,7 +54,7 @@ Samples load(const std::string &path) {
         if (sound.samples && sound.path == path) return sound.samples;
     std::vector<uint8_t> bytes;
     auto converted = std::make_shared<std::vector<Uint8>>();
-    if (!sdl_read_host_file(path, MAX_SOUND_FILE_BYTES, &bytes) ||
+    if (!read_host_file(path, MAX_SOUND_FILE_BYTES, &bytes) ||
         !decode_wav(bytes.data(), bytes.size(), device_spec, converted.get()))
         return nullptr;
     kept[next_kept] = KeptSound{path, converted};
@@ -107,7 +108,7 @@ void sdl_sound_hold(bool hold) {
 BOOL PlaySoundW(LPCWSTR pszSound, HMODULE, DWORD) {
     if (audio == 0) return TRUE;  // no sound device: every sound is silence
     Samples sound;
-    if (pszSound && !(sound = load(sdl_host_path(pszSound)))) return FALSE;
+    if (pszSound && !(sound = load(device_host_path(pszSound)))) return FALSE;
     start(sound);
     return TRUE;
 }

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/common/display.h"
+#include "platform/common/files.h"
 #include "platform/sdl/sdl_device.h"
 #include "shell/present.h"
 #include "shell/shell.h"
@@ -91,16 +92,16 @@ TEST(SdlScanOut, ColourLayoutsReadBackExactly) {
 }
 
 TEST(SdlFiles, DevicePathsAreHostPathsWithBackslashes) {
-    EXPECT_EQ(sdl_device_path("/home/ann/vorlen/bin/vorlen"), u"\\home\\ann\\vorlen\\bin\\vorlen");
-    EXPECT_EQ(sdl_host_path(u"\\home\\ann\\Graph\\board.tga"), "/home/ann/Graph/board.tga");
-    EXPECT_EQ(sdl_host_path(u"\\tmp\\\u00e9t\u00e9\\\U0001F3B2"), "/tmp/\xc3\xa9t\xc3\xa9/\xf0\x9f\x8e\xb2");
+    EXPECT_EQ(device_path_of_host("/home/ann/vorlen/bin/vorlen"), u"\\home\\ann\\vorlen\\bin\\vorlen");
+    EXPECT_EQ(device_host_path(u"\\home\\ann\\Graph\\board.tga"), "/home/ann/Graph/board.tga");
+    EXPECT_EQ(device_host_path(u"\\tmp\\\u00e9t\u00e9\\\U0001F3B2"), "/tmp/\xc3\xa9t\xc3\xa9/\xf0\x9f\x8e\xb2");
     WCHAR module[MAX_PATH];
     ASSERT_GT(GetModuleFileNameW(nullptr, module, MAX_PATH), 0u);
     std::u16string path(module);
     EXPECT_EQ(path.substr(path.rfind(u'\\') + 1), u"sdl_tests");
 
     std::string file = private_folder() + "/data.bin";
-    std::u16string device_file = sdl_device_path(file);
+    std::u16string device_file = device_path_of_host(file);
     auto open = [&] { return CreateFileW(device_file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr); };
     EXPECT_EQ(open(), INVALID_HANDLE_VALUE);
     std::ofstream(file, std::ios::binary) << "abcdef";
@@ -113,7 +114,7 @@ TEST(SdlFiles, DevicePathsAreHostPathsWithBackslashes) {
 
 // A device path's file opens, reads and closes, or (when absent or no regular file) is missing.
 bool file_reads(const std::string &host_file) {
-    std::u16string device_file = sdl_device_path(host_file);
+    std::u16string device_file = device_path_of_host(host_file);
     HANDLE handle = CreateFileW(device_file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     char text[8] = {};
     DWORD read = 0;
@@ -125,7 +126,7 @@ TEST(SdlFiles, FoldersNamedInAnyBytesAreFound) {
     std::filesystem::create_directory(latin1);
     std::ofstream(latin1 + "/board.tga", std::ios::binary) << "abcdef";
     EXPECT_TRUE(file_reads(latin1 + "/board.tga"));
-    EXPECT_EQ(sdl_host_path(sdl_device_path(latin1).c_str()), latin1);
+    EXPECT_EQ(device_host_path(device_path_of_host(latin1).c_str()), latin1);
 }
 
 TEST(SdlFiles, OnlyRegularFilesAreRead) {
@@ -141,7 +142,7 @@ TEST(SdlSound, EachSoundIsReadOnceAndKeptAndHostileFilesAreSilence) {
     ASSERT_EQ(sdl_device_start(), 1);
     sdl_sound_hold(true);
     auto play = [&](const std::string &file) {
-        return PlaySoundW(sdl_device_path(folder + "/" + file).c_str(), nullptr, SND_ASYNC | SND_FILENAME);
+        return PlaySoundW(device_path_of_host(folder + "/" + file).c_str(), nullptr, SND_ASYNC | SND_FILENAME);
     };
     // Empty sounds: a data chunk of no bytes, and a file cut right after its header.
     write_wav(folder + "/empty.wav", 22050, 0);
@@ -214,7 +215,7 @@ TEST(SdlDevice, OpensPresentsTakesClicksPlaysAndCloses) {
 
         // 1000 samples at 22050 Hz become 2000 stereo 16-bit frames at 44100 Hz, every one kept.
         sdl_sound_hold(true);
-        std::u16string sound = sdl_device_path(wav);
+        std::u16string sound = device_path_of_host(wav);
         EXPECT_TRUE(PlaySoundW(sound.c_str(), nullptr, SND_ASYNC | SND_FILENAME | SND_NODEFAULT));
         EXPECT_EQ(sdl_sound_length(), 2000u * 4u);
         EXPECT_TRUE(PlaySoundW(nullptr, nullptr, 0));

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/sdl/sdl_device.h"
+#include "platform/common/files.h"
 #include "tools/fuzz/tga_layouts.h"
 
 namespace {
@@ -31,6 +31,6 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FILE *file = std::fopen(host_file.c_str(), "wb");
     if (!file || std::fwrite(data, 1, size, file) != size || std::fclose(file) != 0) std::abort();
-    load_every_layout(sdl_device_path(host_file).c_str());
+    load_every_layout(device_path_of_host(host_file).c_str());
     return 0;
 }

@@ -1,18 +1,14 @@
-// Files on the desktop: the device's backslash paths are the host's paths with slashes, and
-// the executable's path is its real one in the device's form. Only regular files are opened: a
+// Files on a host with POSIX files (the desktop, and the browser's in-memory file system): the
+// device's backslash paths are the host's paths with slashes. Only regular files are opened: a
 // FIFO or a device in a file's place would block or never end, so it counts as missing.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <climits>
-#include <string>
 
+#include "platform/common/files.h"
 #include "platform/common/host_path.h"
-#include "platform/common/windows.h"
-#include "platform/sdl/internal.h"
-#include "platform/sdl/sdl_device.h"
 
 namespace {
 
@@ -48,36 +44,23 @@ ssize_t read_fully(int fd, char *buffer, size_t count) {
 
 }  // namespace
 
-std::string sdl_host_path(const char16_t *device_path) {
+std::string device_host_path(const char16_t *device_path) {
     std::string out = host_bytes_from_utf16(device_path ? device_path : u"");
     std::replace(out.begin(), out.end(), '\\', '/');
     return out;
 }
 
-std::u16string sdl_device_path(const std::string &host_path) {
+std::u16string device_path_of_host(const std::string &host_path) {
     std::u16string out = utf16_from_host_bytes(host_path);
     std::replace(out.begin(), out.end(), u'/', u'\\');
     return out;
-}
-
-DWORD GetModuleFileNameW(HMODULE, LPWSTR lpFilename, DWORD nSize) {
-    if (!lpFilename || nSize == 0) return 0;
-    char host[PATH_MAX];
-    ssize_t length = readlink("/proc/self/exe", host, sizeof host - 1);
-    if (length < 0) length = 0;
-    std::u16string path = sdl_device_path(std::string(host, size_t(length)));
-    // As on the device: a short buffer receives what fits, terminated, and the result is nSize.
-    size_t count = std::min<size_t>(path.size(), nSize - 1);
-    path.copy(lpFilename, count);
-    lpFilename[count] = 0;
-    return count < path.size() ? nSize : DWORD(count);
 }
 
 HANDLE CreateFileW(LPCWSTR lpFileName, DWORD dwDesiredAccess, DWORD, LPVOID, DWORD dwCreationDisposition, DWORD,
                    HANDLE) {
     if (!lpFileName || !(dwDesiredAccess & GENERIC_READ)) return INVALID_HANDLE_VALUE;
     off_t size = 0;
-    int fd = open_regular(sdl_host_path(lpFileName), dwCreationDisposition == OPEN_ALWAYS ? O_CREAT : 0, &size);
+    int fd = open_regular(device_host_path(lpFileName), dwCreationDisposition == OPEN_ALWAYS ? O_CREAT : 0, &size);
     return fd < 0 ? INVALID_HANDLE_VALUE : reinterpret_cast<HANDLE>(intptr_t(fd) + 1);
 }
 
@@ -91,7 +74,7 @@ BOOL ReadFile(HANDLE hFile, LPVOID lpBuffer, DWORD nNumberOfBytesToRead, DWORD *
     return TRUE;
 }
 
-int sdl_read_host_file(const std::string &path, size_t limit, std::vector<uint8_t> *bytes) {
+int read_host_file(const std::string &path, size_t limit, std::vector<uint8_t> *bytes) {
     off_t size = 0;
     int fd = open_regular(path, 0, &size);
     if (fd < 0) return 0;

@@ -1,5 +1,5 @@
 // The emulated display read back as the eye would see it, layout by layout.
-#include "platform/sdl/scanout.h"
+#include "platform/common/scanout.h"
 
 #include <cstring>
 
@@ -56,4 +56,14 @@ void scan_out(const GXDisplayProperties &properties, const uint8_t *origin, uint
         scan_2(properties, origin, picture);
     else
         std::memset(picture, 0, size_t(W) * H * 2);
+}
+
+void picture_to_rgba(const uint16_t *picture, uint8_t *rgba) {
+    for (int i = 0; i < W * H; ++i, rgba += 4) {
+        int r = picture[i] >> 11, g = picture[i] >> 5 & 0x3F, b = picture[i] & 0x1F;
+        rgba[0] = uint8_t(r << 3 | r >> 2);
+        rgba[1] = uint8_t(g << 2 | g >> 4);
+        rgba[2] = uint8_t(b << 3 | b >> 2);
+        rgba[3] = 255;
+    }
 }

@@ -1,0 +1,19 @@
+// Reading the emulated display memory back into a picture for a host window.
+#ifndef VORLEN_PLATFORM_COMMON_SCANOUT_H
+#define VORLEN_PLATFORM_COMMON_SCANOUT_H
+
+#include <cstdint>
+
+#include "platform/device.h"
+
+// Fills picture (240 x 320 RGB565) with what a display of these properties shows from the
+// memory at origin: 16-bit colour as stored, 4-bit and 2-bit grey levels as greys. Any other
+// depth shows black.
+void scan_out(const GXDisplayProperties &properties, const uint8_t *origin, uint16_t *picture);
+
+// Spreads a picture's RGB565 pixels over 8-bit red, green, blue and opaque alpha (4 bytes a
+// pixel, as a browser's canvas takes them), each channel's top bits repeated into its low ones
+// so that white stays 255.
+void picture_to_rgba(const uint16_t *picture, uint8_t *rgba);
+
+#endif

@@ -1,0 +1,100 @@
+// Playing the game in a page as a person does, for the browser tests, the screenshot tool and
+// the benchmark: opening the page, looking at the canvas, tapping device points by touch or
+// mouse, and waiting for the screen to change or settle.
+import assert from "node:assert/strict";
+
+export const WAIT_MS = 10000;  // the longest any one step may take
+
+// Device points of the game's screens: the middle of a board square, and the panel's buttons.
+export const square = (name) => [30 * (name.charCodeAt(0) - 97) + 15, 210 - 30 * (Number(name[1]) - 1) + 15];
+export const TITLE_START = [120, 290], NEW_GAME = [57, 281], QUIT = [60, 305], ABOUT = [167, 305];
+export const SPEAKER = [231, 311];
+
+export const cell = (name) => [square(name)[0] - 15, square(name)[1] - 15, 30, 30];
+
+// Opens the page in a fresh window of this size and waits for its first frame.
+export async function openPage(browser, url, viewport) {
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  const errors = [];
+  page.on("pageerror", (e) => errors.push(e.message));
+  await page.setViewport(viewport);
+  await page.goto(url);
+  await page.waitForFunction(() => window.VorlenDevice && VorlenDevice.stats.frames > 0, { timeout: WAIT_MS });
+  return { page, context, errors, touch: !!viewport.hasTouch };
+}
+
+// The canvas's pixels in a device rectangle (default the whole picture), as RGBA bytes (sent
+// from the page as base64, far lighter than a list of numbers).
+export async function pixels({ page }, [x, y, w, h] = [0, 0, 240, 320]) {
+  const packed = await page.evaluate((x, y, w, h) => {
+    const data = document.getElementById("screen").getContext("2d").getImageData(x, y, w, h).data;
+    let text = "";
+    for (let i = 0; i < data.length; i += 8192) text += String.fromCharCode.apply(null, data.subarray(i, i + 8192));
+    return btoa(text);
+  }, x, y, w, h);
+  return new Uint8Array(Buffer.from(packed, "base64"));
+}
+
+// How many pixels of two looks at the same rectangle differ.
+export function differing(a, b) {
+  let count = 0;
+  for (let i = 0; i < a.length; i += 4)
+    if (a[i] !== b[i] || a[i + 1] !== b[i + 1] || a[i + 2] !== b[i + 2]) count++;
+  return count;
+}
+
+export const pause = (ms) => new Promise((r) => setTimeout(r, ms));
+
+// Looks at a rectangle until test(look) holds; fails after WAIT_MS.
+export async function until(view, rect, check, what) {
+  const end = Date.now() + WAIT_MS;
+  for (;;) {
+    const look = await pixels(view, rect);
+    if (check(look)) return look;
+    if (Date.now() > end) assert.fail(`timed out waiting until ${what}`);
+    await pause(50);
+  }
+}
+
+// Two looks a few frames apart are the same: the screen has settled.
+export async function settled(view, rect = undefined) {
+  let last = await pixels(view, rect);
+  const end = Date.now() + WAIT_MS;
+  for (;;) {
+    await pause(150);
+    const look = await pixels(view, rect);
+    if (differing(look, last) === 0) return look;
+    if (Date.now() > end) assert.fail("the screen did not settle");
+    last = look;
+  }
+}
+
+// Where a device point lies on the page, by the canvas's place.
+export async function pagePoint({ page }, [x, y]) {
+  const box = await page.evaluate(() => {
+    const r = document.getElementById("screen").getBoundingClientRect();
+    return { left: r.left, top: r.top, width: r.width, height: r.height };
+  });
+  return [box.left + (x + 0.5) * box.width / 240, box.top + (y + 0.5) * box.height / 320];
+}
+
+// A tap at a device point: a finger on a touch window, the left button otherwise.
+export async function tap(view, point) {
+  const [x, y] = await pagePoint(view, point);
+  if (view.touch) await view.page.touchscreen.tap(x, y);
+  else await view.page.mouse.click(x, y);
+}
+
+// From the title to a new game's board.
+export async function startGame(view) {
+  const first = await pixels(view);
+  await until(view, undefined, (look) => differing(look, first) > 100, "the title animates");
+  await tap(view, TITLE_START);
+  const menu = await settled(view);
+  assert.ok(differing(menu, first) > 10000, "the menu replaced the title");
+  await tap(view, NEW_GAME);
+  await until(view, undefined, (look) => differing(look, menu) > 10000, "the board replaces the menu");
+  return settled(view, cell("e4"));
+}
+
