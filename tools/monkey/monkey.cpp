@@ -9,18 +9,18 @@
 
 #include "engine/position.h"
 #include "engine/search.h"
+#include "game/assets.h"
 #include "game/board_view.h"
 #include "game/clocks.h"
 #include "game/game_state.h"
 #include "game/main_loop.h"
+#include "graphics/draw.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"
 #include "tools/monkey/soundness.h"
 
 namespace {
 
-const int SCREEN_WIDTH = 240, SCREEN_HEIGHT = 320;
-const int SQUARE_PIXELS = 30;
 const uint32_t SMALL_JUMP_MS = 3000, LARGE_JUMP_MS = 600000;
 // Keys: the four directions, the device's A, B, C and Start, and any other code.
 const int KEYS[] = {VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT, HEADLESS_VK_A, HEADLESS_VK_B, HEADLESS_VK_C, HEADLESS_VK_START};
@@ -71,14 +71,14 @@ void square_tap(bool own_piece) {
         int id = int(pick(0, 15)) + (side_to_move == Black ? 16 : 0);
         if (PieceTable[id].file != CAPTURED) file = PieceTable[id].file, rank = PieceTable[id].rank;
     }
-    tap(square_x(file) + SQUARE_PIXELS / 2, square_y(rank) + SQUARE_PIXELS / 2);
+    tap(square_x(file) + PIECE_SIZE / 2, square_y(rank) + PIECE_SIZE / 2);
 }
 
 // One random event.
 void feed_event() {
     long kind = pick(0, 99);
     if (kind < 40) {
-        tap(pick(0, SCREEN_WIDTH - 1), pick(0, SCREEN_HEIGHT - 1));
+        tap(pick(0, FRAME_WIDTH - 1), pick(0, FRAME_HEIGHT - 1));
     } else if (kind < 52) {
         square_tap(true);
     } else if (kind < 60) {
@@ -86,7 +86,7 @@ void feed_event() {
     } else if (kind < 66) {  // off the screen, as far as 16 bits reach
         tap(pick(-40000, 40000), pick(-40000, 40000));
     } else if (kind < 70) {  // the pen alone: down, moved or up
-        long x = pick(-20, SCREEN_WIDTH + 20), y = pick(-20, SCREEN_HEIGHT + 20);
+        long x = pick(-20, FRAME_WIDTH + 20), y = pick(-20, FRAME_HEIGHT + 20);
         long which = pick(0, 2);
         if (which == 0) pen_down(x, y);
         else headless_post(which == 1 ? WM_MOUSEMOVE : WM_LBUTTONUP, WPARAM(pick(0, 1)), point(x, y));
