@@ -48,12 +48,12 @@ long pick(long least, long most) { return std::uniform_int_distribution<long>(le
 // A point's lParam: x and y as 16-bit values, as the device packs them (off-screen ones too).
 LPARAM point(long x, long y) { return MAKELPARAM(uint16_t(x), uint16_t(y)); }
 
-// A pen-down, unless the game would read it as Quit (which ends the run): never on the play
-// screen, and elsewhere only once the taps before have been read, so no later screen gets it.
-// Off-screen points count too: the game reads their halves as unsigned.
+// A pen-down, unless the game could read it as Quit, which would end the run. A tap there is
+// left out on every screen: the menu presents frames while it handles a tap, so a tap that lands
+// on its New game button's lower edge may be read by the play screen that follows. Off-screen
+// points count too, as the game reads their halves as unsigned.
 void pen_down(long x, long y) {
-    bool settled = headless_queued_messages() == 0 && input_state.tap_consumed != 0;
-    if (tap_hits_quit(uint16_t(x), uint16_t(y)) && (screen_state == SCREEN_PLAY || !settled)) return;
+    if (tap_hits_quit(uint16_t(x), uint16_t(y))) return;
     headless_post(WM_LBUTTONDOWN, 1, point(x, y));
 }
 
