@@ -17,6 +17,7 @@ for group in "$@"; do
     package) packages+=(desktop-file-utils appstream lintian dpkg-dev fakeroot file) ;;
     idle) packages+=(xvfb xauth xdotool sysstat) ;;
     bench) packages+=(fairy-stockfish bc) ;;
+    fuzz) packages+=(clang libclang-rt-14-dev) ;;
     *) echo "tools/setup.sh: unknown group '$group'" >&2; exit 2 ;;
   esac
 done

@@ -6,6 +6,7 @@
 #   tools/test.sh --web        the browser build (tools/web.sh) played in headless Chromium
 #   tools/test.sh --package    installs into a temporary prefix and checks what was installed,
 #                              then builds the Debian package and checks it
+#   tools/test.sh --fuzz       every fuzz target for 45 s (tools/fuzz.sh), in build-fuzz/
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -82,5 +83,6 @@ case "${1:-}" in
   --sanitize) native_tests build-sanitize -DVORLEN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug ;;
   --web) web_tests ;;
   --package) package_tests ;;
-  *) echo "usage: tools/test.sh [--sanitize|--web|--package]" >&2; exit 2 ;;
+  --fuzz) tools/fuzz.sh 45 ;;
+  *) echo "usage: tools/test.sh [--sanitize|--web|--package|--fuzz]" >&2; exit 2 ;;
 esac
