@@ -1,6 +1,7 @@
 // The chess clocks and the strip between the board and the lower panel that shows them.
 #include "game/clocks.h"
 
+#include <cstdint>
 #include <cstdio>
 
 #include "engine/position.h"
@@ -56,9 +57,12 @@ void print_clock_text() {
 }  // namespace
 
 // Elapsed ticks go to one side at a time; one reading serves both the charge and the new base.
+// The time used stops at the largest count it holds, so an untimed game may run for ever.
 void charge_clock(int colour) {
     uint32_t now = get_ticks();
-    time_used[colour] += (int32_t)(now - tick_base);
+    uint32_t elapsed = now - tick_base;  // the counter's wrap included
+    uint32_t room = (uint32_t)(INT32_MAX - time_used[colour]);
+    time_used[colour] += (int32_t)(elapsed < room ? elapsed : room);
     tick_base = now;
 }
 

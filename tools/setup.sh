@@ -18,6 +18,7 @@ for group in "$@"; do
     package) packages+=(desktop-file-utils appstream lintian dpkg-dev fakeroot file) ;;
     idle) packages+=(xvfb xauth xdotool sysstat) ;;
     bench) packages+=(fairy-stockfish bc) ;;
+    fuzz) packages+=(clang libclang-rt-14-dev) ;;
     windows) packages+=(mingw-w64 googletest wine wine64 xvfb xauth openbox xdotool x11-utils imagemagick zip
                         unzip icoutils) ;;
     *) echo "tools/setup.sh: unknown group '$group'" >&2; exit 2 ;;

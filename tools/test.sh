@@ -6,6 +6,7 @@
 #   tools/test.sh --web        the browser build (tools/web.sh) played in headless Chromium
 #   tools/test.sh --package    installs into a temporary prefix and checks what was installed,
 #                              then builds the Debian package and checks it
+#   tools/test.sh --fuzz       every fuzz target for 45 s (tools/fuzz.sh), in build-fuzz/
 #   tools/test.sh --windows    the tests cross-built for Windows (build-win/) under Wine, and
 #                              the smoke test of the packed game's window on a virtual screen
 set -euo pipefail
@@ -99,6 +100,7 @@ case "${1:-}" in
   --sanitize) native_tests build-sanitize -DVORLEN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug ;;
   --web) web_tests ;;
   --package) package_tests ;;
+  --fuzz) tools/fuzz.sh 45 ;;
   --windows) windows_tests ;;
-  *) echo "usage: tools/test.sh [--sanitize|--web|--package|--windows]" >&2; exit 2 ;;
+  *) echo "usage: tools/test.sh [--sanitize|--web|--package|--fuzz|--windows]" >&2; exit 2 ;;
 esac

@@ -77,6 +77,11 @@ void headless_add_host_folder(const std::u16string &device_folder, const std::st
     }
 }
 
+void headless_add_game_folders(const std::string &host_folder) {
+    headless_add_host_folder(u"\\vorlen\\Graph\\", host_folder + "/Graph");
+    headless_add_host_folder(u"\\vorlen\\Sound\\", host_folder + "/Sound");
+}
+
 bool headless_file_exists(const std::u16string &path) { return find_file(path) >= 0; }
 int headless_open_file_count() { return int(handles.size()); }
 

@@ -76,6 +76,9 @@ void headless_set_module_path(const std::u16string &path);
 void headless_add_file(const std::u16string &path, const std::vector<uint8_t> &bytes);
 // Adds every file of a host folder under a device folder (e.g. the generated Graph pictures).
 void headless_add_host_folder(const std::u16string &device_folder, const std::string &host_folder);
+// Adds the game's Graph and Sound folders from the host folder the build puts them in, beside the
+// default module path (\vorlen\Graph\, \vorlen\Sound\).
+void headless_add_game_folders(const std::string &host_folder);
 bool headless_file_exists(const std::u16string &path);
 // How many file handles are open (CreateFileW without its CloseHandle).
 int headless_open_file_count();

@@ -4,7 +4,9 @@
 
 #include <SDL.h>
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "platform/common/desktop.h"
 #include "platform/device.h"
@@ -15,6 +17,11 @@ bool instance_claim();
 void instance_release();
 void instance_request_show();
 bool instance_take_show_request();
+
+// WAV: converts a WAV file's bytes to the target format; 1 when decoded (an empty sound gives
+// no samples), 0 when malformed, unconvertible or too long once converted.
+struct SDL_AudioSpec;
+int decode_wav(const uint8_t *bytes, size_t size, const SDL_AudioSpec &target, std::vector<uint8_t> *out);
 
 // Sound: open the device (silence when there is none) and close it.
 void sound_open();

@@ -1,10 +1,12 @@
-// PlaySoundW on the desktop: a WAV file converted once to the sound device's format and played
-// from memory; a new sound cuts off the one playing, the no-sound call stops it. Without a
-// sound device every sound is silence.
+// PlaySoundW on the desktop: a WAV file converted once to the sound device's format, kept, and
+// played from memory; a new sound cuts off the one playing, the no-sound call stops it. Without
+// a sound device every sound is silence.
 #include <SDL.h>
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/common/files.h"
@@ -15,53 +17,58 @@
 namespace {
 
 const int DEVICE_RATE = 44100;
-const Uint16 DEVICE_SAMPLES = 1024;  // frames per callback: about 23 ms
+const Uint16 DEVICE_SAMPLES = 1024;                  // frames per callback: about 23 ms
+const size_t MAX_SOUND_FILE_BYTES = size_t(4) << 20;  // the game's effects are tens of kB
+const int KEPT_SOUNDS = 8;                            // converted sounds kept, by host path
+
+using Samples = std::shared_ptr<const std::vector<Uint8>>;
+
+// A sound converted once and kept for the next time it is played.
+struct KeptSound {
+    std::string path;
+    Samples samples;
+};
 
 SDL_AudioDeviceID audio = 0;     // the open sound device, 0 when there is none
 SDL_AudioSpec device_spec{};     // the format the device plays (valid while audio is open)
+KeptSound kept[KEPT_SOUNDS];     // filled in turn; the oldest gives way when all are in use
+int next_kept = 0;
 // The playing sound in the device's format, and how far the device has played it; both
 // guarded by the device's lock.
-std::vector<Uint8> samples;
+Samples samples;
 size_t played = 0;
 
 // The sound device's callback: the rest of the sound, then silence.
 void fill(void *, Uint8 *stream, int length) {
-    size_t count = std::min(size_t(length), samples.size() - played);
-    if (count > 0) std::memcpy(stream, samples.data() + played, count);
+    size_t size = samples ? samples->size() : 0;
+    size_t count = std::min(size_t(length), size - played);
+    if (count > 0) std::memcpy(stream, samples->data() + played, count);
     played += count;
     std::memset(stream + count, device_spec.silence, size_t(length) - count);
 }
 
-// Loads a WAV file and converts it to the device's format at its exact length (SDL_AudioCVT
-// keeps every sample where a resampling stream would drop the tail). False when unreadable.
-bool load(const std::string &path, std::vector<Uint8> *out) {
-    SDL_AudioSpec spec;
-    Uint8 *buffer = nullptr;
-    Uint32 length = 0;
-    if (!SDL_LoadWAV(path.c_str(), &spec, &buffer, &length)) return false;
-    SDL_AudioCVT cvt;
-    bool ok = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, device_spec.format, device_spec.channels,
-                                device_spec.freq) >= 0;
-    if (ok) {
-        std::vector<Uint8> work(size_t(length) * size_t(cvt.len_mult));
-        std::memcpy(work.data(), buffer, length);
-        cvt.buf = work.data();
-        cvt.len = int(length);
-        ok = cvt.needed == 0 || SDL_ConvertAudio(&cvt) == 0;
-        work.resize(cvt.needed ? size_t(cvt.len_cvt) : length);
-        out->swap(work);
-    }
-    SDL_FreeWAV(buffer);
-    return ok;
+// The sound at a host path in the device's format: kept from an earlier call, or read (when
+// not too large) and converted now. Null when unreadable or refused.
+Samples load(const std::string &path) {
+    for (const KeptSound &sound : kept)
+        if (sound.samples && sound.path == path) return sound.samples;
+    std::vector<uint8_t> bytes;
+    auto converted = std::make_shared<std::vector<Uint8>>();
+    if (!read_host_file(path, MAX_SOUND_FILE_BYTES, &bytes) ||
+        !decode_wav(bytes.data(), bytes.size(), device_spec, converted.get()))
+        return nullptr;
+    kept[next_kept] = KeptSound{path, converted};
+    next_kept = (next_kept + 1) % KEPT_SOUNDS;
+    return converted;
 }
 
-// Replaces what the device plays (an empty sound stops it).
-void start(std::vector<Uint8> *sound) {
+// Replaces what the device plays (null stops it).
+void start(Samples sound) {
     SDL_LockAudioDevice(audio);
-    samples.swap(*sound);
+    samples.swap(sound);
     played = 0;
     SDL_UnlockAudioDevice(audio);
-}
+}  // the sound cut off is let go here, outside the lock
 
 }  // namespace
 
@@ -80,14 +87,16 @@ void sound_open() {
 void sound_close() {
     if (audio != 0) SDL_CloseAudioDevice(audio);
     audio = 0;
-    samples.clear();
+    samples.reset();
     played = 0;
+    for (KeptSound &sound : kept) sound = KeptSound{};
+    next_kept = 0;
 }
 
 uint32_t sdl_sound_length() {
     if (audio == 0) return 0;
     SDL_LockAudioDevice(audio);
-    uint32_t left = uint32_t(samples.size() - played);
+    uint32_t left = samples ? uint32_t(samples->size() - played) : 0;
     SDL_UnlockAudioDevice(audio);
     return left;
 }
@@ -98,8 +107,8 @@ void sdl_sound_hold(bool hold) {
 
 BOOL PlaySoundW(LPCWSTR pszSound, HMODULE, DWORD) {
     if (audio == 0) return TRUE;  // no sound device: every sound is silence
-    std::vector<Uint8> sound;
-    if (pszSound && !load(device_host_path(pszSound), &sound)) return FALSE;
-    start(&sound);
+    Samples sound;
+    if (pszSound && !(sound = load(device_host_path(pszSound)))) return FALSE;
+    start(sound);
     return TRUE;
 }

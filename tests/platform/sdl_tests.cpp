@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -118,6 +119,75 @@ TEST(SdlFiles, DevicePathsAreHostPathsWithBackslashes) {
     DWORD read = 0;
     EXPECT_TRUE(ReadFile(handle, text, 8, &read, nullptr) && read == 6u && CloseHandle(handle));
     EXPECT_STREQ(text, "abcdef");
+}
+
+// A device path's file opens, reads and closes, or (when absent or no regular file) is missing.
+bool file_reads(const std::string &host_file) {
+    std::u16string device_file = device_path_of_host(host_file);
+    HANDLE handle = CreateFileW(device_file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    char text[8] = {};
+    DWORD read = 0;
+    return handle != INVALID_HANDLE_VALUE && ReadFile(handle, text, 8, &read, nullptr) && CloseHandle(handle);
+}
+
+TEST(SdlFiles, FoldersNamedInAnyBytesAreFound) {
+    std::string latin1 = private_folder() + "/caf\xe9-latin1";
+    std::filesystem::create_directory(latin1);
+    std::ofstream(latin1 + "/board.tga", std::ios::binary) << "abcdef";
+    EXPECT_TRUE(file_reads(latin1 + "/board.tga"));
+    EXPECT_EQ(device_host_path(device_path_of_host(latin1).c_str()), latin1);
+}
+
+TEST(SdlFiles, OnlyRegularFilesAreRead) {
+    std::string folder = private_folder();
+    ASSERT_EQ(mkfifo((folder + "/fifo.tga").c_str(), 0600), 0);  // opening it for reading would block
+    EXPECT_FALSE(file_reads(folder + "/fifo.tga"));
+    EXPECT_FALSE(file_reads(folder));
+    EXPECT_FALSE(file_reads("/dev/null"));
+}
+
+TEST(SdlSound, EachSoundIsReadOnceAndKeptAndHostileFilesAreSilence) {
+    std::string folder = private_folder();
+    ASSERT_EQ(sdl_device_start(), 1);
+    sdl_sound_hold(true);
+    auto play = [&](const std::string &file) {
+        return PlaySoundW(device_path_of_host(folder + "/" + file).c_str(), nullptr, SND_ASYNC | SND_FILENAME);
+    };
+    // Empty sounds: a data chunk of no bytes, and a file cut right after its header.
+    write_wav(folder + "/empty.wav", 22050, 0);
+    write_wav(folder + "/cut.wav", 22050, 1000);
+    std::filesystem::resize_file(folder + "/cut.wav", 44);
+    EXPECT_TRUE(play("empty.wav"));
+    EXPECT_EQ(sdl_sound_length(), 0u);
+    EXPECT_TRUE(play("cut.wav"));
+    EXPECT_EQ(sdl_sound_length(), 0u);
+
+    // Converted once: the file changing afterwards does not change the sound.
+    write_wav(folder + "/beep.wav", 22050, 1000);
+    EXPECT_TRUE(play("beep.wav"));
+    write_wav(folder + "/beep.wav", 22050, 10);
+    EXPECT_TRUE(play("beep.wav"));
+    EXPECT_EQ(sdl_sound_length(), 2000u * 4u);
+
+    // A data chunk that claims 4 GB plays the samples the file holds.
+    write_wav(folder + "/claims.wav", 22050, 1000);
+    {
+        std::fstream file(folder + "/claims.wav", std::ios::binary | std::ios::in | std::ios::out);
+        file.seekp(40);
+        file.write("\x00\xff\xff\xff", 4);
+    }
+    EXPECT_TRUE(play("claims.wav"));
+    EXPECT_EQ(sdl_sound_length(), 2000u * 4u);
+
+    // Refused without reading: more than a few megabytes, a FIFO, a folder.
+    write_wav(folder + "/huge.wav", 22050, 3u << 20);
+    EXPECT_FALSE(play("huge.wav"));
+    ASSERT_EQ(mkfifo((folder + "/fifo.wav").c_str(), 0600), 0);
+    EXPECT_FALSE(play("fifo.wav"));
+    EXPECT_FALSE(play(""));
+    EXPECT_EQ(sdl_sound_length(), 2000u * 4u);  // a refused sound leaves the playing one alone
+    sdl_sound_hold(false);
+    sdl_device_stop();
 }
 
 TEST(SdlDevice, OpensPresentsTakesClicksPlaysAndCloses) {

@@ -77,4 +77,26 @@ TEST(Clocks, ChargingIncrementTimeOutsAndUntimedGamesAlongOneSession) {
     EXPECT_EQ(animation_pending, 0);
 }
 
+TEST(Clocks, AnUntimedGameRunsForEver) {
+    start_device();
+    start_game(PLAYERS_PEOPLE_ONLY, 0, TIME_CONTROL_UNTIMED, 0);
+    // Three quarters of the tick counter's range at a time: the time used passes 2^31 ms and
+    // the counter wraps, and the time used only grows.
+    static int32_t last_used = 0;
+    for (int jump = 0; jump < 4; jump++) {
+        when(awaiting_person, [] { headless_advance_time(0xC0000000u); });
+        then([] {
+            EXPECT_GE(time_used[White], last_used);
+            last_used = time_used[White];
+        });
+    }
+    then([] {
+        EXPECT_EQ(time_used[White], INT32_MAX);
+        EXPECT_EQ(game_over, 0);
+    });
+    play_move(4, 1, 4, 2);
+    then([] { EXPECT_EQ(side_to_move, Black); });
+    EXPECT_EQ(run_scenario(), 0u);
+}
+
 }  // namespace

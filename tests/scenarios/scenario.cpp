@@ -67,8 +67,7 @@ bool idle() {
 
 void start_device() {
     headless_reset();
-    headless_add_host_folder(u"\\vorlen\\Graph\\", std::string(VORLEN_BIN_DIR) + "/Graph");
-    headless_add_host_folder(u"\\vorlen\\Sound\\", std::string(VORLEN_BIN_DIR) + "/Sound");
+    headless_add_game_folders(VORLEN_BIN_DIR);
     steps.clear();
     watchers.clear();
     calls_scanned = 0;

@@ -73,8 +73,7 @@ void on_frame(int frame) {
 int main() {
     headless_reset();
     headless_record_frames(false);
-    headless_add_host_folder(u"\\vorlen\\Graph\\", std::string(VORLEN_BIN_DIR) + "/Graph");
-    headless_add_host_folder(u"\\vorlen\\Sound\\", std::string(VORLEN_BIN_DIR) + "/Sound");
+    headless_add_game_folders(VORLEN_BIN_DIR);
     headless_on_frame(on_frame);
     WinMain(nullptr, nullptr, nullptr, SW_SHOW);
     if (phase != 5) {

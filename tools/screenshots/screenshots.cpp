@@ -111,8 +111,7 @@ int main(int argc, char **argv) {
     output_folder = argc > 1 ? argv[1] : "docs/images";
     headless_reset();
     headless_record_frames(false);
-    headless_add_host_folder(u"\\vorlen\\Graph\\", std::string(VORLEN_BIN_DIR) + "/Graph");
-    headless_add_host_folder(u"\\vorlen\\Sound\\", std::string(VORLEN_BIN_DIR) + "/Sound");
+    headless_add_game_folders(VORLEN_BIN_DIR);
     plan_session();
     headless_on_frame(on_frame);
     WinMain(nullptr, nullptr, nullptr, SW_SHOW);
