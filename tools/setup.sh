@@ -7,6 +7,7 @@
 #     package   checking the installation and building and checking the Debian package
 #     idle      tools/bench-idle.sh: Xvfb, xdotool and pidstat
 #     bench     tools/engine-bench.sh: fairy-stockfish and bc
+#     fuzz      tools/fuzz.sh: clang with libFuzzer and the sanitizers' runtime
 #     windows   the cross build for Windows, its tests under Wine and the smoke test on Xvfb
 set -euo pipefail
 
