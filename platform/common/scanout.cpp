@@ -58,12 +58,16 @@ void scan_out(const GXDisplayProperties &properties, const uint8_t *origin, uint
         std::memset(picture, 0, size_t(W) * H * 2);
 }
 
+void rgb565_to_rgb8(uint16_t pixel, uint8_t *channels) {
+    int r = pixel >> 11, g = pixel >> 5 & 0x3F, b = pixel & 0x1F;
+    channels[0] = uint8_t(r << 3 | r >> 2);
+    channels[1] = uint8_t(g << 2 | g >> 4);
+    channels[2] = uint8_t(b << 3 | b >> 2);
+}
+
 void picture_to_rgba(const uint16_t *picture, uint8_t *rgba) {
     for (int i = 0; i < W * H; ++i, rgba += 4) {
-        int r = picture[i] >> 11, g = picture[i] >> 5 & 0x3F, b = picture[i] & 0x1F;
-        rgba[0] = uint8_t(r << 3 | r >> 2);
-        rgba[1] = uint8_t(g << 2 | g >> 4);
-        rgba[2] = uint8_t(b << 3 | b >> 2);
+        rgb565_to_rgb8(picture[i], rgba);
         rgba[3] = 255;
     }
 }
