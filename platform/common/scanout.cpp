@@ -17,13 +17,19 @@ uint16_t grey(int level, int max) {
 }
 
 // 16-bit colour: pixel (x, y) at origin + x * x pitch + y * y pitch (lowest bits cleared),
-// starting 640 bytes on when rows run upwards.
+// starting 640 bytes on when rows run upwards. Rows of adjacent pixels are copied whole, since
+// a desktop device scans out every frame.
 void scan_16(const GXDisplayProperties &p, const uint8_t *origin, uint16_t *picture) {
     int32_t sx = p.cbxPitch & ~1;
     int32_t sy = p.cbyPitch & ~1;
     const uint8_t *row = origin + (p.cbyPitch < 0 ? DEVICE_BOTTOM_UP_OFFSET : 0);
-    for (int y = 0; y < H; ++y, row += sy)
+    for (int y = 0; y < H; ++y, row += sy) {
+        if (sx == 2) {
+            std::memcpy(&picture[y * W], row, size_t(W) * 2);
+            continue;
+        }
         for (int x = 0; x < W; ++x) std::memcpy(&picture[y * W + x], row + long(x) * sx, 2);
+    }
 }
 
 // 4-bit grey: line x holds column x from the bottom up, the lower pixel in the high nibble.

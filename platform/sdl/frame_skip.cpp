@@ -10,7 +10,6 @@ namespace {
 
 const int W = DEVICE_DISPLAY_WIDTH, H = DEVICE_DISPLAY_HEIGHT;
 const size_t ROW_BYTES = size_t(W) * 2;
-const size_t PICTURE_BYTES = ROW_BYTES * H;
 
 // What the window shows: the picture, the display layout it was read from and the size it
 // was scaled to.
@@ -57,7 +56,8 @@ PixelRect changed_rect(const uint16_t *before, const uint16_t *after) {
 PixelRect frame_change(const uint16_t *picture, const GXDisplayProperties &layout, int width, int height) {
     PixelRect change = same_setting(layout, width, height) ? changed_rect(shown.picture, picture) : WHOLE_PICTURE;
     if (rect_is_empty(change)) return change;
-    std::memcpy(shown.picture, picture, PICTURE_BYTES);
+    size_t first = size_t(change.top) * W;
+    std::memcpy(shown.picture + first, picture + first, size_t(change.bottom - change.top) * ROW_BYTES);
     shown.bpp = layout.cBPP, shown.x_pitch = layout.cbxPitch, shown.y_pitch = layout.cbyPitch;
     shown.width = width, shown.height = height;
     shown_valid = true;

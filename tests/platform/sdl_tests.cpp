@@ -185,6 +185,8 @@ TEST(SdlDevice, SendsTheWindowAFrameOnlyWhenItsPictureLayoutOrSizeChanged) {
         BackBuffer[240 * 319 + 239] ^= 1;
         present_frame();
         EXPECT_EQ(sdl_device_redraw_count(), count + 1) << "one pixel changed";
+        present_frame();
+        EXPECT_EQ(sdl_device_redraw_count(), count + 1) << "unchanged since that pixel";
         use_display(16, 2, 512);
         present_frame();
         EXPECT_EQ(sdl_device_redraw_count(), count + 2) << "the same picture from another layout";
