@@ -1,5 +1,7 @@
-// The desktop device with SDL's dummy drivers: the emulated layouts read back, paths, and a
-// whole run through WinMain that opens, presents, takes a click, plays a sound and closes.
+// The desktop device with SDL's dummy drivers: the emulated layouts read back, paths, a whole
+// run through WinMain that opens, presents, takes a click, plays a sound and closes, what is
+// sent to the window and what it then shows; and, without a window, the changed rectangle and
+// the scaling's placement of the picture.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
