@@ -17,13 +17,19 @@ uint16_t grey(int level, int max) {
 }
 
 // 16-bit colour: pixel (x, y) at origin + x * x pitch + y * y pitch (lowest bits cleared),
-// starting 640 bytes on when rows run upwards.
+// starting 640 bytes on when rows run upwards. Rows of adjacent pixels are copied whole, since
+// a desktop device scans out every frame.
 void scan_16(const GXDisplayProperties &p, const uint8_t *origin, uint16_t *picture) {
     int32_t sx = p.cbxPitch & ~1;
     int32_t sy = p.cbyPitch & ~1;
     const uint8_t *row = origin + (p.cbyPitch < 0 ? DEVICE_BOTTOM_UP_OFFSET : 0);
-    for (int y = 0; y < H; ++y, row += sy)
+    for (int y = 0; y < H; ++y, row += sy) {
+        if (sx == 2) {
+            std::memcpy(&picture[y * W], row, size_t(W) * 2);
+            continue;
+        }
         for (int x = 0; x < W; ++x) std::memcpy(&picture[y * W + x], row + long(x) * sx, 2);
+    }
 }
 
 // 4-bit grey: line x holds column x from the bottom up, the lower pixel in the high nibble.
@@ -58,12 +64,16 @@ void scan_out(const GXDisplayProperties &properties, const uint8_t *origin, uint
         std::memset(picture, 0, size_t(W) * H * 2);
 }
 
+void rgb565_to_rgb8(uint16_t pixel, uint8_t *channels) {
+    int r = pixel >> 11, g = pixel >> 5 & 0x3F, b = pixel & 0x1F;
+    channels[0] = uint8_t(r << 3 | r >> 2);
+    channels[1] = uint8_t(g << 2 | g >> 4);
+    channels[2] = uint8_t(b << 3 | b >> 2);
+}
+
 void picture_to_rgba(const uint16_t *picture, uint8_t *rgba) {
     for (int i = 0; i < W * H; ++i, rgba += 4) {
-        int r = picture[i] >> 11, g = picture[i] >> 5 & 0x3F, b = picture[i] & 0x1F;
-        rgba[0] = uint8_t(r << 3 | r >> 2);
-        rgba[1] = uint8_t(g << 2 | g >> 4);
-        rgba[2] = uint8_t(b << 3 | b >> 2);
+        rgb565_to_rgb8(picture[i], rgba);
         rgba[3] = 255;
     }
 }

@@ -11,9 +11,12 @@
 // depth shows black.
 void scan_out(const GXDisplayProperties &properties, const uint8_t *origin, uint16_t *picture);
 
-// Spreads a picture's RGB565 pixels over 8-bit red, green, blue and opaque alpha (4 bytes a
-// pixel, as a browser's canvas takes them), each channel's top bits repeated into its low ones
-// so that white stays 255.
+// Spreads one RGB565 pixel over 8-bit red, green and blue (channels[0..2]), each channel's top
+// bits repeated into its low ones so that white stays 255.
+void rgb565_to_rgb8(uint16_t pixel, uint8_t *channels);
+
+// Spreads a picture's RGB565 pixels over 8-bit red, green, blue (as rgb565_to_rgb8 does) and
+// opaque alpha: 4 bytes a pixel, as a browser's canvas takes them.
 void picture_to_rgba(const uint16_t *picture, uint8_t *rgba);
 
 #endif

@@ -18,13 +18,13 @@
 namespace {
 
 SDL_Window *window = nullptr;      // the desktop window; null before start or with another instance
-SDL_Renderer *renderer = nullptr;  // draws the picture scaled into the window
-SDL_Texture *texture = nullptr;    // the 240 x 320 RGB565 picture
+SDL_Surface *scaled = nullptr;     // the picture at the window's scale, XRGB8888
+WindowPicture placed{};            // where the picture lies in the window, and what each pixel shows
 int scale = 1;                     // whole window scale factor, 1..8
 bool window_shown = false;         // the game's window is visible
 bool owns_instance = false;        // this process holds the single-instance lock
 int raise_count = 0;               // times another start has brought the window to the front
-int redraw_count = 0;              // pictures uploaded and presented
+int redraw_count = 0;              // updates sent to the window
 uint16_t picture[DEVICE_DISPLAY_WIDTH * DEVICE_DISPLAY_HEIGHT];  // the last scanned-out frame
 
 // The whole factor VORLEN_SCALE asks for, or the largest that fits the usable screen.
@@ -34,23 +34,55 @@ int choose_scale() {
     return window_scale(std::getenv("VORLEN_SCALE"), usable.w, usable.h);
 }
 
-// Opens the hidden window, its renderer and the picture texture; false when any is missing.
+// Opens the hidden window; false when there is none. On X11 the window's own shared-memory
+// image is drawn into and only the changed rectangle is sent; SDL's default there would scale
+// every frame through OpenGL, which costs a software renderer far more.
 bool open_window() {
     scale = choose_scale();
+    if (std::strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     window = SDL_CreateWindow("vorlen", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, DEVICE_DISPLAY_WIDTH * scale,
                               DEVICE_DISPLAY_HEIGHT * scale, SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
     if (!window) return false;
     set_window_icon(window);
-    // Whole-factor scaling needs no filtering: nearest neighbour is exact and the cheapest.
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-    renderer = SDL_CreateRenderer(window, -1, 0);
-    if (!renderer) return false;
-    // A logical size letterboxes the picture and maps mouse positions to device pixels.
-    SDL_RenderSetLogicalSize(renderer, DEVICE_DISPLAY_WIDTH, DEVICE_DISPLAY_HEIGHT);
-    SDL_RenderSetIntegerScale(renderer, SDL_TRUE);
-    texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, DEVICE_DISPLAY_WIDTH,
-                                DEVICE_DISPLAY_HEIGHT);
-    return texture != nullptr;
+    return true;
+}
+
+// Places the picture for the window surface's size, with a scaled picture to match; false
+// when there is no memory for it.
+bool place_for(const SDL_Surface *surface) {
+    if (scaled && placed.window_width == surface->w && placed.window_height == surface->h) return true;
+    placed = place_picture(surface->w, surface->h);
+    if (scaled) SDL_FreeSurface(scaled);
+    scaled = SDL_CreateRGBSurfaceWithFormat(0, int(placed.columns.size()), int(placed.rows.size()), 32,
+                                            SDL_PIXELFORMAT_XRGB8888);
+    return scaled != nullptr;
+}
+
+// Scales a part of the picture into the window and sends the window that part; a whole
+// picture comes with its letterbox.
+void draw(SDL_Surface *surface, const PixelRect &part) {
+    if (!place_for(surface)) return;
+    ++redraw_count;
+    PixelRect window_part = scaled_part(placed, part);
+    draw_scaled(placed, picture, window_part, static_cast<uint32_t *>(scaled->pixels), scaled->pitch / 4);
+    SDL_Rect from{window_part.left, window_part.top, window_part.right - window_part.left,
+                  window_part.bottom - window_part.top};
+    SDL_Rect to{placed.left + from.x, placed.top + from.y, from.w, from.h};
+    bool whole = rect_is_whole(part);
+    if (whole) SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+    SDL_BlitSurface(scaled, &from, surface, &to);
+    if (whole)
+        SDL_UpdateWindowSurface(window);
+    else if (to.w > 0 && to.h > 0)
+        SDL_UpdateWindowSurfaceRects(window, &to, 1);
+}
+
+// Sends the window the part of the last scanned-out picture it does not show yet, if any.
+void show_changes() {
+    SDL_Surface *surface = window ? SDL_GetWindowSurface(window) : nullptr;
+    if (!surface) return;
+    PixelRect part = frame_change(picture, device_display_properties(), surface->w, surface->h);
+    if (!rect_is_empty(part)) draw(surface, part);
 }
 
 // The monotonic time in milliseconds, wrapping at 2^32 like the device's tick count.
@@ -77,11 +109,10 @@ int sdl_device_start() {
 
 void sdl_device_stop() {
     sound_close();
-    if (texture) SDL_DestroyTexture(texture);
-    if (renderer) SDL_DestroyRenderer(renderer);
+    if (scaled) SDL_FreeSurface(scaled);
     if (window) SDL_DestroyWindow(window);
-    texture = nullptr;
-    renderer = nullptr;
+    scaled = nullptr;
+    placed = WindowPicture{};
     window = nullptr;
     window_shown = false;
     frame_forget();
@@ -98,14 +129,11 @@ int sdl_device_raise_count() { return raise_count; }
 int sdl_device_redraw_count() { return redraw_count; }
 
 void window_redraw() {
-    if (!renderer) return;
-    ++redraw_count;
-    SDL_UpdateTexture(texture, nullptr, picture, DEVICE_DISPLAY_WIDTH * 2);
-    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-    SDL_RenderClear(renderer);
-    SDL_RenderCopy(renderer, texture, nullptr, nullptr);
-    SDL_RenderPresent(renderer);
+    frame_forget();
+    show_changes();
 }
+
+POINT window_device_pixel(int x, int y) { return device_pixel_at(placed.fit, x, y); }
 
 void window_raise() {
     ++raise_count;
@@ -134,13 +162,10 @@ DWORD device_message_time() { return monotonic_ms(); }
 int GXOpenDisplay(HWND, DWORD) { return 1; }
 int GXCloseDisplay(void) { return 1; }
 
-// Scans the display out and draws it when the window does not already show it.
+// Scans the display out and sends the window what it does not already show.
 int GXEndDraw(void) {
-    GXDisplayProperties layout = device_display_properties();
-    scan_out(layout, device_display_origin(), picture);
-    int width = 0, height = 0;
-    if (renderer) SDL_GetRendererOutputSize(renderer, &width, &height);
-    if (frame_is_new(picture, layout, width, height)) window_redraw();
+    scan_out(device_display_properties(), device_display_origin(), picture);
+    show_changes();
     return 1;
 }
 

@@ -19,15 +19,19 @@ const KeyBinding KEY_BINDINGS[] = {
     {SDLK_c, DEVICE_VK_C},  {SDLK_RETURN, DEVICE_VK_START}, {SDLK_KP_ENTER, DEVICE_VK_START},
 };
 
-// The stylus: the left button pressed, moved and released. The event's own position is used:
-// with a logical size SDL gives it in device pixels already.
+// The stylus: the left button pressed, moved and released, at the device pixel the window
+// shows under the pointer.
 void stylus_event(const SDL_Event &e) {
-    if (e.type == SDL_MOUSEBUTTONDOWN && e.button.button == SDL_BUTTON_LEFT)
-        device_stylus_press(e.button.x, e.button.y);
-    else if (e.type == SDL_MOUSEMOTION)
-        device_stylus_move(e.motion.x, e.motion.y);
-    else if (e.type == SDL_MOUSEBUTTONUP && e.button.button == SDL_BUTTON_LEFT)
-        device_stylus_release(e.button.x, e.button.y);
+    if (e.type == SDL_MOUSEMOTION) {
+        POINT at = window_device_pixel(e.motion.x, e.motion.y);
+        device_stylus_move(at.x, at.y);
+    } else if ((e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_MOUSEBUTTONUP) && e.button.button == SDL_BUTTON_LEFT) {
+        POINT at = window_device_pixel(e.button.x, e.button.y);
+        if (e.type == SDL_MOUSEBUTTONDOWN)
+            device_stylus_press(at.x, at.y);
+        else
+            device_stylus_release(at.x, at.y);
+    }
 }
 
 // A bound key going down (not its auto-repeat) or up.

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "platform/common/desktop.h"
+#include "platform/common/display.h"
+#include "platform/common/fit.h"
 #include "platform/device.h"
 
 // Single instance: claim the lock (false: another instance holds it), give it back, ask the
@@ -27,15 +29,47 @@ int decode_wav(const uint8_t *bytes, size_t size, const SDL_AudioSpec &target, s
 void sound_open();
 void sound_close();
 
-// The window: redraw the last picture (after exposure or resizing), and bring it to the front.
+// The window: redraw the last picture and its letterbox (after exposure or resizing), bring it
+// to the front, and the device pixel under a window position (off the picture: outside
+// 0..239 x 0..319).
 void window_redraw();
 void window_raise();
+POINT window_device_pixel(int x, int y);
 
-// Presentation: whether a frame differs from what the window shows (its picture, the display
-// layout it was read from, or the window's output size), taking it as shown when it does; and
-// forgetting what is shown, so the next frame is drawn.
-bool frame_is_new(const uint16_t *picture, const GXDisplayProperties &layout, int width, int height);
+// A rectangle of pixels: columns left..right-1, rows top..bottom-1.
+struct PixelRect {
+    int left, top, right, bottom;
+};
+const PixelRect WHOLE_PICTURE{0, 0, DEVICE_DISPLAY_WIDTH, DEVICE_DISPLAY_HEIGHT};
+inline bool rect_is_empty(const PixelRect &r) { return r.right <= r.left || r.bottom <= r.top; }
+inline bool rect_is_whole(const PixelRect &r) {
+    return r.left == WHOLE_PICTURE.left && r.top == WHOLE_PICTURE.top && r.right == WHOLE_PICTURE.right &&
+           r.bottom == WHOLE_PICTURE.bottom;
+}
+
+// Presentation: the smallest rectangle holding every pixel where two 240 x 320 pictures differ
+// (empty when they are equal); the part of a frame the window does not show yet (the changed
+// rectangle, or the whole picture when the display layout it was read from or the window's size
+// changed), taking the frame as shown; and forgetting what is shown, so the next is drawn whole.
+PixelRect changed_rect(const uint16_t *before, const uint16_t *after);
+PixelRect frame_change(const uint16_t *picture, const GXDisplayProperties &layout, int width, int height);
 void frame_forget();
+
+// The picture's place in a window: where the shared fit puts it, its first window column and
+// row, and the device column (row) each of its window columns (rows) shows.
+struct WindowPicture {
+    int window_width, window_height;
+    DeviceFit fit;
+    int left, top;
+    std::vector<int> columns, rows;
+};
+WindowPicture place_picture(int window_width, int window_height);
+// The window pixels (counted from the picture's first column and row) that show a part of it.
+PixelRect scaled_part(const WindowPicture &placed, const PixelRect &part);
+// Draws the scaled part of the picture into XRGB8888 pixels laid out as the picture's place,
+// pitch pixels from one row to the next.
+void draw_scaled(const WindowPicture &placed, const uint16_t *picture, const PixelRect &scaled, uint32_t *pixels,
+                 int pitch);
 
 // Gives the window the game's icon.
 void set_window_icon(SDL_Window *window);

@@ -27,7 +27,7 @@ uint32_t sdl_device_window_id();
 bool sdl_device_window_shown();
 // How many times a second start has asked this instance's window to come to the front.
 int sdl_device_raise_count();
-// How many times a picture has been uploaded and presented to the window.
+// How many times a frame, or the changed part of one, has been sent to the window.
 int sdl_device_redraw_count();
 // The last picture scanned out of the emulated display: 240 x 320 RGB565, row by row.
 const uint16_t *sdl_device_picture();

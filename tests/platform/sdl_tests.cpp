@@ -1,5 +1,7 @@
-// The desktop device with SDL's dummy drivers: the emulated layouts read back, paths, and a
-// whole run through WinMain that opens, presents, takes a click, plays a sound and closes.
+// The desktop device with SDL's dummy drivers: the emulated layouts read back, paths, a whole
+// run through WinMain that opens, presents, takes a click, plays a sound and closes, what is
+// sent to the window and what it then shows; and, without a window, the changed rectangle and
+// the scaling's placement of the picture.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
@@ -16,6 +18,8 @@
 
 #include "platform/common/display.h"
 #include "platform/common/files.h"
+#include "platform/common/fit.h"
+#include "platform/common/scanout.h"
 #include "platform/sdl/internal.h"
 #include "platform/sdl/sdl_device.h"
 #include "shell/present.h"
@@ -240,7 +244,7 @@ TEST(SdlDevice, OpensPresentsTakesClicksPlaysAndCloses) {
     sdl_device_stop();
 }
 
-TEST(SdlDevice, UploadsAFrameOnlyWhenItsPictureLayoutOrSizeChanged) {
+TEST(SdlDevice, SendsTheWindowAFrameOnlyWhenItsPictureLayoutOrSizeChanged) {
     private_folder();
     setenv("VORLEN_SCALE", "2", 1);
     ASSERT_EQ(sdl_device_start(), 1);
@@ -253,6 +257,8 @@ TEST(SdlDevice, UploadsAFrameOnlyWhenItsPictureLayoutOrSizeChanged) {
         BackBuffer[240 * 319 + 239] ^= 1;
         present_frame();
         EXPECT_EQ(sdl_device_redraw_count(), count + 1) << "one pixel changed";
+        present_frame();
+        EXPECT_EQ(sdl_device_redraw_count(), count + 1) << "unchanged since that pixel";
         use_display(16, 2, 512);
         present_frame();
         EXPECT_EQ(sdl_device_redraw_count(), count + 2) << "the same picture from another layout";
@@ -267,6 +273,98 @@ TEST(SdlDevice, UploadsAFrameOnlyWhenItsPictureLayoutOrSizeChanged) {
     };
     EXPECT_EQ(WinMain(nullptr, nullptr, nullptr, SW_SHOW), 0);
     sdl_device_stop();
+}
+
+TEST(SdlDevice, TheWindowShowsEachFrameScaledAndLetterboxedAfterPartialUpdates) {
+    private_folder();
+    setenv("VORLEN_SCALE", "2", 1);
+    ASSERT_EQ(sdl_device_start(), 1);
+    game_body = [] {
+        use_display(16, 2, 480);
+        SDL_Window *window = SDL_GetWindowFromID(sdl_device_window_id());
+        SDL_SetWindowSize(window, 600, 700);  // scale 2, 60 columns and 30 rows of letterbox each side
+        std::vector<uint16_t> frame = present_pattern();
+        BackBuffer[240 * 100 + 50] = 0xFFFF;  // a part of the picture changes
+        present_frame();
+        frame[240 * 100 + 50] = 0xFFFF;
+        SDL_Surface *surface = SDL_GetWindowSurface(window);
+        ASSERT_TRUE(surface && surface->w == 600 && surface->h == 700);
+        auto shown = [&](int x, int y) {
+            Uint8 r, g, b;
+            Uint32 pixel = static_cast<const Uint32 *>(surface->pixels)[y * surface->pitch / 4 + x];
+            SDL_GetRGB(pixel, surface->format, &r, &g, &b);
+            return uint32_t(r) << 16 | uint32_t(g) << 8 | b;
+        };
+        ASSERT_EQ(surface->format->BytesPerPixel, 4);
+        int wrong = 0;
+        for (int y = 0; y < 700; ++y)
+            for (int x = 0; x < 600; ++x) {
+                bool on = x >= 60 && x < 540 && y >= 30 && y < 670;
+                uint8_t c[3] = {0, 0, 0};
+                if (on) rgb565_to_rgb8(frame[size_t((y - 30) / 2 * 240 + (x - 60) / 2)], c);
+                wrong += shown(x, y) != (uint32_t(c[0]) << 16 | uint32_t(c[1]) << 8 | c[2]);
+            }
+        EXPECT_EQ(wrong, 0);
+        close_window();
+    };
+    EXPECT_EQ(WinMain(nullptr, nullptr, nullptr, SW_SHOW), 0);
+    sdl_device_stop();
+}
+
+TEST(SdlPresentation, TheChangedRectangleHoldsEveryChangedPixelAndNoMore) {
+    std::vector<uint16_t> before(240 * 320, 0x1234), after = before;
+    auto expect_rect = [&](PixelRect want, const char *what) {
+        PixelRect got = changed_rect(before.data(), after.data());
+        EXPECT_TRUE(got.left == want.left && got.top == want.top && got.right == want.right &&
+                    got.bottom == want.bottom)
+            << what << ": " << got.left << "," << got.top << " - " << got.right << "," << got.bottom;
+    };
+    EXPECT_TRUE(rect_is_empty(changed_rect(before.data(), after.data())));
+    after[0] = 1;
+    expect_rect({0, 0, 1, 1}, "the first pixel");
+    after[0] = before[0];
+    after[240 * 320 - 1] = 1;
+    expect_rect({239, 319, 240, 320}, "the last pixel");
+    after[240 * 10 + 200] = 1;  // rows 10 and 319, columns 200 to 239
+    after[240 * 50 + 30] = 1;   // a middle row reaching further left
+    expect_rect({30, 10, 240, 320}, "three pixels");
+    after = before;
+    for (int y = 40; y < 200; ++y) after[size_t(y) * 240 + size_t(y)] = 7;  // a diagonal
+    expect_rect({40, 40, 200, 200}, "a diagonal");
+}
+
+TEST(SdlPresentation, ScalingPlacesThePictureAsTheMouseMapsItAndSpansWholeDevicePixels) {
+    WindowPicture at2 = place_picture(600, 700);
+    EXPECT_EQ(at2.left * 1000 + at2.top, 60030);
+    ASSERT_EQ(at2.columns.size(), 480u);
+    ASSERT_EQ(at2.rows.size(), 640u);
+    PixelRect part = scaled_part(at2, {10, 20, 11, 40});
+    EXPECT_TRUE(part.left == 20 && part.right == 22 && part.top == 40 && part.bottom == 80);
+    PixelRect whole = scaled_part(at2, WHOLE_PICTURE);
+    EXPECT_TRUE(whole.left == 0 && whole.top == 0 && whole.right == 480 && whole.bottom == 640);
+
+    // Between once and twice the picture it fills the window unevenly; every window pixel of the
+    // picture still shows the device pixel a click there gives.
+    for (auto size : {std::pair<int, int>{400, 600}, {200, 200}, {240, 320}}) {
+        WindowPicture placed = place_picture(size.first, size.second);
+        int wrong = 0;
+        for (size_t x = 0; x < placed.columns.size(); ++x)
+            for (size_t y = 0; y < placed.rows.size(); ++y) {
+                POINT p = device_pixel_at(placed.fit, placed.left + int(x), placed.top + int(y));
+                wrong += p.x != placed.columns[x] || p.y != placed.rows[y];
+            }
+        EXPECT_EQ(wrong, 0) << size.first;
+        PixelRect all = scaled_part(placed, WHOLE_PICTURE);
+        EXPECT_EQ(all.right - all.left, int(placed.columns.size())) << size.first;
+        EXPECT_EQ(all.bottom - all.top, int(placed.rows.size())) << size.first;
+        if (placed.columns.size() < 240) continue;  // shrunk: some device pixels are not shown at all
+        // A part's window pixels show that part and its neighbours' do not.
+        PixelRect one = scaled_part(placed, {100, 150, 101, 151});
+        EXPECT_TRUE(placed.columns[size_t(one.left)] == 100 && placed.columns[size_t(one.right - 1)] == 100 &&
+                    (one.right == int(placed.columns.size()) || placed.columns[size_t(one.right)] == 101))
+            << size.first;
+    }
+    EXPECT_TRUE(place_picture(0, 0).columns.empty());
 }
 
 TEST(SdlScale, ASettingOutOfRangeOrTooLargeIsWarnedAboutAndTheLargestFittingUsed) {
