@@ -1,9 +1,7 @@
 // The desktop device's own controls: starting and stopping it around WinMain, and what its
-// smoke test reads back. Environment variables (read at start):
-//   VORLEN_DISPLAY  packed (default), padded, rotated, grey4 or grey2: the emulated display layout
-//   VORLEN_SCALE    a whole window scale factor, 1 to 8 (default: the largest that fits the screen;
-//                   a value out of range or too large for the screen is warned about and replaced)
-//   VORLEN_CHECK_FILES=1  list and read the game's pictures and sounds instead of playing
+// smoke test reads back. It reads VORLEN_DISPLAY and VORLEN_SCALE at start
+// (platform/common/desktop.h); with VORLEN_CHECK_FILES=1 main lists and reads the game's
+// pictures and sounds instead of playing.
 #ifndef VORLEN_PLATFORM_SDL_SDL_DEVICE_H
 #define VORLEN_PLATFORM_SDL_SDL_DEVICE_H
 
