@@ -4,6 +4,7 @@
 #include <emscripten.h>
 
 #include "platform/common/fit.h"
+#include "platform/common/keys.h"
 #include "platform/common/stylus.h"
 #include "platform/common/windows.h"
 #include "platform/web/internal.h"
@@ -12,16 +13,6 @@ namespace {
 
 // The kinds of event the page queues (site/device.js uses the same numbers).
 enum PageEvent { PAGE_PRESS = 1, PAGE_MOVE, PAGE_RELEASE, PAGE_KEY_DOWN, PAGE_KEY_UP, PAGE_FOCUS, PAGE_BLUR };
-
-// The page's key codes that stand for the device's hardware keys.
-struct KeyBinding {
-    int page_code;
-    WPARAM code;
-};
-const KeyBinding KEY_BINDINGS[] = {
-    {38, VK_UP},         {40, VK_DOWN},       {37, VK_LEFT},       {39, VK_RIGHT},
-    {65, DEVICE_VK_A},   {66, DEVICE_VK_B},   {67, DEVICE_VK_C},   {13, DEVICE_VK_START},
-};
 
 DeviceFit canvas_fit{0, 0, 0, 0};  // where the canvas lies on the page (none before it is placed)
 
@@ -39,12 +30,6 @@ EM_JS(void, web_set_canvas_place, (double left, double top, double width, double
 // Whether the page was resized since the last call.
 EM_JS(int, web_page_resized, (), { return VorlenDevice.takeResized(); });
 
-// A bound key going down or up (the page drops auto-repeats).
-void key_event(int page_code, bool down) {
-    for (const KeyBinding &binding : KEY_BINDINGS)
-        if (binding.page_code == page_code) device_post(down ? WM_KEYDOWN : WM_KEYUP, binding.code, 0);
-}
-
 // One queued event as the device's messages.
 void page_event(int kind, double a, double b) {
     POINT at = device_pixel_at(canvas_fit, a, b);
@@ -52,8 +37,8 @@ void page_event(int kind, double a, double b) {
         case PAGE_PRESS: device_stylus_press(int(at.x), int(at.y)); break;
         case PAGE_MOVE: device_stylus_move(int(at.x), int(at.y)); break;
         case PAGE_RELEASE: device_stylus_release(int(at.x), int(at.y)); break;
-        case PAGE_KEY_DOWN: key_event(int(a), true); break;
-        case PAGE_KEY_UP: key_event(int(a), false); break;
+        case PAGE_KEY_DOWN: device_host_key(unsigned(int(a)), true); break;  // the page drops auto-repeats
+        case PAGE_KEY_UP: device_host_key(unsigned(int(a)), false); break;
         case PAGE_FOCUS: device_post(WM_ACTIVATE, WA_ACTIVE, 0); break;
         case PAGE_BLUR: device_post(WM_ACTIVATE, WA_INACTIVE, 0); break;
         default: break;
