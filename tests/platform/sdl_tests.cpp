@@ -250,7 +250,7 @@ TEST(SdlDevice, SendsTheWindowAFrameOnlyWhenItsPictureLayoutOrSizeChanged) {
     ASSERT_EQ(sdl_device_start(), 1);
     game_body = [] {
         use_display(16, 2, 480);
-        std::vector<uint16_t> frame = present_pattern();
+        present_pattern();
         int count = sdl_device_redraw_count();
         present_frame();
         EXPECT_EQ(sdl_device_redraw_count(), count) << "an unchanged frame";
