@@ -292,6 +292,10 @@ TEST(Uci, LongMoveListsAreTakenAndOverlongOnesRefused) {
     EXPECT_EQ(lines_of(output)[0].compare(0, 24, "info string error: line "), 0) << lines_of(output)[0];
     EXPECT_EQ(lines_of(output)[2], "bestmove 0000");
     EXPECT_EQ(lines_of(output).back(), "readyok");
+    // An overlong go is still answered.
+    output = converse("go searchmoves " + std::string(UCI_LINE_LIMIT, 'a') + "\nisready\n");
+    ASSERT_EQ(lines_of(output).size(), 3u) << output.substr(0, 200);
+    EXPECT_EQ(lines_of(output)[1], "bestmove 0000");
 }
 
 TEST(Uci, HostileInputNeitherCrashesNorHangs) {

@@ -238,13 +238,17 @@ int run_command(char *line, FILE *out) {
     return 1;  // stop, debug, register and anything unknown are otherwise ignored
 }
 
-// A line too long to take is refused; a refused position line leaves no position.
+// A line too long to take is refused; a refused position line leaves no position, and a refused
+// go is still answered, with no move, so that the client does not wait for ever.
 void refuse_long_line(const std::string &line, FILE *out) {
     char error[UCI_ERROR_SIZE];
     size_t start = line.find_first_not_of(' ');
-    if (start != std::string::npos && line.compare(start, 9, "position ") == 0) position_valid = 0;
+    int is_position = start != std::string::npos && line.compare(start, 9, "position ") == 0;
+    int is_go = start != std::string::npos && line.compare(start, 3, "go ") == 0;
+    if (is_position) position_valid = 0;
     snprintf(error, UCI_ERROR_SIZE, "line longer than %d bytes ignored", UCI_LINE_LIMIT);
     report_error(out, error);
+    if (is_go) fprintf(out, "bestmove 0000\n");
 }
 
 }  // namespace
