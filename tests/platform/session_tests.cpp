@@ -83,7 +83,8 @@ TEST(SessionText, AMalformedTextIsRefusedNamingItsLine) {
     const char *bad[] = {"display tv", "1 down 70000 3", "1 down 3", "-1 close", "1+x close", "1 key-down q",
                          "1 jump", "1 clock 4294967296", "1 fly", "step -1", "1 close now"};
     for (const char *line : bad)
-        EXPECT_EQ(fault_of(std::string(SESSION_HEADER "\n") + line + "\n"), std::string("line 2: not a session line: ") + line);
+        EXPECT_EQ(fault_of(std::string(SESSION_HEADER "\n") + line + "\n"),
+                  std::string("line 2: not a session line: ") + line);
 }
 
 TEST(SessionPlay, InputHappensAtTheLooksItNamesAndTheClockAtReads) {
@@ -184,7 +185,8 @@ TEST(SessionRecord, ARecordedRunPlaysBackWithTheSameReadingsAndInputAtTheSameMom
         if (moment.kind != 2) continue;
         ++look_number;
         session_play_look(clock, note);
-        for (const MSG &msg : moment.messages) expected.push_back(Posted{look_number, msg.message, msg.wParam, msg.lParam});
+        for (const MSG &msg : moment.messages)
+            expected.push_back(Posted{look_number, msg.message, msg.wParam, msg.lParam});
     }
     EXPECT_EQ(posted, expected);
     EXPECT_TRUE(session_finished());
