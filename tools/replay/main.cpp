@@ -1,7 +1,7 @@
 // vorlen-replay [--pixels FRAME FILE] SESSION: plays a recorded session through the game on the
 // headless device and prints what it showed (tools/replay/replay.h); with --pixels, also writes
 // that frame's pixels to FILE (PNG when FILE ends in .png, raw RGBA otherwise). Exits 0 when the
-// session ended the game, 1 when it did not, 2 on a usage or session error.
+// game ended by itself, 1 when the replay had to close it, 2 on a usage or session error.
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>

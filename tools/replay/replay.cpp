@@ -77,12 +77,6 @@ std::string clocks_text() {
 
 }  // namespace
 
-uint64_t fnv1a64(const uint8_t *bytes, size_t size) {
-    uint64_t hash = 14695981039346656037ull;
-    for (size_t i = 0; i < size; ++i) hash = (hash ^ bytes[i]) * 1099511628211ull;
-    return hash;
-}
-
 ReplayResult replay_session(const Session &session, const ReplayOptions &options) {
     result = ReplayResult{};
     pixels_frame = options.pixels_frame;
@@ -113,6 +107,6 @@ ReplayResult replay_session(const Session &session, const ReplayOptions &options
     report("fen " + position_fen());
     report(clocks_text());
     report("exit " + std::to_string(status));
-    result.finished = session_finished() && !closed_by_replay;
+    result.finished = !closed_by_replay;
     return result;
 }

@@ -23,7 +23,7 @@ struct ReplayOptions {
 struct ReplayResult {
     std::string report;           // the lines described above
     std::vector<uint8_t> pixels;  // the kept frame as 240 x 320 RGBA, as the eye sees the display
-    bool finished = false;        // the game ended by itself after every line had happened
+    bool finished = false;        // the game ended by itself, not closed by the replay
 };
 
 // Plays the session from power-on to the end of WinMain.
