@@ -8,8 +8,9 @@
 //   display packed        the emulated display layout (packed, padded, rotated, grey4, grey2)
 //   start 0               what the clock reads at power-on
 //   step 1                how far each read of the clock moves it on (Sleep always adds its time)
-//   T[+K] EVENT           at the (K+1)-th moment of the event's kind at which the clock reads at
-//                         least T, counted from the moment the line before happened
+//   T[+K] EVENT           at the (K+1)-th moment of the event's kind at which the clock has
+//                         reached T, counted from the moment the line before happened (the clock
+//                         runs on across its wrap at 2^32: a T up to 2^31 ms behind it has come)
 // Input events happen at a look of the message pump (several may share one look): down X Y,
 // move X Y, up X Y (device pixels, which may lie off the screen), key-down KEY, key-up KEY (up,
 // down, left, right, a, b, c, start or a virtual-key number), activate, deactivate, close, and

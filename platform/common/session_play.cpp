@@ -8,10 +8,15 @@ std::vector<SessionLine> lines;  // the session's timed lines
 size_t next = 0;                 // the first line that has not happened
 uint32_t passed = 0;             // moments of the next line's kind let pass since the line before
 
+// Whether the clock has reached a tick, as the device's tick count runs on across its wrap at
+// 2^32: a tick up to 2^31 ms behind the clock has come, one ahead of it has not.
+bool reached(uint32_t now, uint32_t tick) { return int32_t(now - tick) >= 0; }
+
 // Whether the next line is of this kind (input or not) and its tick has come; a line whose
 // moment has come but that must let this one pass counts it.
 bool due(bool input, uint32_t now) {
-    if (next == lines.size() || (lines[next].kind == SESSION_INPUT) != input || now < lines[next].tick) return false;
+    if (next == lines.size() || (lines[next].kind == SESSION_INPUT) != input || !reached(now, lines[next].tick))
+        return false;
     if (passed < lines[next].skip) {
         ++passed;
         return false;

@@ -123,6 +123,18 @@ TEST(SessionPlay, InputHappensAtTheLooksItNamesAndTheClockAtReads) {
     EXPECT_EQ(posted.back().message, UINT(WM_CLOSE));
 }
 
+TEST(SessionPlay, TheClockRunsOnAcrossItsWrap) {
+    Session session = parsed(SESSION_HEADER "\n4294967000 jump 10\n5 close\n");
+    posted.clear();
+    session_play(session);
+    EXPECT_EQ(session_play_read(3000000000u), 3000000000u);  // 4294967000 is still ahead
+    EXPECT_EQ(session_play_read(4294967100u), 4294967110u);
+    session_play_look(4294967290u, note);  // 5 is ahead until the clock wraps
+    EXPECT_TRUE(posted.empty());
+    session_play_look(6, note);
+    EXPECT_EQ(posted.size(), 1u);
+}
+
 std::string recorded;
 void keep(const std::string &text) { recorded += text; }
 
