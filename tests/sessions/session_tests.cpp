@@ -40,8 +40,8 @@ std::string first_difference(const std::string &expected, const std::string &act
         bool more_a = bool(std::getline(a, line_a)), more_b = bool(std::getline(b, line_b));
         if (!more_a && !more_b) return "the texts differ only in their line ends";
         if (!more_a || !more_b || line_a != line_b)
-            return "line " + std::to_string(number) + ": expected \"" + (more_a ? line_a : "(end)") + "\", replayed \"" +
-                   (more_b ? line_b : "(end)") + "\"";
+            return "line " + std::to_string(number) + ": expected \"" + (more_a ? line_a : "(end)") +
+                   "\", replayed \"" + (more_b ? line_b : "(end)") + "\"";
     }
 }
 
