@@ -102,7 +102,7 @@ ReplayResult replay_session(const Session &session, const ReplayOptions &options
     headless_on_read(nullptr);
     report("end frames " + std::to_string(headless_frame_count()) + " tick " + std::to_string(headless_time()));
     if (!session_finished())
-        report("unplayed " + std::to_string(session.lines.size() - session_played()) + " lines: the game ended first");
+        report("unplayed lines " + std::to_string(session.lines.size() - session_played()) + " (the game ended first)");
     if (closed_by_replay) report("closed: the session ended without ending the game");
     report("fen " + position_fen());
     report(clocks_text());
