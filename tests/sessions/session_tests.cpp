@@ -65,7 +65,7 @@ TEST_P(Sessions, ReplayToTheirRecordedOutput) {
     EXPECT_TRUE(actual == expected)
         << base << ".session no longer replays to its recorded output; " << first_difference(expected, actual)
         << ".\nIf the change is meant to alter what the game shows, record it again with\n  VORLEN_SESSION_RECORD=1 "
-        << "ctest -R '" << test->test_suite_name() << "." << test->name() << "$'\nand review the diff.";
+        << "ctest -R '" << test->test_suite_name() << "." << test->name() << " '\nand review the diff.";
 }
 
 // A test's name from its session's: letters and digits kept, anything else an underscore.
