@@ -22,5 +22,10 @@ inline bool rect_is_whole(const PixelRect &r) {
 // The smallest rectangle holding every pixel where two 240 x 320 pictures differ (empty when
 // they are equal).
 PixelRect changed_rect(const uint16_t *before, const uint16_t *after);
+// The part of a frame the host does not show yet (the changed rectangle, or the whole picture
+// when the display layout it was read from or the size it is shown at changed), taking the
+// frame as shown; and forgetting what is shown, so the next is sent whole.
+PixelRect frame_change(const uint16_t *picture, const GXDisplayProperties &layout, int width, int height);
+void frame_forget();
 
 #endif

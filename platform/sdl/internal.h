@@ -37,11 +37,6 @@ void window_redraw();
 void window_raise();
 POINT window_device_pixel(int x, int y);
 
-// Presentation: the part of a frame the window does not show yet (the changed rectangle, or the
-// whole picture when the display layout it was read from or the window's size changed), taking
-// the frame as shown; and forgetting what is shown, so the next is drawn whole.
-PixelRect frame_change(const uint16_t *picture, const GXDisplayProperties &layout, int width, int height);
-void frame_forget();
 
 // The picture's place in a window: where the shared fit puts it, its first window column and
 // row, and the device column (row) each of its window columns (rows) shows.

@@ -1,17 +1,16 @@
-// Presentation sends the window only what changed (on the animated title only the spinning
-// board does): the part of a frame the window does not show yet.
+// Presentation sends a window or a page only what changed (on the animated title only the
+// spinning board does): the part of a frame the host does not show yet.
 #include <cstring>
 
-#include "platform/common/display.h"
-#include "platform/sdl/internal.h"
+#include "platform/common/change.h"
 
 namespace {
 
 const int W = DEVICE_DISPLAY_WIDTH, H = DEVICE_DISPLAY_HEIGHT;
 const size_t ROW_BYTES = size_t(W) * 2;
 
-// What the window shows: the picture, the display layout it was read from and the size it
-// was scaled to.
+// What the host shows: the picture, the display layout it was read from and the size it was
+// scaled to.
 struct Shown {
     uint16_t picture[W * H];
     int32_t bpp, x_pitch, y_pitch;
@@ -21,7 +20,7 @@ struct Shown {
 Shown shown;
 bool shown_valid = false;  // false until the first frame and after frame_forget
 
-// Whether the window shows pictures read from this layout at this size.
+// Whether the host shows pictures read from this layout at this size.
 bool same_setting(const GXDisplayProperties &layout, int width, int height) {
     return shown_valid && shown.bpp == layout.cBPP && shown.x_pitch == layout.cbxPitch &&
            shown.y_pitch == layout.cbyPitch && shown.width == width && shown.height == height;
