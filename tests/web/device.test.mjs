@@ -42,12 +42,17 @@ async function putsWhileStill(view) {
   return (await frames(view)) - before;
 }
 
-// The page's visibility as a person switching apps changes it.
-async function setHidden({ page }, hidden) {
-  await page.evaluate((hidden) => {
-    Object.defineProperty(document, "visibilityState", { value: hidden ? "hidden" : "visible", configurable: true });
-    document.dispatchEvent(new Event("visibilitychange"));
-  }, hidden);
+// Hides the page behind another tab, as a person switching apps does, or brings it back.
+async function setHidden(view, hidden) {
+  if (hidden) {
+    view.other = await view.context.newPage();
+    await view.other.bringToFront();
+  } else {
+    await view.page.bringToFront();
+    await view.other.close();
+  }
+  await view.page.waitForFunction((state) => document.visibilityState === state, { timeout: WAIT_MS },
+                                  hidden ? "hidden" : "visible");
 }
 
 // Waits until this page's service worker keeps a build and is in charge; resolves to the build.
