@@ -80,8 +80,8 @@ function best(into, run) {
   for (const [level, t] of Object.entries(run)) into[level] = into[level] && into[level].ms < t.ms ? into[level] : t;
 }
 
-// CPU seconds so far of the browser's renderer, GPU and audio processes (its descendants
-// but its network and storage services; renderers are the zygote's children), from /proc.
+// CPU seconds so far of the browser's renderer, GPU and audio processes, each kind apart (its
+// descendants but its network and storage services; renderers are the zygote's children), from /proc.
 function childCpuSeconds(browserPid) {
   const processes = new Map();  // pid -> { parent, command, seconds }
   for (const pid of fs.readdirSync("/proc").filter((name) => /^\d+$/.test(name))) {
@@ -96,13 +96,18 @@ function childCpuSeconds(browserPid) {
     for (let p = processes.get(pid); p; p = processes.get(p.parent)) if (p.parent === browserPid) return true;
     return false;
   };
-  let total = 0;
-  for (const [pid, p] of processes)
-    if (descends(pid) && /--type=(renderer|gpu-process)|AudioService/.test(p.command)) total += p.seconds;
-  return total;
+  const seconds = { renderer: 0, gpu: 0, audio: 0 };
+  for (const [pid, p] of processes) {
+    if (!descends(pid)) continue;
+    const kind = /--type=renderer/.test(p.command) ? "renderer" : /--type=gpu-process/.test(p.command) ? "gpu"
+      : /AudioService/.test(p.command) ? "audio" : null;
+    if (kind) seconds[kind] += p.seconds;
+  }
+  return seconds;
 }
 
-// The share of one core (percent) that a fresh browser showing one screen costs, median of runs.
+// The share of one core (percent) that a fresh browser showing one screen costs, median of runs
+// of the sum, with the renderer's, GPU's and audio's shares of that run.
 async function screenCpu(url, reach) {
   const shares = [];
   for (let run = 0; run < CPU_RUNS; run++) {
@@ -113,12 +118,16 @@ async function screenCpu(url, reach) {
       await pause(1000);
       const pid = browser.process().pid, before = childCpuSeconds(pid), started = Date.now();
       await pause(CPU_MS);
-      shares.push(100 * (childCpuSeconds(pid) - before) / ((Date.now() - started) / 1000));
+      const after = childCpuSeconds(pid), seconds = (Date.now() - started) / 1000;
+      const share = {};
+      for (const kind of Object.keys(after)) share[kind] = 100 * (after[kind] - before[kind]) / seconds;
+      share.total = share.renderer + share.gpu + share.audio;
+      shares.push(share);
     } finally {
       await browser.close();
     }
   }
-  return median(shares);
+  return shares.sort((a, b) => a.total - b.total)[Math.floor(shares.length / 2)];
 }
 
 // From the title to the menu.
@@ -179,6 +188,9 @@ async function audits(browser, url) {
   return { scores, failed, violations };
 }
 
+// The parts to measure, all by default: node bench.mjs [load] [cpu] [play] [audits] [engine]
+const PARTS = process.argv.length > 2 ? new Set(process.argv.slice(2)) : new Set(["load", "cpu", "play", "audits", "engine"]);
+
 const size = siteSize();
 console.log(`site: ${(size.raw / 1024).toFixed(0)} KiB as stored, ${(size.packed / 1024).toFixed(0)} KiB gzip-compressed`);
 
@@ -190,7 +202,7 @@ const programs = await serve(WEB, {
 });
 const browser = await launch();
 try {
-  for (const throttle of [1, 4]) {
+  for (const throttle of PARTS.has("load") ? [1, 4] : []) {
     const times = [];
     for (let i = 0; i < LOADS; i++) {
       const context = await browser.createBrowserContext();
@@ -205,7 +217,7 @@ try {
     console.log(`load to first frame (localhost, ${LOADS} cold loads${throttle > 1 ? `, CPU slowed ${throttle}x` : ""}): ` +
                 `median ${median(times).toFixed(0)} ms, worst ${Math.max(...times).toFixed(0)} ms`);
   }
-  {
+  if (PARTS.has("load")) {
     const view = await openPage(browser, site.url, PHONE);
     const before = await view.page.evaluate(() => ({ ...VorlenDevice.stats }));
     await pause(PRESENT_MS);
@@ -215,41 +227,51 @@ try {
     await view.context.close();
   }
 
-  console.log(`share of one core, renderer + GPU + audio processes, median of ${CPU_RUNS} ${CPU_MS / 1000} s measures:`);
-  const still = await screenCpu(programs.url + "still.html", null);
-  const screens = [["a still canvas page", null], ["title (animated)", async () => {}], ["menu", toMenu],
-                   ["a person's turn", startGame], ["a person's turn, page hidden", async (view) => {
-                     await startGame(view);
-                     await hide(view);
-                   }]];
-  for (const [name, reach] of screens) {
-    const share = reach === null ? still : await screenCpu(site.url, reach);
-    console.log(`  ${name.padEnd(30)} ${share.toFixed(2)}%` + (reach === null ? "" : ` (${(share - still).toFixed(2)} points over the still page)`));
+  if (PARTS.has("cpu")) {
+    console.log(`share of one core, renderer + GPU + audio processes, median of ${CPU_RUNS} ${CPU_MS / 1000} s measures:`);
+    const still = await screenCpu(programs.url + "still.html", null);
+    const screens = [["a still canvas page", null], ["title (animated)", async () => {}], ["menu", toMenu],
+                     ["a person's turn", startGame], ["a person's turn, page hidden", async (view) => {
+                       await startGame(view);
+                       await hide(view);
+                     }]];
+    for (const [name, reach] of screens) {
+      const share = reach === null ? still : await screenCpu(site.url, reach);
+      console.log(`  ${name.padEnd(30)} ${share.total.toFixed(1)}% (renderer ${share.renderer.toFixed(1)}, GPU ` +
+                  `${share.gpu.toFixed(1)}, audio ${share.audio.toFixed(1)})` +
+                  (reach === null ? "" : `, ${(share.total - still.total).toFixed(1)} points over the still page`));
+    }
   }
 
-  const play = await selfPlay(browser, site.url);
-  const over = play.tasks.filter((ms) => ms > 50);
-  console.log(`the computer playing itself at level 14 for ${SELF_PLAY_MS / 1000} s (${play.moves} board changes): ` +
-              `${over.length} page tasks over 50 ms, longest ${Math.max(0, ...play.tasks).toFixed(0)} ms; ` +
-              `the clock strip changed ${(play.longestStillTick / 1000).toFixed(1)} s into a think at the longest`);
-
-  const verdict = await audits(browser, site.url);
-  console.log(`Lighthouse 12.2.3, mobile: ${Object.entries(verdict.scores).map(([k, v]) => `${k} ${v}`).join(", ")}; ` +
-              `failed audits: ${verdict.failed.join(", ") || "none"}`);
-  console.log(`axe-core 4.14: violations: ${verdict.violations.join(", ") || "none"}`);
-
-  console.log("in the browser, " + (await runInBrowser(browser, programs.url, "bench-frames", [])).trim());
-
-  const native = {}, browserRun = {};
-  for (let run = 0; run < ENGINE_RUNS; run++) {
-    best(native, levelTimes(execFileSync(path.join(ROOT, "build/bin/vorlen-engine"), ["bench"]).toString()));
-    best(browserRun, levelTimes(await runInBrowser(browser, programs.url, "vorlen-engine", ["bench"])));
+  if (PARTS.has("play")) {
+    const play = await selfPlay(browser, site.url);
+    const over = play.tasks.filter((ms) => ms > 50);
+    console.log(`the computer playing itself at level 14 for ${SELF_PLAY_MS / 1000} s (${play.moves} board changes): ` +
+                `${over.length} page tasks over 50 ms, longest ${Math.max(0, ...play.tasks).toFixed(0)} ms; ` +
+                `the clock strip changed ${(play.longestStillTick / 1000).toFixed(1)} s into a think at the longest`);
   }
-  console.log(`computer's choice over the bench positions, ms, best of ${ENGINE_RUNS} (browser ÷ native):`);
-  for (const level of LEVELS) {
-    const n = native[level], b = browserRun[level];
-    const same = n.nodes === b.nodes ? "same nodes" : `nodes differ: ${n.nodes} native, ${b.nodes} browser`;
-    console.log(`  level ${String(level).padStart(2)}: native ${n.ms}, browser ${b.ms}, ratio ${(b.ms / n.ms).toFixed(2)} (${same})`);
+
+  if (PARTS.has("audits")) {
+    const verdict = await audits(browser, site.url);
+    console.log(`Lighthouse 12.2.3, mobile: ${Object.entries(verdict.scores).map(([k, v]) => `${k} ${v}`).join(", ")}; ` +
+                `failed audits: ${verdict.failed.join(", ") || "none"}`);
+    console.log(`axe-core 4.14: violations: ${verdict.violations.join(", ") || "none"}`);
+  }
+
+  if (PARTS.has("engine")) {
+    console.log("in the browser, " + (await runInBrowser(browser, programs.url, "bench-frames", [])).trim());
+
+    const native = {}, browserRun = {};
+    for (let run = 0; run < ENGINE_RUNS; run++) {
+      best(native, levelTimes(execFileSync(path.join(ROOT, "build/bin/vorlen-engine"), ["bench"]).toString()));
+      best(browserRun, levelTimes(await runInBrowser(browser, programs.url, "vorlen-engine", ["bench"])));
+    }
+    console.log(`computer's choice over the bench positions, ms, best of ${ENGINE_RUNS} (browser ÷ native):`);
+    for (const level of LEVELS) {
+      const n = native[level], b = browserRun[level];
+      const same = n.nodes === b.nodes ? "same nodes" : `nodes differ: ${n.nodes} native, ${b.nodes} browser`;
+      console.log(`  level ${String(level).padStart(2)}: native ${n.ms}, browser ${b.ms}, ratio ${(b.ms / n.ms).toFixed(2)} (${same})`);
+    }
   }
 } finally {
   await browser.close();
