@@ -130,6 +130,27 @@ async function screenCpu(url, reach) {
   return shares.sort((a, b) => a.total - b.total)[Math.floor(shares.length / 2)];
 }
 
+// Ms from the start of loading to the first frame of a start served by the service worker's
+// copy while the server accepts and never answers.
+async function hangingStart(browser) {
+  const hanging = await serve(path.join(WEB, "site"));
+  const context = await browser.createBrowserContext();
+  const first = await context.newPage();
+  await first.goto(hanging.url);
+  await first.waitForFunction(async () => (await navigator.serviceWorker.ready).active.state === "activated" &&
+    (await caches.keys()).length === 1);
+  hanging.hang();
+  const page = await context.newPage();
+  await first.close();
+  await page.setViewport(PHONE);
+  page.goto(hanging.url).catch(() => {});
+  await page.waitForFunction(() => window.VorlenDevice && VorlenDevice.stats.frames > 0, { timeout: 60000 });
+  const ms = await page.evaluate(() => VorlenDevice.stats.firstFrameMs);
+  await context.close();
+  await hanging.close();
+  return ms;
+}
+
 // From the title to the menu.
 async function toMenu(view) {
   const title = await pixels(view);
@@ -218,6 +239,7 @@ try {
                 `median ${median(times).toFixed(0)} ms, worst ${Math.max(...times).toFixed(0)} ms`);
   }
   if (PARTS.has("load")) {
+    console.log(`a kept copy's start with a network that never answers: first frame ${(await hangingStart(browser)).toFixed(0)} ms`);
     const view = await openPage(browser, site.url, PHONE);
     const before = await view.page.evaluate(() => ({ ...VorlenDevice.stats }));
     await pause(PRESENT_MS);
