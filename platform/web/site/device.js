@@ -32,8 +32,15 @@ var VorlenDevice = (() => {
     return [view.clientWidth, view.clientHeight, window.devicePixelRatio || 1];
   };
 
-  const worker = new Worker(`worker.js?build=${BUILD}`);
-  const post = (message) => worker.postMessage(message);
+  // Browsers that refuse workers to a page opened from a file say why instead of a black page.
+  let worker = null;
+  try { worker = new Worker(`worker.js?build=${BUILD}`); } catch (e) {
+    const notice = document.getElementById("ended");
+    notice.textContent = "vorlen cannot start from a file in this browser: open it from a web server.";
+    notice.hidden = false;
+    notice.disabled = true;
+  }
+  const post = (message) => worker && worker.postMessage(message);
   const queue = (kind, a, b) => post({ type: "event", event: [kind, a, b] });
 
   // Lets the page make sound: browsers allow it only from a person's tap or key.
@@ -120,7 +127,7 @@ var VorlenDevice = (() => {
   }
 
   // What the worker asks of the page.
-  worker.onmessage = ({ data }) => {
+  if (worker) worker.onmessage = ({ data }) => {
     switch (data.type) {
       case "part":
         context.putImageData(new ImageData(new Uint8ClampedArray(data.pixels.buffer), data.width, data.height),
@@ -141,7 +148,7 @@ var VorlenDevice = (() => {
     }
   };
   // A fault in the worker is a fault of the page.
-  worker.onerror = (e) => setTimeout(() => { throw new Error(`worker: ${e.message}`); });
+  if (worker) worker.onerror = (e) => setTimeout(() => { throw new Error(`worker: ${e.message}`); });
 
   // Pointer events anywhere on the page: mouse, touch and pen alike; presses off the picture
   // are dropped by the device. Only one pointer at a time is the stylus.

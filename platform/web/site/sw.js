@@ -39,8 +39,8 @@ async function install() {
 
 self.addEventListener("install", (event) => event.waitUntil(install().then(() => self.skipWaiting())));
 
-// Once this build is in charge, other builds' caches go, but for those of builds a page or worker
-// still runs (their files' addresses name their build).
+// Once this build is in charge, other builds' caches go, but for those a running client's address
+// names (a game's worker is started as worker.js?build=...), where the browser lists it.
 self.addEventListener("activate", (event) => {
   event.waitUntil((async () => {
     const running = new Set((await self.clients.matchAll({ type: "all", includeUncontrolled: true }))
