@@ -71,9 +71,10 @@ void rgb565_to_rgb8(uint16_t pixel, uint8_t *channels) {
     channels[2] = uint8_t(b << 3 | b >> 2);
 }
 
-void picture_to_rgba(const uint16_t *picture, uint8_t *rgba) {
-    for (int i = 0; i < W * H; ++i, rgba += 4) {
-        rgb565_to_rgb8(picture[i], rgba);
-        rgba[3] = 255;
-    }
+void part_to_rgba(const uint16_t *picture, const PixelRect &part, uint8_t *rgba) {
+    for (int y = part.top; y < part.bottom; ++y)
+        for (int x = part.left; x < part.right; ++x, rgba += 4) {
+            rgb565_to_rgb8(picture[y * W + x], rgba);
+            rgba[3] = 255;
+        }
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "platform/common/change.h"
 #include "platform/device.h"
 
 // Fills picture (240 x 320 RGB565) with what a display of these properties shows from the
@@ -15,8 +16,9 @@ void scan_out(const GXDisplayProperties &properties, const uint8_t *origin, uint
 // bits repeated into its low ones so that white stays 255.
 void rgb565_to_rgb8(uint16_t pixel, uint8_t *channels);
 
-// Spreads a picture's RGB565 pixels over 8-bit red, green, blue (as rgb565_to_rgb8 does) and
-// opaque alpha: 4 bytes a pixel, as a browser's canvas takes them.
-void picture_to_rgba(const uint16_t *picture, uint8_t *rgba);
+// Spreads the RGB565 pixels of a part of a picture over 8-bit red, green, blue (as
+// rgb565_to_rgb8 does) and opaque alpha: 4 bytes a pixel, the part's rows one after another,
+// as a browser's canvas takes them.
+void part_to_rgba(const uint16_t *picture, const PixelRect &part, uint8_t *rgba);
 
 #endif

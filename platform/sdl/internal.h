@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/common/change.h"
 #include "platform/common/desktop.h"
 #include "platform/common/display.h"
 #include "platform/common/fit.h"
@@ -36,24 +37,6 @@ void window_redraw();
 void window_raise();
 POINT window_device_pixel(int x, int y);
 
-// A rectangle of pixels: columns left..right-1, rows top..bottom-1.
-struct PixelRect {
-    int left, top, right, bottom;
-};
-const PixelRect WHOLE_PICTURE{0, 0, DEVICE_DISPLAY_WIDTH, DEVICE_DISPLAY_HEIGHT};
-inline bool rect_is_empty(const PixelRect &r) { return r.right <= r.left || r.bottom <= r.top; }
-inline bool rect_is_whole(const PixelRect &r) {
-    return r.left == WHOLE_PICTURE.left && r.top == WHOLE_PICTURE.top && r.right == WHOLE_PICTURE.right &&
-           r.bottom == WHOLE_PICTURE.bottom;
-}
-
-// Presentation: the smallest rectangle holding every pixel where two 240 x 320 pictures differ
-// (empty when they are equal); the part of a frame the window does not show yet (the changed
-// rectangle, or the whole picture when the display layout it was read from or the window's size
-// changed), taking the frame as shown; and forgetting what is shown, so the next is drawn whole.
-PixelRect changed_rect(const uint16_t *before, const uint16_t *after);
-PixelRect frame_change(const uint16_t *picture, const GXDisplayProperties &layout, int width, int height);
-void frame_forget();
 
 // The picture's place in a window: where the shared fit puts it, its first window column and
 // row, and the device column (row) each of its window columns (rows) shows.

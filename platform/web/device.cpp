@@ -1,7 +1,9 @@
-// The browser device's display on the page's canvas, its clock, its pause and its executable's
-// place; the hooks the shared window services call.
+// The browser device's display, clock, pause and executable's place, run in the page's worker;
+// the hooks the shared window services call. Frames go to the page as their changed part only,
+// and while the page is hidden (the handheld switched off) nothing is presented.
 #include <emscripten.h>
 
+#include "platform/common/change.h"
 #include "platform/common/display.h"
 #include "platform/common/files.h"
 #include "platform/common/scanout.h"
@@ -11,13 +13,19 @@ namespace {
 
 const char16_t MODULE_PATH[] = u"\\vorlen\\vorlen.exe";  // Graph and Sound are packed beside it
 
-uint16_t picture[DEVICE_DISPLAY_WIDTH * DEVICE_DISPLAY_HEIGHT];     // the last frame scanned out
-uint8_t rgba[DEVICE_DISPLAY_WIDTH * DEVICE_DISPLAY_HEIGHT * 4];     // the same as the canvas takes it
+uint16_t picture[DEVICE_DISPLAY_WIDTH * DEVICE_DISPLAY_HEIGHT];  // the frame just scanned out
+uint8_t rgba[DEVICE_DISPLAY_WIDTH * DEVICE_DISPLAY_HEIGHT * 4];  // a changed part as the canvas takes it
 
-// Shows the picture; the page also keeps how long presenting took, scan-out included.
-EM_JS(void, web_show_picture, (const uint8_t *pixels, int size, double started),
-      { VorlenDevice.showPicture(HEAPU8.subarray(pixels, pixels + size), started); });
+// Sends the page a part of the picture; it also keeps how long presenting took, scan-out included.
+EM_JS(void, web_show_part, (int left, int top, int width, int height, const uint8_t *pixels, double started), {
+    VorlenDevice.showPart(left, top, width, height, HEAPU8.slice(pixels, pixels + width * height * 4), started);
+});
 EM_JS(void, web_show_canvas, (int shown), { VorlenDevice.showCanvas(shown); });
+EM_JS(int, web_suspended, (), { return VorlenDevice.suspended() ? 1 : 0; });
+EM_JS(double, web_ticks, (), { return VorlenDevice.ticks(); });
+// Waits for the pause in the worker's event loop, and while the page is hidden until it is
+// shown again, so a hidden page's game neither runs nor wakes.
+EM_ASYNC_JS(void, web_pause, (double ms), { await VorlenDevice.pause(ms); });
 
 }  // namespace
 
@@ -32,18 +40,22 @@ int GXOpenDisplay(HWND, DWORD) { return 1; }
 int GXCloseDisplay(void) { return 1; }
 
 int GXEndDraw(void) {
+    if (web_suspended()) return 1;
     double started = emscripten_get_now();
     scan_out(device_display_properties(), device_display_origin(), picture);
-    picture_to_rgba(picture, rgba);
-    web_show_picture(rgba, int(sizeof rgba), started);
+    PixelRect change = frame_change(picture, device_display_properties(), DEVICE_DISPLAY_WIDTH, DEVICE_DISPLAY_HEIGHT);
+    if (rect_is_empty(change)) return 1;
+    part_to_rgba(picture, change, rgba);
+    web_show_part(change.left, change.top, change.right - change.left, change.bottom - change.top, rgba, started);
     return 1;
 }
 
-// The page's monotonic clock, wrapping at 2^32 like the device's tick count.
-DWORD GetTickCount(void) { return DWORD(uint64_t(emscripten_get_now())); }
+// The device's tick count: milliseconds the page has been shown, wrapping at 2^32.
+DWORD GetTickCount(void) { return DWORD(uint64_t(web_ticks())); }
 
-// Unwinds to the browser for the pause, so the page draws and takes input meanwhile.
-void Sleep(DWORD dwMilliseconds) { emscripten_sleep(dwMilliseconds); }
+// Gives the worker's event loop its turn for the pause, so the page's events and visibility
+// reach the game meanwhile.
+void Sleep(DWORD dwMilliseconds) { web_pause(double(dwMilliseconds)); }
 
 DWORD GetModuleFileNameW(HMODULE, LPWSTR lpFilename, DWORD nSize) {
     return device_copy_module_path(MODULE_PATH, lpFilename, nSize);

@@ -1,22 +1,20 @@
 // The page's input as the device's messages: pointer events on the page are the stylus, keys
-// are the hardware keys, the page's focus is activation. The page queues its events; the pump
-// takes them here and maps positions through the canvas's place on the page.
+// are the hardware keys, the page's focus is activation. The worker's inbox keeps the events the
+// page sent; the pump takes them here and maps positions through the canvas's place on the page.
 #include <emscripten.h>
 
 #include "platform/common/fit.h"
 #include "platform/common/keys.h"
 #include "platform/common/stylus.h"
 #include "platform/common/windows.h"
+#include "platform/web/events.h"
 #include "platform/web/internal.h"
 
 namespace {
 
-// The kinds of event the page queues (site/device.js uses the same numbers).
-enum PageEvent { PAGE_PRESS = 1, PAGE_MOVE, PAGE_RELEASE, PAGE_KEY_DOWN, PAGE_KEY_UP, PAGE_FOCUS, PAGE_BLUR };
-
 DeviceFit canvas_fit{0, 0, 0, 0};  // where the canvas lies on the page (none before it is placed)
 
-// The next queued event into kind, a, b; 0 when the queue is empty.
+// The next event in the inbox into kind, a, b; 0 when it is empty.
 EM_JS(int, web_next_event, (double *event), {
     const next = VorlenDevice.nextEvent();
     if (!next) return 0;
@@ -30,17 +28,17 @@ EM_JS(void, web_set_canvas_place, (double left, double top, double width, double
 // Whether the page was resized since the last call.
 EM_JS(int, web_page_resized, (), { return VorlenDevice.takeResized(); });
 
-// One queued event as the device's messages.
+// One event as the device's messages.
 void page_event(int kind, double a, double b) {
     POINT at = device_pixel_at(canvas_fit, a, b);
     switch (kind) {
-        case PAGE_PRESS: device_stylus_press(int(at.x), int(at.y)); break;
-        case PAGE_MOVE: device_stylus_move(int(at.x), int(at.y)); break;
-        case PAGE_RELEASE: device_stylus_release(int(at.x), int(at.y)); break;
-        case PAGE_KEY_DOWN: device_host_key(unsigned(int(a)), true); break;  // the page drops auto-repeats
-        case PAGE_KEY_UP: device_host_key(unsigned(int(a)), false); break;
-        case PAGE_FOCUS: device_post(WM_ACTIVATE, WA_ACTIVE, 0); break;
-        case PAGE_BLUR: device_post(WM_ACTIVATE, WA_INACTIVE, 0); break;
+        case WEB_PRESS: device_stylus_press(int(at.x), int(at.y)); break;
+        case WEB_MOVE: device_stylus_move(int(at.x), int(at.y)); break;
+        case WEB_RELEASE: device_stylus_release(int(at.x), int(at.y)); break;
+        case WEB_KEY_DOWN: device_host_key(unsigned(int(a)), true); break;  // the page drops auto-repeats
+        case WEB_KEY_UP: device_host_key(unsigned(int(a)), false); break;
+        case WEB_FOCUS: device_post(WM_ACTIVATE, WA_ACTIVE, 0); break;
+        case WEB_BLUR: device_post(WM_ACTIVATE, WA_INACTIVE, 0); break;
         default: break;
     }
 }

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "platform/common/change.h"
 #include "platform/common/display.h"
 #include "platform/common/fit.h"
 #include "platform/common/scanout.h"
@@ -118,16 +119,45 @@ TEST(DeviceLayouts, EachNameLaysItsLayoutOutAndAnyOtherNameGivesPacked) {
     }
 }
 
-TEST(PictureToRgba, ChannelsWidenToFullRangeAndAlphaIsOpaque) {
+TEST(PartToRgba, ChannelsWidenToFullRangeAlphaIsOpaqueAndAPartsRowsFollowOneAnother) {
     std::vector<uint16_t> picture(size_t(DEVICE_DISPLAY_WIDTH) * DEVICE_DISPLAY_HEIGHT, 0);
     picture[0] = 0xFFFF;
     picture[1] = 0xF800;
     picture[2] = 0x07E0;
     picture[3] = 0x8410;  // the middle grey: 16, 32, 16 of 31, 63, 31
     std::vector<uint8_t> rgba(picture.size() * 4, 7);
-    picture_to_rgba(picture.data(), rgba.data());
+    part_to_rgba(picture.data(), WHOLE_PICTURE, rgba.data());
     std::vector<uint8_t> first(rgba.begin(), rgba.begin() + 20);
     std::vector<uint8_t> expected{255, 255, 255, 255, 255, 0, 0, 255, 0, 255, 0, 255, 132, 130, 132, 255, 0, 0, 0, 255};
     EXPECT_EQ(first, expected);
     EXPECT_EQ(rgba.back(), 255);
+
+    // Columns 2..3 of rows 0..1: four pixels, and nothing written past them.
+    picture[240 + 2] = 0x001F;
+    std::fill(rgba.begin(), rgba.end(), 7);
+    part_to_rgba(picture.data(), PixelRect{2, 0, 4, 2}, rgba.data());
+    std::vector<uint8_t> part(rgba.begin(), rgba.begin() + 17);
+    EXPECT_EQ(part, (std::vector<uint8_t>{0, 255, 0, 255, 132, 130, 132, 255, 0, 0, 255, 255, 0, 0, 0, 255, 7}));
+}
+
+TEST(ChangedRect, HoldsEveryChangedPixelAndNoMore) {
+    std::vector<uint16_t> before(240 * 320, 0x1234), after = before;
+    auto expect_rect = [&](PixelRect want, const char *what) {
+        PixelRect got = changed_rect(before.data(), after.data());
+        EXPECT_TRUE(got.left == want.left && got.top == want.top && got.right == want.right &&
+                    got.bottom == want.bottom)
+            << what << ": " << got.left << "," << got.top << " - " << got.right << "," << got.bottom;
+    };
+    EXPECT_TRUE(rect_is_empty(changed_rect(before.data(), after.data())));
+    after[0] = 1;
+    expect_rect({0, 0, 1, 1}, "the first pixel");
+    after[0] = before[0];
+    after[240 * 320 - 1] = 1;
+    expect_rect({239, 319, 240, 320}, "the last pixel");
+    after[240 * 10 + 200] = 1;  // rows 10 and 319, columns 200 to 239
+    after[240 * 50 + 30] = 1;   // a middle row reaching further left
+    expect_rect({30, 10, 240, 320}, "three pixels");
+    after = before;
+    for (int y = 40; y < 200; ++y) after[size_t(y) * 240 + size_t(y)] = 7;  // a diagonal
+    expect_rect({40, 40, 200, 200}, "a diagonal");
 }

@@ -311,28 +311,6 @@ TEST(SdlDevice, TheWindowShowsEachFrameScaledAndLetterboxedAfterPartialUpdates) 
     sdl_device_stop();
 }
 
-TEST(SdlPresentation, TheChangedRectangleHoldsEveryChangedPixelAndNoMore) {
-    std::vector<uint16_t> before(240 * 320, 0x1234), after = before;
-    auto expect_rect = [&](PixelRect want, const char *what) {
-        PixelRect got = changed_rect(before.data(), after.data());
-        EXPECT_TRUE(got.left == want.left && got.top == want.top && got.right == want.right &&
-                    got.bottom == want.bottom)
-            << what << ": " << got.left << "," << got.top << " - " << got.right << "," << got.bottom;
-    };
-    EXPECT_TRUE(rect_is_empty(changed_rect(before.data(), after.data())));
-    after[0] = 1;
-    expect_rect({0, 0, 1, 1}, "the first pixel");
-    after[0] = before[0];
-    after[240 * 320 - 1] = 1;
-    expect_rect({239, 319, 240, 320}, "the last pixel");
-    after[240 * 10 + 200] = 1;  // rows 10 and 319, columns 200 to 239
-    after[240 * 50 + 30] = 1;   // a middle row reaching further left
-    expect_rect({30, 10, 240, 320}, "three pixels");
-    after = before;
-    for (int y = 40; y < 200; ++y) after[size_t(y) * 240 + size_t(y)] = 7;  // a diagonal
-    expect_rect({40, 40, 200, 200}, "a diagonal");
-}
-
 TEST(SdlPresentation, ScalingPlacesThePictureAsTheMouseMapsItAndSpansWholeDevicePixels) {
     WindowPicture at2 = place_picture(600, 700);
     EXPECT_EQ(at2.left * 1000 + at2.top, 60030);

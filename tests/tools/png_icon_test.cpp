@@ -58,3 +58,24 @@ TEST(Icon, IsRoundOpaqueInsideAndKeepsItsAlphaThroughPng) {
     ASSERT_EQ(write_png(path, icon), 1);
     EXPECT_EQ(read_png_rgba(path).bytes, icon.bytes);
 }
+
+// The web's square icons: opaque to the corners, and all but the flat background lies inside
+// the circle of 40% of the side that any mask keeps.
+TEST(Icon, SquareIconsAreOpaqueAndTheMaskableKeepsItsPictureInTheSafeCircle) {
+    for (int size : {512, 180}) {
+        PngPixels icon = layer_rgba(paint_square_icon(size, size == 512 ? 0.38 : 0.45));
+        for (size_t i = 0; i < size_t(size) * size; i++) ASSERT_EQ(rgba_at(icon, i)[3], 255) << size << " at " << i;
+    }
+    const int size = 192;
+    PngPixels icon = layer_rgba(paint_square_icon(size, 0.38));
+    std::vector<int> background = rgba_at(icon, 0);
+    int outside_differs = 0, inside_differs = 0;
+    for (int y = 0; y < size; y++)
+        for (int x = 0; x < size; x++) {
+            double dx = x + 0.5 - size / 2.0, dy = y + 0.5 - size / 2.0;
+            bool differs = rgba_at(icon, size_t(y) * size + x) != background;
+            (dx * dx + dy * dy > 0.4 * 0.4 * size * size ? outside_differs : inside_differs) += differs;
+        }
+    EXPECT_EQ(outside_differs, 0);
+    EXPECT_GT(inside_differs, size * size / 3);  // the ring, the board and the king
+}

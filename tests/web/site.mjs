@@ -13,9 +13,11 @@ const TYPES = {
 };
 
 // Serves the files under root on a free localhost port; extra maps a path to generated HTML.
-// Resolves to { url, close }.
+// Resolves to { url, close, hang }: hang makes it a network that accepts and never answers.
 export function serve(root, extra = {}) {
+  let hanging = false;
   const server = http.createServer((request, response) => {
+    if (hanging) return;
     const name = decodeURIComponent(new URL(request.url, "http://localhost").pathname);
     if (extra[name]) {
       response.writeHead(200, { "Content-Type": TYPES[".html"], "Cache-Control": "no-store" });
@@ -40,6 +42,7 @@ export function serve(root, extra = {}) {
         url: `http://localhost:${server.address().port}/`,
         // Stops serving at once, open connections included (as a network going away).
         close: () => new Promise((done) => { for (const s of sockets) s.destroy(); server.close(done); }),
+        hang: () => { hanging = true; },
       });
     });
   });

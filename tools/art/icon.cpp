@@ -22,12 +22,17 @@ const double SQUARE = 8;        // a board square, in units
 const double KING_SCALE = 1.5;  // the king's 30-unit cell becomes 45 units
 const double GOLD_DARKER = 0.62;
 const int BYTES_PER_LINE = 16;  // of the generated source
+// How far the round icon reaches from the centre of a square one, as a share of its side: a
+// maskable icon may be cut to any shape holding the centred circle of 40%, and a home screen
+// rounds the touch icon's corners by about a fifth of its side.
+const double MASKABLE_REACH = 0.38;
+const double TOUCH_REACH = 0.45;
 
-// Light and dark squares across the board, the square at the centre light.
-Paint checker(double unit) {
-    return [unit](double x, double y) {
-        int col = int(std::floor((x / unit - CENTRE) / SQUARE + 0.5));
-        int row = int(std::floor((y / unit - CENTRE) / SQUARE + 0.5));
+// Light and dark squares across the board centred at (c, c), the square at the centre light.
+Paint checker(double c, double unit) {
+    return [c, unit](double x, double y) {
+        int col = int(std::floor((x - c) / unit / SQUARE + 0.5));
+        int row = int(std::floor((y - c) / unit / SQUARE + 0.5));
         return (col + row) % 2 ? DARK_SQUARE : LIGHT_SQUARE;
     };
 }
@@ -35,18 +40,35 @@ Paint checker(double unit) {
 // One byte of straight colour from a premultiplied channel.
 uint8_t channel(double value) { return uint8_t(std::lround(std::fmin(std::fmax(value, 0.0), 255.0))); }
 
+// The round icon with its centre at (c, c), u pixels to a design unit.
+void paint_round_icon(Layer &l, double c, double u) {
+    fill(l, circle(c, c, RIM * u), solid(SHADOW));
+    fill(l, circle(c, c, RING * u), vertical(c - CENTRE * u, GOLD, c + CENTRE * u, shade(GOLD, GOLD_DARKER)));
+    fill(l, circle(c, c, (BOARD + 1) * u), solid(SHADOW));
+    fill(l, circle(c, c, BOARD * u), checker(c, u));
+    double corner = c - 15 * KING_SCALE * u;  // centres the king's 30-unit cell
+    paint_piece_at(l, ART_KING, ART_WHITE, corner, corner - u, KING_SCALE * u);
+}
+
+// Writes one icon, saying so when it cannot.
+int write_icon(const std::string &path, const Layer &icon) {
+    if (write_png(path, layer_rgba(icon))) return 1;
+    std::fprintf(stderr, "vorlen-art: cannot write %s\n", path.c_str());
+    return 0;
+}
+
 }  // namespace
 
 Layer paint_icon(int size) {
     Layer l = make_layer(size, size);
-    double u = size / GRID;
-    double c = CENTRE * u;
-    fill(l, circle(c, c, RIM * u), solid(SHADOW));
-    fill(l, circle(c, c, RING * u), vertical(0, GOLD, size, shade(GOLD, GOLD_DARKER)));
-    fill(l, circle(c, c, (BOARD + 1) * u), solid(SHADOW));
-    fill(l, circle(c, c, BOARD * u), checker(u));
-    double corner = (CENTRE - 15 * KING_SCALE) * u;  // centres the king's 30-unit cell
-    paint_piece_at(l, ART_KING, ART_WHITE, corner, corner - u, KING_SCALE * u);
+    paint_round_icon(l, size / 2.0, size / GRID);
+    return l;
+}
+
+Layer paint_square_icon(int size, double reach) {
+    Layer l = make_layer(size, size);
+    fill(l, box(0, 0, size, size), solid(SHADOW));
+    paint_round_icon(l, size / 2.0, reach * size / RIM);
     return l;
 }
 
@@ -69,12 +91,10 @@ int write_icons(const std::string &folder) {
     std::filesystem::create_directories(folder + "/icons", err);
     for (int size : ICON_SIZES) {
         std::string path = folder + "/icons/vorlen-" + std::to_string(size) + ".png";
-        if (!write_png(path, layer_rgba(paint_icon(size)))) {
-            std::fprintf(stderr, "vorlen-art: cannot write %s\n", path.c_str());
-            return 0;
-        }
+        if (!write_icon(path, paint_icon(size))) return 0;
     }
-    return 1;
+    return write_icon(folder + "/icons/vorlen-maskable-512.png", paint_square_icon(512, MASKABLE_REACH)) &&
+           write_icon(folder + "/icons/vorlen-touch-180.png", paint_square_icon(180, TOUCH_REACH));
 }
 
 int write_window_icon_source(const std::string &path) {

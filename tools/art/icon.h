@@ -16,9 +16,13 @@ extern const int ICON_SIZES[ICON_SIZE_COUNT];
 
 // The icon as a size x size layer, transparent outside its ring.
 Layer paint_icon(int size);
+// The icon on an opaque square of the rim's colour, the ring reaching reach x size from the
+// centre: for the web's maskable and home-screen icons, which are shown without transparency.
+Layer paint_square_icon(int size, double reach);
 // A painted layer as 8-bit RGBA with straight alpha.
 PngPixels layer_rgba(const Layer &layer);
-// Writes folder/icons/vorlen-<size>.png for every size; 1 when all were written.
+// Writes folder/icons/vorlen-<size>.png for every size, and the web's square icons
+// vorlen-maskable-512.png and vorlen-touch-180.png; 1 when all were written.
 int write_icons(const std::string &folder);
 // Writes a C++ source defining window_icon_size (WINDOW_ICON_SIZE) and window_icon_rgba, the
 // icon's pixels as RGBA bytes, for the desktop device to set as its window's icon; 1 when written.

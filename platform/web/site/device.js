@@ -1,42 +1,60 @@
-// The page's side of the browser device: the canvas the game's frames are shown on, the queue
-// of pointer, key and focus events the game's message pump takes, the sounds through Web
-// Audio, the page that says the game has ended, and the service worker that keeps the site for
-// offline use. The C++ side (platform/web) calls these through EM_JS.
+// The page's side of the browser device: the canvas the game's frames are drawn on, the pointer,
+// key, focus, size and visibility events sent to the game's worker (worker.js), the sounds
+// through Web Audio, the button that says the game has ended, and the service worker that keeps
+// the site for offline use. The page's own thread only draws and listens: the game never runs on it.
 "use strict";
 
 var VorlenDevice = (() => {
-  // The kinds of event queued for the pump (platform/web/input.cpp uses the same numbers).
-  const PRESS = 1, MOVE = 2, RELEASE = 3, KEY_DOWN = 4, KEY_UP = 5, FOCUS = 6, BLUR = 7;
+  const BUILD = "@VORLEN_BUILD@";
   // The page's key codes of the arrow keys, A, B, C and Enter: the hardware keys.
   const HARDWARE_KEYS = new Set([37, 38, 39, 40, 65, 66, 67, 13]);
-  const WIDTH = 240, HEIGHT = 320;
   // A sound whose decoding ends later than this after its call is dropped, not played late.
   const SOUND_LATE_MS = 250;
+  const RELOADED = "vorlen-reloaded-for-build";  // session key: a mix of builds was reloaded once
 
   const canvas = document.getElementById("screen");
   const context = canvas.getContext("2d");
-  const image = context.createImageData(WIDTH, HEIGHT);
-  const events = [];          // [kind, a, b], oldest first
-  let resized = true;         // the page's size changed since the pump last looked
   let activePointer = null;   // the pointer acting as the stylus while it is down
   let audio = null;           // the AudioContext, made on the first tap or key
   const sounds = new Map();   // host path -> { bytes, decoding: Promise of an AudioBuffer or null }
   let wanted = null;          // the latest sound asked for and not yet stopped
   let playing = null;         // the source node playing now
+  let hidden = false;         // the page is hidden: the device is switched off
 
-  // What the tests and the benchmark page read.
-  const stats = { firstFrameMs: -1, frames: 0, presentMs: 0, soundsStarted: 0, lastSound: "",
-                  ended: false };
+  // What the tests and the benchmark read: frames are the parts of frames drawn.
+  const stats = { firstFrameMs: -1, frames: 0, presentMs: 0, soundsStarted: 0, lastSound: "", ended: false,
+                  build: null };
+
+  // Milliseconds on a clock the page and the worker share.
+  const now = () => performance.timeOrigin + performance.now();
+  const pageSize = () => {
+    const view = document.documentElement;
+    return [view.clientWidth, view.clientHeight, window.devicePixelRatio || 1];
+  };
+
+  // Browsers that refuse workers to a page opened from a file say why instead of a black page.
+  let worker = null;
+  try { worker = new Worker(`worker.js?build=${BUILD}`); } catch (e) {
+    const notice = document.getElementById("ended");
+    notice.textContent = "vorlen cannot start from a file in this browser: open it from a web server.";
+    notice.hidden = false;
+    notice.disabled = true;
+  }
+  const post = (message) => worker && worker.postMessage(message);
+  const queue = (kind, a, b) => post({ type: "event", event: [kind, a, b] });
 
   // Lets the page make sound: browsers allow it only from a person's tap or key.
   function unlockAudio() {
-    if (audio) {
-      if (audio.state === "suspended") audio.resume().catch(() => {});
-      return;
-    }
+    if (audio) return;
     const Context = window.AudioContext || window.webkitAudioContext;
     if (!Context) return;
     try { audio = new Context(); } catch (e) { audio = null; }
+    if (audio) quietAudio();
+  }
+
+  // The audio context runs only while a sound plays, so an idle page's audio process rests.
+  function quietAudio() {
+    if (audio && audio.state === "running" && !playing) audio.suspend().catch(() => {});
   }
 
   // Decodes a sound's bytes the first time it is played; null when they cannot be decoded.
@@ -45,101 +63,139 @@ var VorlenDevice = (() => {
     return sound.decoding;
   }
 
-  function queue(kind, a, b) { events.push([kind, a, b]); }
+  function playSound(path) {
+    stopSound();
+    const sound = sounds.get(path);
+    if (!audio || !sound || hidden) return;
+    const request = (wanted = { at: performance.now() });
+    Promise.all([decoded(sound), audio.resume().catch(() => {})]).then(([buffer]) => {
+      if (wanted !== request || !buffer || performance.now() - request.at > SOUND_LATE_MS) return quietAudio();
+      const source = audio.createBufferSource();
+      source.buffer = buffer;
+      source.connect(audio.destination);
+      source.onended = () => {
+        if (playing !== source) return;
+        playing = null;
+        quietAudio();
+      };
+      playing = source;
+      source.start();
+      stats.soundsStarted++;
+      stats.lastSound = path.slice(path.lastIndexOf("/") + 1);
+    });
+  }
+
+  function stopSound() {
+    wanted = null;
+    if (playing) {
+      const source = playing;
+      playing = null;
+      try { source.stop(); } catch (e) { /* it had ended */ }
+    }
+    quietAudio();
+  }
+
+  // A hidden, frozen or left page is a handheld switched off; shown again, it runs on.
+  function setHidden(now_hidden) {
+    if (now_hidden === hidden) return;
+    hidden = now_hidden;
+    if (hidden) stopSound();
+    post({ type: hidden ? "suspend" : "resume", at: now() });
+  }
+
+  // The game ended: the button starts the next one (only a press on it, or Enter or Space while it
+  // has the focus, so the tap that ended the game cannot).
+  function gameEnded() {
+    stats.ended = true;
+    canvas.hidden = true;
+    const button = document.getElementById("ended");
+    button.hidden = false;
+    button.addEventListener("click", () => location.reload());
+    button.focus();
+  }
+
+  // The builds of the page and of the worker's files; a mix (a stale copy somewhere) is loaded
+  // again once, since the game's script and WebAssembly must come from one build.
+  function checkBuild(build) {
+    stats.build = { page: BUILD, ...build, events: vorlenEventsBuild };
+    const mixed = Object.values(stats.build).some((stamp) => stamp !== BUILD);
+    if (!mixed) return sessionStorage.removeItem(RELOADED);
+    if (sessionStorage.getItem(RELOADED) !== BUILD) {
+      sessionStorage.setItem(RELOADED, BUILD);
+      location.reload();
+    }
+  }
+
+  // What the worker asks of the page.
+  if (worker) worker.onmessage = ({ data }) => {
+    switch (data.type) {
+      case "part":
+        context.putImageData(new ImageData(new Uint8ClampedArray(data.pixels.buffer), data.width, data.height),
+                             data.left, data.top);
+        stats.presentMs += data.cost;
+        if (stats.frames++ === 0) stats.firstFrameMs = performance.now();  // since the page began loading
+        break;
+      case "place":
+        Object.assign(canvas.style, { left: data.left + "px", top: data.top + "px", width: data.width + "px",
+                                      height: data.height + "px" });
+        break;
+      case "canvas": canvas.hidden = !data.shown; break;
+      case "sound-add": sounds.set(data.path, { bytes: data.bytes, decoding: null }); break;
+      case "sound-play": playSound(data.path); break;
+      case "sound-stop": stopSound(); break;
+      case "ended": gameEnded(); break;
+      case "build": checkBuild(data.build); break;
+    }
+  };
+  // A fault in the worker is a fault of the page.
+  if (worker) worker.onerror = (e) => setTimeout(() => { throw new Error(`worker: ${e.message}`); });
 
   // Pointer events anywhere on the page: mouse, touch and pen alike; presses off the picture
   // are dropped by the device. Only one pointer at a time is the stylus.
   document.addEventListener("pointerdown", (e) => {
     unlockAudio();
+    if (stats.ended) return;
     e.preventDefault();
     if (activePointer !== null || !e.isPrimary || e.button !== 0) return;
     activePointer = e.pointerId;
-    queue(PRESS, e.clientX, e.clientY);
+    queue(VorlenEvents.PRESS, e.clientX, e.clientY);
   });
   document.addEventListener("pointermove", (e) => {
-    if (e.pointerId === activePointer) queue(MOVE, e.clientX, e.clientY);
+    if (e.pointerId === activePointer) queue(VorlenEvents.MOVE, e.clientX, e.clientY);
   });
   const lift = (e) => {
     if (e.pointerId !== activePointer) return;
     activePointer = null;
-    queue(RELEASE, e.clientX, e.clientY);
+    queue(VorlenEvents.RELEASE, e.clientX, e.clientY);
   };
   document.addEventListener("pointerup", lift);
   document.addEventListener("pointercancel", lift);
   document.addEventListener("contextmenu", (e) => e.preventDefault());
   document.addEventListener("keydown", (e) => {
     unlockAudio();
-    if (!HARDWARE_KEYS.has(e.keyCode)) return;
+    if (stats.ended || !HARDWARE_KEYS.has(e.keyCode)) return;
     e.preventDefault();
-    if (!e.repeat) queue(KEY_DOWN, e.keyCode, 0);
+    if (!e.repeat) queue(VorlenEvents.KEY_DOWN, e.keyCode, 0);
   });
   document.addEventListener("keyup", (e) => {
-    if (HARDWARE_KEYS.has(e.keyCode)) queue(KEY_UP, e.keyCode, 0);
+    if (HARDWARE_KEYS.has(e.keyCode)) queue(VorlenEvents.KEY_UP, e.keyCode, 0);
   });
-  window.addEventListener("focus", () => queue(FOCUS, 0, 0));
-  window.addEventListener("blur", () => queue(BLUR, 0, 0));
-  window.addEventListener("resize", () => { resized = true; });
+  window.addEventListener("focus", () => queue(VorlenEvents.FOCUS, 0, 0));
+  window.addEventListener("blur", () => queue(VorlenEvents.BLUR, 0, 0));
+  window.addEventListener("resize", () => post({ type: "size", size: pageSize() }));
+  document.addEventListener("visibilitychange", () => setHidden(document.visibilityState === "hidden"));
+  window.addEventListener("pagehide", () => setHidden(true));
+  window.addEventListener("pageshow", () => setHidden(document.visibilityState === "hidden"));
+  document.addEventListener("freeze", () => setHidden(true));
+  document.addEventListener("resume", () => setHidden(document.visibilityState === "hidden"));
+
+  hidden = document.visibilityState === "hidden";
+  post({ type: "start", display: new URLSearchParams(location.search).get("display") || "", size: pageSize(),
+         hidden, at: now() });
 
   if ("serviceWorker" in navigator && location.protocol !== "file:")
-    navigator.serviceWorker.register("sw.js").catch(() => {});
+    navigator.serviceWorker.register("sw.js", { updateViaCache: "none" }).catch(() => {});
 
-  return {
-    stats,
-    displayParameter() { return new URLSearchParams(location.search).get("display") || ""; },
-    nextEvent() { return events.shift() || null; },
-    pageSize() {
-      const view = document.documentElement;
-      return [view.clientWidth, view.clientHeight, window.devicePixelRatio || 1];
-    },
-    takeResized() {
-      const was = resized;
-      resized = false;
-      return was;
-    },
-    placeCanvas(left, top, width, height) {
-      Object.assign(canvas.style, { left: left + "px", top: top + "px", width: width + "px", height: height + "px" });
-    },
-    showCanvas(shown) { canvas.hidden = !shown; },
-    showPicture(pixels, started) {
-      image.data.set(pixels);
-      context.putImageData(image, 0, 0);
-      stats.presentMs += performance.now() - started;
-      if (stats.frames++ === 0) stats.firstFrameMs = performance.now();  // since the page began loading
-    },
-    soundKnown(path) { return sounds.has(path) ? 1 : 0; },
-    addSound(path, bytes) { sounds.set(path, { bytes, decoding: null }); },
-    playSound(path) {
-      this.stopSound();
-      const sound = sounds.get(path);
-      if (!audio || !sound) return;
-      const request = (wanted = { at: performance.now() });
-      decoded(sound).then((buffer) => {
-        if (wanted !== request || !buffer || performance.now() - request.at > SOUND_LATE_MS) return;
-        playing = audio.createBufferSource();
-        playing.buffer = buffer;
-        playing.connect(audio.destination);
-        playing.start();
-        stats.soundsStarted++;
-        stats.lastSound = path.slice(path.lastIndexOf("/") + 1);
-      });
-    },
-    stopSound() {
-      wanted = null;
-      if (playing) {
-        try { playing.stop(); } catch (e) { /* it had ended */ }
-        playing = null;
-      }
-    },
-    gameEnded() {
-      stats.ended = true;
-      canvas.hidden = true;
-      const notice = document.getElementById("ended");
-      notice.hidden = false;
-      // The tap that ends a game must not start the next: only a later press, or Enter, does.
-      setTimeout(() => {
-        document.addEventListener("pointerdown", () => location.reload());
-        document.addEventListener("keydown", (e) => { if (e.keyCode === 13) location.reload(); });
-      }, 0);
-    },
-  };
+  // The audio context's state ("none" before the first tap), for the tests.
+  return { stats, audioState: () => (audio ? audio.state : "none") };
 })();

@@ -1,30 +1,65 @@
-// The service worker: keeps every file of the site, so after one visit the game starts without
-// a network. The build writes the list of files and a version that changes with their content.
+// The service worker: keeps every file of one build in one cache named by the build, so a start
+// is served from the kept copy at once, whatever the network does, and never mixes two builds.
+// The browser looks for a newer sw.js in the background; a newer build's files are fetched past
+// the HTTP cache, checked to be of that build, kept together, and serve the next start.
 "use strict";
 
-const VERSION = "@VORLEN_SITE_VERSION@";
+const BUILD = "@VORLEN_BUILD@";
 const FILES = [@VORLEN_SITE_FILES@];
-const CACHE = "vorlen-" + VERSION;
+const CACHE = "vorlen-" + BUILD;
 
-self.addEventListener("install", (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
-});
+// Whether a response's bytes carry this build's stamp (the page, the scripts and the WebAssembly
+// each do; pictures and the manifest carry none).
+async function ofThisBuild(name, response) {
+  if (!/(^\.\/|\.html|\.js|\.wasm)$/.test(name)) return true;
+  const bytes = new Uint8Array(await response.clone().arrayBuffer());
+  const stamp = new TextEncoder().encode(BUILD);
+  search: for (let i = 0; i + stamp.length <= bytes.length; i++) {
+    for (let j = 0; j < stamp.length; j++) if (bytes[i + j] !== stamp[j]) continue search;
+    return true;
+  }
+  return false;
+}
 
-// Older versions' caches are dropped once this one is in charge.
+// Fetches and keeps every file; a file missing or of another build (the server was rebuilt
+// again meanwhile) fails the install, and the next look for sw.js brings the newer build.
+async function install() {
+  const cache = await caches.open(CACHE);
+  try {
+    await Promise.all(FILES.map(async (name) => {
+      const response = await fetch(new Request(name, { cache: "reload" }));
+      if (!response.ok || !(await ofThisBuild(name, response))) throw new Error(`${name} is not of build ${BUILD}`);
+      await cache.put(name, response);
+    }));
+  } catch (e) {
+    await caches.delete(CACHE);
+    throw e;
+  }
+}
+
+self.addEventListener("install", (event) => event.waitUntil(install().then(() => self.skipWaiting())));
+
+// Once this build is in charge, other builds' caches go, but for those a running client's address
+// names (a game's worker is started as worker.js?build=...), where the browser lists it.
 self.addEventListener("activate", (event) => {
-  event.waitUntil(caches.keys()
-    .then((names) => Promise.all(names.filter((name) => name !== CACHE).map((name) => caches.delete(name))))
-    .then(() => self.clients.claim()));
+  event.waitUntil((async () => {
+    const running = new Set((await self.clients.matchAll({ type: "all", includeUncontrolled: true }))
+      .map((client) => "vorlen-" + new URL(client.url).searchParams.get("build")));
+    for (const name of await caches.keys())
+      if (name.startsWith("vorlen-") && name !== CACHE && !running.has(name)) await caches.delete(name);
+    await self.clients.claim();
+  })());
 });
 
-// The network first, so a new build is seen at once; the kept copy when there is no network.
+// The kept copy first: of the build a file's address names when that build is kept, else of
+// this build; the network only for what is kept nowhere.
 self.addEventListener("fetch", (event) => {
-  if (event.request.method !== "GET") return;
-  event.respondWith(fetch(event.request).then((response) => {
-    if (response.ok && new URL(event.request.url).origin === location.origin) {
-      const copy = response.clone();
-      caches.open(CACHE).then((cache) => cache.put(event.request, copy));
-    }
-    return response;
-  }).catch(() => caches.match(event.request, { ignoreSearch: true })));
+  const url = new URL(event.request.url);
+  if (event.request.method !== "GET" || url.origin !== location.origin) return;
+  event.respondWith((async () => {
+    const build = url.searchParams.get("build");
+    const named = build && (await caches.has("vorlen-" + build)) ? "vorlen-" + build : CACHE;
+    const kept = await caches.match(event.request, { cacheName: named, ignoreSearch: true });
+    return kept || fetch(event.request);
+  })());
 });

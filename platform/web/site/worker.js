@@ -1,0 +1,123 @@
+// The game's side of the browser device: the worker the game runs in, so that however long the
+// computer thinks, the page's own thread stays free. The C++ device (platform/web) calls
+// VorlenDevice through EM_JS; it posts frames, the canvas's place and sounds to the page, and the
+// page posts its events, its size and its visibility here (device.js is the page's side).
+// Time and input each have one source, the clock and the inbox, so that a replay of a recorded
+// session can stand in for the page by driving them alone.
+"use strict";
+
+const BUILD = "@VORLEN_BUILD@";
+const WASM_SECTION = "vorlen-build";  // written by the site's build
+
+// Milliseconds on a clock the page and the worker share.
+const now = () => performance.timeOrigin + performance.now();
+
+// The device's tick count: the time the page was shown since the game started. A hidden page is
+// a handheld switched off: the count stops and resumes where it stopped. Visibility changes are
+// charged from when the page saw them, even when the game was computing then; the count never
+// goes back.
+const clock = {
+  start: now(), hiddenTotal: 0, hiddenSince: null, last: 0, waking: [],
+  ticks() {
+    const hidden = this.hiddenTotal + (this.hiddenSince === null ? 0 : now() - this.hiddenSince);
+    this.last = Math.max(this.last, now() - this.start - hidden);
+    return this.last;
+  },
+  suspend(at) { if (this.hiddenSince === null) this.hiddenSince = Math.min(at, now()); },
+  resume(at) {
+    if (this.hiddenSince === null) return;
+    this.hiddenTotal += Math.max(0, Math.min(at, now()) - this.hiddenSince);
+    this.hiddenSince = null;
+    for (const wake of this.waking.splice(0)) wake();
+  },
+  suspended() { return this.hiddenSince !== null; },
+  // Resolves after ms of the page's time, waiting first for a hidden page to be shown.
+  pause(ms) {
+    if (this.suspended()) return new Promise((wake) => this.waking.push(wake));
+    return new Promise((wake) => setTimeout(wake, ms));
+  },
+};
+
+// The page's events, oldest first, with the page's size and whether it changed.
+const inbox = { events: [], size: [0, 0, 1], resized: true };
+
+const soundsSent = new Set();  // host paths whose bytes the page has
+const post = (message, transfer = []) => self.postMessage(message, transfer);
+
+var VorlenDevice = {
+  displayParameter: () => inbox.display,
+  nextEvent: () => inbox.events.shift() || null,
+  pageSize: () => inbox.size,
+  takeResized() {
+    const was = inbox.resized;
+    inbox.resized = false;
+    return was;
+  },
+  placeCanvas: (left, top, width, height) => post({ type: "place", left, top, width, height }),
+  showCanvas: (shown) => post({ type: "canvas", shown: !!shown }),
+  showPart(left, top, width, height, pixels, started) {
+    post({ type: "part", left, top, width, height, pixels, cost: performance.now() - started }, [pixels.buffer]);
+  },
+  ticks: () => clock.ticks(),
+  suspended: () => clock.suspended(),
+  pause: (ms) => clock.pause(ms),
+  soundKnown: (path) => (soundsSent.has(path) ? 1 : 0),
+  addSound(path, bytes) {
+    soundsSent.add(path);
+    post({ type: "sound-add", path, bytes }, [bytes.buffer]);
+  },
+  playSound: (path) => post({ type: "sound-play", path }),
+  stopSound: () => post({ type: "sound-stop" }),
+  gameEnded: () => post({ type: "ended" }),
+};
+
+// The bytes at a URL: by fetch, or where a page's own files cannot be fetched (file:) by a request.
+async function load(url) {
+  try {
+    const response = await fetch(url);
+    if (response.ok) return response.arrayBuffer();
+  } catch (e) { /* fall back to a request */ }
+  return new Promise((resolve, reject) => {
+    const request = new XMLHttpRequest();
+    request.open("GET", url);
+    request.responseType = "arraybuffer";
+    request.onload = () => (request.response ? resolve(request.response) : reject(new Error(`cannot load ${url}`)));
+    request.onerror = () => reject(new Error(`cannot load ${url}`));
+    request.send();
+  });
+}
+
+// Loads the game, whose main starts it, and tells the page the build of each part: the game
+// starts only when vorlen.js and vorlen.wasm are of this worker's build.
+function startGame() {
+  const file = (name) => `${name}?build=${BUILD}`;
+  self.Module = {
+    locateFile: file,
+    instantiateWasm(imports, receive) {
+      load(file("vorlen.wasm")).then(async (bytes) => {
+        const { module, instance } = await WebAssembly.instantiate(bytes, imports);
+        const section = WebAssembly.Module.customSections(module, WASM_SECTION)[0];
+        const build = { worker: BUILD, script: self.vorlenBuild || "", wasm: section ? new TextDecoder().decode(section) : "" };
+        post({ type: "build", build });
+        if (build.script === BUILD && build.wasm === BUILD) receive(instance, module);
+      });
+      return {};
+    },
+  };
+  importScripts(file("vorlen.js"));
+}
+
+self.onmessage = ({ data }) => {
+  switch (data.type) {
+    case "start":
+      inbox.display = data.display;
+      inbox.size = data.size;
+      if (data.hidden) clock.suspend(data.at);
+      startGame();
+      break;
+    case "event": inbox.events.push(data.event); break;
+    case "size": inbox.size = data.size; inbox.resized = true; break;
+    case "suspend": clock.suspend(data.at); break;
+    case "resume": clock.resume(data.at); break;
+  }
+};

@@ -1,0 +1,235 @@
+// The browser device as a phone app: a still screen draws almost nothing and its audio rests,
+// the page's thread answers while the computer plays, a hidden page's clocks stand still, a
+// cached game starts on a network that never answers, a rebuild never runs files of two builds,
+// and the page speaks to assistive technology (a landmark, a heading, a labelled picture, a
+// button to start again reachable by keyboard).
+import { test, before, after } from "node:test";
+import assert from "node:assert/strict";
+import fs from "node:fs";
+import os from "node:os";
+import path from "node:path";
+import { fileURLToPath } from "node:url";
+import { serve, launch } from "./site.mjs";
+import { WAIT_MS, NEW_GAME, QUIT, TITLE_START, openPage, pixels, differing, pause, until, settled, tap,
+         startGame } from "./driver.mjs";
+
+const SITE = process.env.VORLEN_SITE ||
+  path.join(path.dirname(fileURLToPath(import.meta.url)), "../../build-web/site");
+const PHONE = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
+const CLOCKS = [0, 240, 240, 20];        // the clock strip below the board
+const BOARD = [0, 0, 240, 240];
+const COMPUTER_ONLY = [167, 51];         // the menu's players cell where the computer plays both sides
+const LEVEL_14 = [214, 218];             // the menu's cell of the highest level
+const STILL_MS = 3000;                   // how long a still screen is watched
+const MOST_PUTS_PER_SECOND = 2;
+
+let browser, site;
+before(async () => {
+  site = await serve(SITE);
+  browser = await launch();
+});
+after(async () => {
+  await browser?.close();
+  await site?.close();
+});
+
+const frames = (view) => view.page.evaluate(() => VorlenDevice.stats.frames);
+
+// How many parts of frames the page draws while the screen stays as it is for STILL_MS.
+async function putsWhileStill(view) {
+  const before = await frames(view);
+  await pause(STILL_MS);
+  return (await frames(view)) - before;
+}
+
+// Hides the page behind another tab, as a person switching apps does, or brings it back.
+async function setHidden(view, hidden) {
+  if (hidden) {
+    view.other = await view.context.newPage();
+    await view.other.bringToFront();
+  } else {
+    await view.page.bringToFront();
+    await view.other.close();
+  }
+  await view.page.waitForFunction((state) => document.visibilityState === state, { timeout: WAIT_MS },
+                                  hidden ? "hidden" : "visible");
+}
+
+// Waits until this page's service worker keeps a build and is in charge; resolves to the build.
+async function installed(page) {
+  await page.waitForFunction(async () => {
+    const registration = await navigator.serviceWorker.getRegistration();
+    return registration && registration.active && registration.active.state === "activated" &&
+      !registration.installing && !registration.waiting && (await caches.keys()).length === 1;
+  }, { timeout: WAIT_MS });
+  return page.evaluate(async () => (await caches.keys())[0].replace("vorlen-", ""));
+}
+
+// The builds the page, its scripts and the WebAssembly carry, once the worker has loaded them.
+async function builds(page) {
+  await page.waitForFunction(() => window.VorlenDevice && VorlenDevice.stats.build, { timeout: WAIT_MS });
+  return page.evaluate(() => VorlenDevice.stats.build);
+}
+
+// A copy of the site as a rebuild would leave it: every stamp of build from replaced by to.
+function restamp(dir, from, to) {
+  for (const name of fs.readdirSync(dir, { recursive: true })) {
+    const file = path.join(dir, name);
+    if (!fs.statSync(file).isFile()) continue;
+    const bytes = fs.readFileSync(file);
+    const parts = bytes.toString("latin1").split(from);
+    if (parts.length > 1) fs.writeFileSync(file, Buffer.from(parts.join(to), "latin1"));
+  }
+}
+
+test("a still screen draws at most two frames a second, and the audio rests between sounds", async () => {
+  const view = await openPage(browser, site.url, PHONE);
+  const first = await pixels(view);
+  await until(view, undefined, (look) => differing(look, first) > 100, "the title animates");
+  await tap(view, TITLE_START);
+  await settled(view);
+  assert.ok(await putsWhileStill(view) <= MOST_PUTS_PER_SECOND * STILL_MS / 1000, "the menu");
+  await view.page.waitForFunction(() => VorlenDevice.audioState() === "suspended", { timeout: WAIT_MS });
+
+  await tap(view, NEW_GAME);
+  await until(view, BOARD, (look) => differing(look, first) > 10000, "the board");
+  await settled(view, BOARD);
+  const puts = await putsWhileStill(view);
+  assert.ok(puts >= 1 && puts <= MOST_PUTS_PER_SECOND * STILL_MS / 1000, `a person's turn: ${puts} puts`);
+  assert.deepEqual(view.errors, []);
+  await view.context.close();
+});
+
+test("the page's thread answers while the computer plays itself at level 14", async () => {
+  const view = await openPage(browser, site.url, PHONE);
+  const title = await pixels(view);
+  await until(view, undefined, (look) => differing(look, title) > 100, "the title animates");
+  await tap(view, TITLE_START);
+  await settled(view);
+  await tap(view, COMPUTER_ONLY);
+  await tap(view, LEVEL_14);
+  await tap(view, NEW_GAME);
+  assert.equal(await view.page.evaluate(() => typeof Module), "undefined", "the game is not on the page's thread");
+  await view.page.evaluate(() => {
+    window.animationFrames = 0;
+    const count = () => { window.animationFrames++; requestAnimationFrame(count); };
+    requestAnimationFrame(count);
+  });
+  // Between any two looks at the page an animation frame has run, over ten of the computer's moves.
+  let board = await pixels(view, BOARD), moves = 0, last = 0;
+  const end = Date.now() + 6 * WAIT_MS;
+  while (moves < 10) {
+    if (Date.now() > end) assert.fail(`only ${moves} moves were made`);
+    const ran = await view.page.evaluate(() => new Promise((r) => requestAnimationFrame(() => r(window.animationFrames))));
+    assert.ok(ran > last);
+    last = ran;
+    const look = await pixels(view, BOARD);
+    if (differing(look, board) > 0) moves++;
+    board = look;
+  }
+  assert.deepEqual(view.errors, []);
+  await view.context.close();
+});
+
+test("a hidden page is a switched-off handheld: its clocks stand still and run on when shown", async () => {
+  const view = await openPage(browser, site.url, PHONE);
+  await startGame(view);
+  // Hidden just after White's clock turns, shown again past three of its seconds.
+  const clocks = await pixels(view, CLOCKS);
+  const turned = await until(view, CLOCKS, (look) => differing(look, clocks) > 0, "White's clock runs");
+  await setHidden(view, true);
+  await pause(3500);
+  assert.equal(differing(await pixels(view, CLOCKS), turned), 0, "nothing is drawn while hidden");
+  await setHidden(view, false);
+  await pause(100);
+  assert.equal(differing(await pixels(view, CLOCKS), turned), 0, "the clock shows the time it showed when hidden");
+  await until(view, CLOCKS, (look) => differing(look, turned) > 0, "the clock runs on");
+  assert.deepEqual(view.errors, []);
+  await view.context.close();
+});
+
+test("with a cached copy, a network that accepts and never answers still starts the game", async () => {
+  const hanging = await serve(SITE);
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  await page.setViewport(PHONE);
+  await page.goto(hanging.url);
+  await installed(page);
+  hanging.hang();
+  const again = await context.newPage();
+  await page.close();
+  await again.setViewport(PHONE);
+  again.goto(hanging.url).catch(() => {});  // the page loads; the browser's look for a newer sw.js never ends
+  await again.waitForFunction(() => window.VorlenDevice && VorlenDevice.stats.frames > 0, { timeout: WAIT_MS });
+  const view = { page: again, touch: true };
+  const first = await pixels(view);
+  await until(view, undefined, (look) => differing(look, first) > 100, "the title animates");
+  await context.close();
+  await hanging.close();
+});
+
+test("after a rebuild the next start runs the old build whole, the one after it the new build whole", async () => {
+  const dir = fs.mkdtempSync(path.join(os.tmpdir(), "vorlen-site-"));
+  fs.cpSync(SITE, dir, { recursive: true });
+  const server = await serve(dir);
+  const context = await browser.createBrowserContext();
+  const visit = async () => {
+    const page = await context.newPage();
+    await page.setViewport(PHONE);
+    await page.goto(server.url);
+    return page;
+  };
+  try {
+    let page = await visit();
+    const old = await installed(page);
+    const whole = (build, stamp) => Object.values(build).every((b) => b === stamp);
+    assert.ok(whole(await builds(page), old));
+    await page.close();
+
+    const fresh = old.split("").reverse().join("");
+    assert.notEqual(fresh, old);
+    restamp(dir, old, fresh);
+    page = await visit();
+    assert.ok(whole(await builds(page), old), "the first start after the rebuild is the kept build");
+    await page.waitForFunction(async (fresh) => (await caches.keys()).includes("vorlen-" + fresh) &&
+      (await navigator.serviceWorker.getRegistration()).active.state === "activated", { timeout: WAIT_MS }, fresh);
+    await page.close();
+
+    page = await visit();
+    const build = await builds(page);
+    assert.ok(whole(build, fresh), `the next start is the new build: ${JSON.stringify(build)}`);
+    await page.waitForFunction(() => VorlenDevice.stats.frames > 0, { timeout: WAIT_MS });
+    assert.equal(await installed(page), fresh, "the old build's cache is gone");
+  } finally {
+    await context.close();
+    await server.close();
+    fs.rmSync(dir, { recursive: true, force: true });
+  }
+});
+
+test("the page: a main landmark, a heading, a labelled picture, and a keyboard's way to start again", async () => {
+  const view = await openPage(browser, site.url, PHONE);
+  const { page } = view;
+  const shape = await page.evaluate(() => {
+    const canvas = document.getElementById("screen");
+    return { main: !!document.querySelector("main #screen"), heading: document.querySelector("main h1")?.textContent,
+             role: canvas.getAttribute("role"), label: canvas.getAttribute("aria-label"),
+             description: document.querySelector('meta[name="description"]')?.content };
+  });
+  assert.ok(shape.main && shape.heading.includes("vorlen") && shape.role === "img");
+  assert.match(shape.label, /vorlen/);
+  assert.ok(shape.description.length > 50);
+  const manifest = await page.evaluate(async () => (await fetch("manifest.webmanifest")).json());
+  assert.ok(manifest.id && manifest.display === "standalone" && manifest.screenshots.length >= 1);
+  assert.ok(manifest.icons.some((icon) => icon.purpose === "maskable"));
+
+  await startGame(view);
+  await tap(view, QUIT);
+  await page.waitForFunction(() => VorlenDevice.stats.ended, { timeout: WAIT_MS });
+  assert.equal(await page.evaluate(() => document.activeElement.tagName + "#" + document.activeElement.id), "BUTTON#ended");
+  await Promise.all([page.waitForNavigation(), page.keyboard.press("Enter")]);
+  await page.waitForFunction(() => window.VorlenDevice && VorlenDevice.stats.frames > 0 && !VorlenDevice.stats.ended,
+                             { timeout: WAIT_MS });
+  assert.deepEqual(view.errors, []);
+  await view.context.close();
+});
