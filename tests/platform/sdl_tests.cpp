@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "game/main_loop.h"
 #include "platform/common/display.h"
 #include "platform/common/files.h"
 #include "platform/common/fit.h"
