@@ -89,9 +89,7 @@ windows_tests() {
   trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
   wineserver -p  # one server for the whole run rather than one per program
   wineboot -i >/dev/null 2>&1
-  # Now and then Wine fails to start a program at all (no output, a few milliseconds): such a test
-  # is run once more, and one that fails twice fails the run.
-  ctest --test-dir build-win --output-on-failure --no-tests=error -j "$(nproc)" --repeat until-pass:2
+  ctest --test-dir build-win --output-on-failure --no-tests=error -j "$(nproc)"
   # The smoke test plays the game as packed, from a folder of its own.
   unzip -q build-win/vorlen-windows.zip -d "$WINEPREFIX/unpacked"
   tests/windows/smoke.sh "$WINEPREFIX/unpacked/vorlen"
