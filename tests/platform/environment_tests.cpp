@@ -13,6 +13,22 @@ namespace {
 // Sets an environment variable on every host (putenv keeps the text, so it must live on).
 void set_variable(std::string *text) { putenv(text->data()); }
 
+// Removes VORLEN_DISPLAY from the environment (Windows' C runtime has no unsetenv).
+void unset_display() {
+#ifdef _WIN32
+    _putenv("VORLEN_DISPLAY=");
+#else
+    unsetenv("VORLEN_DISPLAY");
+#endif
+}
+
+// What choosing the layout from the environment writes to the standard error.
+std::string warning_of_choice() {
+    testing::internal::CaptureStderr();
+    device_layout_from_environment();
+    return testing::internal::GetCapturedStderr();
+}
+
 }  // namespace
 
 TEST(Environment, TheDisplayLayoutIsChosenByNameAndAnUnknownNameGivesPacked) {
@@ -22,7 +38,17 @@ TEST(Environment, TheDisplayLayoutIsChosenByNameAndAnUnknownNameGivesPacked) {
     GXDisplayProperties chosen = device_display_properties();
     EXPECT_TRUE(chosen.cBPP == 2 && chosen.cbyPitch == 60);
     set_variable(&unknown);
-    device_layout_from_environment();
+    EXPECT_EQ(warning_of_choice(), "vorlen: unknown VORLEN_DISPLAY 'colour', using packed\n");
     chosen = device_display_properties();
+    EXPECT_TRUE(chosen.cBPP == 16 && chosen.cbxPitch == 2 && chosen.cbyPitch == 480);
+}
+
+TEST(Environment, NoDisplaySettingGivesPackedWithoutAWord) {
+    static std::string grey4 = "VORLEN_DISPLAY=grey4";
+    set_variable(&grey4);
+    device_layout_from_environment();
+    unset_display();
+    EXPECT_EQ(warning_of_choice(), "");
+    GXDisplayProperties chosen = device_display_properties();
     EXPECT_TRUE(chosen.cBPP == 16 && chosen.cbxPitch == 2 && chosen.cbyPitch == 480);
 }
