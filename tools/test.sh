@@ -3,7 +3,8 @@
 #   tools/test.sh              the native build in build/
 #   tools/test.sh --sanitize   the same tests built with AddressSanitizer and
 #                              UndefinedBehaviorSanitizer, in build-sanitize/
-#   tools/test.sh --web        the browser build (tools/web.sh) played in headless Chromium
+#   tools/test.sh --web        the unit and scenario tests built with Emscripten (build-wasm/) under
+#                              Node, then the browser build (tools/web.sh) played in headless Chromium
 #   tools/test.sh --package    installs into a temporary prefix and checks what was installed,
 #                              then builds the Debian package and checks it
 #   tools/test.sh --fuzz       every fuzz target for 45 s (tools/fuzz.sh), in build-fuzz/
@@ -23,8 +24,23 @@ native_tests() {
   ctest --test-dir "$dir" --output-on-failure --no-tests=error -j "$(nproc)"
 }
 
+# Builds the unit and scenario tests with Emscripten and runs them through CTest under Node, with
+# the pictures and sounds of the native build. (Some of Emscripten's Node tools find their
+# modules only in NODE_PATH.)
+wasm_tests() {
+  tools/setup.sh web
+  local node_path=${NODE_PATH:-/usr/share/nodejs}
+  cmake -S . -B build >/dev/null
+  cmake --build build -j "$(nproc)" --target vorlen_assets
+  NODE_PATH=$node_path cmake -S . -B build-wasm -DCMAKE_TOOLCHAIN_FILE="$PWD/platform/web/toolchain.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DVORLEN_DESKTOP=OFF -DVORLEN_ART_DIR="$PWD/build/bin" >/dev/null
+  NODE_PATH=$node_path cmake --build build-wasm -j "$(nproc)"
+  ctest --test-dir build-wasm --output-on-failure --no-tests=error -j "$(nproc)"
+}
+
 # Builds the site and runs the browser tests (tests/web) with Node's test runner.
 web_tests() {
+  wasm_tests
   tools/web.sh --build-only
   cd tests/web
   npm ci --no-audit --no-fund --loglevel=error
