@@ -14,6 +14,7 @@
 #include "game/computer_turn.h"
 #include "game/game_state.h"
 #include "game/main_loop.h"
+#include "game/panel_layout.h"
 #include "graphics/draw.h"
 #include "shell/shell.h"
 #include "sound/sound.h"
@@ -70,12 +71,12 @@ void tap_panel(int x, int y) {
         quit_requested = 1;
     } else if (tap_hits_menu(x, y)) {
         enter_menu();
-    } else if (x > 125 && x < 210 && y > 290) {
+    } else if (panel_button_hit(ABOUT_BUTTON, x, y)) {
         enter_about();
-    } else if (x >= 223 && y >= 303) {
+    } else if (panel_button_hit(SOUND_BUTTON, x, y)) {
         sound_enabled = (uint8_t)(1 - sound_enabled);
         draw_lower_panel();
-    } else if (x > 125 && x < 210 && y > 263 && y < 286) {
+    } else if (panel_button_hit(TAKE_BACK_BUTTON, x, y)) {
         if (history_count > 0) start_takeback();
     }
 }

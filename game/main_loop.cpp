@@ -12,6 +12,7 @@
 #include "game/game_state.h"
 #include "game/human_input.h"
 #include "game/menu.h"
+#include "game/panel_layout.h"
 #include "game/promotion.h"
 #include "game/title.h"
 #include "graphics/draw.h"
@@ -119,10 +120,10 @@ void show_title_panel() {
 }
 
 // Quit: bottom-left of the lower panel.
-int tap_hits_quit(int x, int y) { return x > 30 && x < 90 && y > 290; }
+int tap_hits_quit(int x, int y) { return panel_button_hit(QUIT_BUTTON, x, y); }
 
 // Menu: top-left of the lower panel.
-int tap_hits_menu(int x, int y) { return x > 15 && x < 105 && y > 263 && y < 286; }
+int tap_hits_menu(int x, int y) { return panel_button_hit(MENU_BUTTON, x, y); }
 
 // The pause is measured from the end of the pass's work; sleeping through what is left of it
 // lets a desktop rest, and the tick count is read again in case the sleep came back early.

@@ -1,8 +1,12 @@
-// The main loop (run_game, declared by the shell) and the screen transitions the screens share.
+// The main loop and the screen transitions the screens share.
 #ifndef VORLEN_GAME_MAIN_LOOP_H
 #define VORLEN_GAME_MAIN_LOOP_H
 
 #define FRAME_PAUSE_MS 30  // each pass ends with at least this pause after its work
+
+// Loads everything, shows the title and runs screens until Quit or a close request. WinMain
+// hands control to it; a test or a tool that starts WinMain without the game defines its own.
+void run_game();
 
 // One frame of the play screen: the first pending sub-state runs, then the clocks are drawn.
 void play_frame();

@@ -15,11 +15,6 @@
 
 namespace {
 
-// 1 when the tap lies in the cell, edges included.
-int cell_hit(const MenuCell &cell, int x, int y) {
-    return x >= cell.x0 && x <= cell.x1 && y >= cell.y0 && y <= cell.y1;
-}
-
 // A white frame two pixels thick whose inner edge is the cell.
 void frame_cell(const MenuCell &cell) {
     draw_box(cell.x0, cell.y0, cell.x1, cell.y1, MENU_FRAME_COLOUR);
@@ -29,7 +24,7 @@ void frame_cell(const MenuCell &cell) {
 // Sets the option to the value of the tapped cell of its row, with the option sound.
 void choose_in_row(const MenuCell *cells, int count, uint8_t *option, int x, int y) {
     for (int value = 0; value < count; value++) {
-        if (!cell_hit(cells[value], x, y)) continue;
+        if (!rect_holds(cells[value], x, y)) continue;
         *option = (uint8_t)value;
         play_menu1_sound();
     }
@@ -38,7 +33,7 @@ void choose_in_row(const MenuCell *cells, int count, uint8_t *option, int x, int
 // The first level cell that holds the tap sets the level.
 void choose_level(int x, int y) {
     for (int value = 0; value < LEVEL_COUNT; value++) {
-        if (!cell_hit(level_cell(value), x, y)) continue;
+        if (!rect_holds(level_cell(value), x, y)) continue;
         level = (int8_t)value;
         play_menu1_sound();
         return;
@@ -84,13 +79,13 @@ void menu_frame() {
         choose_in_row(INCREMENT_CELLS, 4, &increment_option, x, y);
         choose_level(x, y);
         draw_menu();
-        if (cell_hit(NEW_GAME_BUTTON, x, y)) {
+        if (rect_holds(NEW_GAME_BUTTON, x, y)) {
             play_menu2_sound();
             screen_state = SCREEN_PLAY;
             new_game();
             restart_clock();
         }
-        if (cell_hit(BACK_BUTTON, x, y)) {
+        if (rect_holds(BACK_BUTTON, x, y)) {
             play_menu2_sound();
             go_back();
         }

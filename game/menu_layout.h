@@ -1,12 +1,11 @@
 // Where the menu picture's option cells and buttons lie: the rectangles the game tests taps
-// against and frames in white, and on which the art generator paints the cells. Both corners
-// of a rectangle belong to it.
+// against and frames in white, and on which the art generator paints the cells.
 #ifndef VORLEN_GAME_MENU_LAYOUT_H
 #define VORLEN_GAME_MENU_LAYOUT_H
 
-struct MenuCell {
-    int x0, y0, x1, y1;
-};
+#include "game/screen_rect.h"
+
+using MenuCell = ScreenRect;  // an option cell or a button of the menu
 
 // The cell of each value of players (0..2), time_control (0..4) and increment_option (0..3).
 inline constexpr MenuCell PLAYERS_CELLS[3] = {

@@ -1,8 +1,9 @@
 // The handheld's interfaces that the game is written against: the subset of Windows CE core
 // services, the Pocket PC shell and GAPI that the game calls, by their own names, records and
-// values. Each backend (platform/sdl for the desktop, platform/headless for tests) implements all
-// of it. Wide strings are 16-bit UTF-16 as on the device; lParam of the pointer messages packs x
-// in the low and y in the high 16 bits.
+// values. Each of the four devices implements all of it: platform/sdl for the desktop,
+// platform/web for browsers, platform/win32 for Windows and platform/headless for tests. Wide
+// strings are 16-bit UTF-16 as on the device; lParam of the pointer messages packs x in the low
+// and y in the high 16 bits.
 #ifndef VORLEN_PLATFORM_DEVICE_H
 #define VORLEN_PLATFORM_DEVICE_H
 
@@ -228,7 +229,8 @@ GXDisplayProperties GXGetDisplayProperties(void);
 GXKeyList GXGetDefaultKeys(int iOptions);
 
 // ---- Entry point ----
-// The game's own entry; on the desktop the backend's main calls it.
+// The game's own entry; the desktop, browser and Windows devices' main calls it, tests call it
+// themselves.
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPWSTR lpCmdLine, int nCmdShow);
 
 #endif

@@ -105,6 +105,9 @@ bool served() {
 
 }  // namespace
 
+uint16_t *BackBuffer = nullptr;
+int32_t cBPP = 0, cbxPitch = 0, cbyPitch = 0;
+
 // Puts the whole frame on the display in the layout its properties name; other depths are left
 // untouched.
 void present_frame() {

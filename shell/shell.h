@@ -58,7 +58,4 @@ int32_t ms_since_mark();
 void format_clock(int seconds, char *out);  // out: at least 9 bytes
 void format_int(int value, char *out);      // out: at least 12 bytes (sign, 10 digits, zero)
 
-// The game's main loop, which WinMain hands control to (provided by the game).
-void run_game();
-
 #endif

@@ -35,6 +35,7 @@ void key_changed(int16_t code, bool down) {
 
 }  // namespace
 
+HWND main_window = nullptr;
 InputState input_state{};
 uint8_t close_requested = 0;
 

@@ -2,6 +2,7 @@
 // the window class and the window, then the game's main loop.
 #include <cstdlib>
 
+#include "game/main_loop.h"
 #include "graphics/draw.h"
 #include "graphics/font.h"
 #include "graphics/sprite.h"
@@ -42,10 +43,6 @@ void open_gapi() {
 }
 
 }  // namespace
-
-uint16_t *BackBuffer = nullptr;
-HWND main_window = nullptr;
-int32_t cBPP = 0, cbxPitch = 0, cbyPitch = 0;
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR, int nCmdShow) {
     HWND running = FindWindowW(CLASS_NAME, nullptr);

@@ -1,4 +1,4 @@
-// The emulated display memory both backends share: a block laid out as the display properties
+// The emulated display memory the four devices share: a block laid out as the display properties
 // say, so that every pixel of the 240 x 320 display, and every byte presentation writes for
 // those properties, lies inside it.
 #ifndef VORLEN_PLATFORM_COMMON_DISPLAY_H

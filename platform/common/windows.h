@@ -1,6 +1,6 @@
-// The window and message services both backends share (window records, the registered class,
-// the message queue and the pump, the Pocket PC shell and GAPI input calls), and the hooks
-// through which each backend joins them to its host.
+// The window and message services the four devices share (window records, the registered
+// class, the message queue and the pump, the Pocket PC shell and GAPI input calls), and the
+// hooks through which each device joins them to its host.
 #ifndef VORLEN_PLATFORM_COMMON_WINDOWS_H
 #define VORLEN_PLATFORM_COMMON_WINDOWS_H
 

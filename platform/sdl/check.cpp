@@ -11,6 +11,7 @@
 
 #include "platform/common/files.h"
 #include "platform/common/windows.h"
+#include "platform/sdl/internal.h"
 #include "platform/sdl/sdl_device.h"
 
 namespace {
@@ -40,17 +41,17 @@ std::vector<uint8_t> read_device_file(const std::string &host_path) {
     return bytes;
 }
 
+// A 16-bit little-endian word of a file.
+uint32_t tga_word(const std::vector<uint8_t> &f, size_t at) { return f[at] | uint32_t(f[at + 1]) << 8; }
+
 // Prints a picture's size when it is a colour-mapped TGA holding all its pixels; 1 when so.
 int check_picture(const std::string &folder, const std::string &name) {
     std::vector<uint8_t> f = read_device_file(folder + "/" + name);
-    auto word = [&f](size_t at) { return f[at] | f[at + 1] << 8; };
-    bool whole = f.size() >= size_t(TGA_HEADER_BYTES) && f[1] == 1 && f[2] == 1 &&
-                 f.size() >= size_t(TGA_HEADER_BYTES + f[0] + word(5) * ((f[7] + 7) / 8) + word(12) * word(14));
-    if (!whole) {
+    if (!tga_is_whole(f)) {
         std::printf("unreadable picture Graph/%s\n", name.c_str());
         return 0;
     }
-    std::printf("picture Graph/%s %dx%d\n", name.c_str(), word(12), word(14));
+    std::printf("picture Graph/%s %ux%u\n", name.c_str(), unsigned(tga_word(f, 12)), unsigned(tga_word(f, 14)));
     return 1;
 }
 
@@ -70,6 +71,14 @@ int check_sound(const std::string &folder, const std::string &name) {
 }
 
 }  // namespace
+
+// The sizes are counted in 64 bits: two header words of up to 65535 multiply beyond an int.
+bool tga_is_whole(const std::vector<uint8_t> &f) {
+    if (f.size() < size_t(TGA_HEADER_BYTES) || f[1] != 1 || f[2] != 1) return false;
+    uint64_t map_bytes = uint64_t(tga_word(f, 5)) * ((f[7] + 7) / 8);
+    uint64_t pixels = uint64_t(tga_word(f, 12)) * tga_word(f, 14);
+    return f.size() >= TGA_HEADER_BYTES + f[0] + map_bytes + pixels;
+}
 
 int sdl_check_files() {
     WCHAR module[MAX_PATH];

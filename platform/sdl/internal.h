@@ -26,6 +26,10 @@ bool instance_take_show_request();
 struct SDL_AudioSpec;
 int decode_wav(const uint8_t *bytes, size_t size, const SDL_AudioSpec &target, std::vector<uint8_t> *out);
 
+// The installation check: whether a file is a colour-mapped TGA whose header, identification,
+// colour map and one byte a pixel all lie inside it.
+bool tga_is_whole(const std::vector<uint8_t> &bytes);
+
 // Sound: open the device (silence when there is none) and close it.
 void sound_open();
 void sound_close();

@@ -1,5 +1,3 @@
-# The browser build's toolchain: Debian's Emscripten, and the linker groups the project links
-# its programs with (wasm-ld, like lld, takes --start-group/--end-group and needs no rescan).
+# The browser build's toolchain: Debian's Emscripten. It runs the programs it builds under
+# Node (CMAKE_CROSSCOMPILING_EMULATOR), which is how CTest runs the tests of a WebAssembly build.
 include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
-set(CMAKE_CXX_LINK_GROUP_USING_RESCAN "LINKER:--start-group" "LINKER:--end-group")
-set(CMAKE_CXX_LINK_GROUP_USING_RESCAN_SUPPORTED TRUE)

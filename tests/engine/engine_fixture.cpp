@@ -4,6 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <process.h>
+#include <sys/stat.h>
+#endif
 
 #include "tools/engine/commands.h"
 #include "tools/engine/fen.h"
@@ -68,10 +77,34 @@ std::string read_back(FILE *file) {
     return text;
 }
 
+namespace {
+
+// A new file deleted when closed. The Windows C runtime's tmpfile names its file after the
+// process id at the root of the current drive, the host's root under Wine, where the processes
+// of every Wine prefix meet with ids that repeat from prefix to prefix: two test runs at once
+// could write into one file or be refused it. There the file is made in the process's own
+// temporary folder instead, under a name that no file has yet.
+FILE *new_scratch_file() {
+#ifdef _WIN32
+    static int made = 0;  // files this process has asked for, for fresh names
+    const int ATTEMPTS = 1000;
+    std::filesystem::path folder = std::filesystem::temp_directory_path();
+    for (int i = 0; i < ATTEMPTS; ++i) {
+        std::string name = "vorlen-scratch-" + std::to_string(_getpid()) + "-" + std::to_string(made++);
+        int fd = _open((folder / name).string().c_str(), _O_CREAT | _O_EXCL | _O_RDWR | _O_BINARY | _O_TEMPORARY,
+                       _S_IREAD | _S_IWRITE);
+        if (fd != -1) return _fdopen(fd, "w+b");
+    }
+    return nullptr;
+#else
+    return tmpfile();
+#endif
+}
+
+}  // namespace
+
 FILE *scratch_file() {
-    const int ATTEMPTS = 100;
-    FILE *file = tmpfile();
-    for (int i = 1; !file && i < ATTEMPTS; ++i) file = tmpfile();
+    FILE *file = new_scratch_file();
     if (!file) std::abort();  // nothing to write the streams to: fail loudly, not through null
     return file;
 }

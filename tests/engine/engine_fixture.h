@@ -37,8 +37,7 @@ struct ToolRun {
 
 // Everything written to a temporary file, which is then closed.
 std::string read_back(FILE *file);
-// A temporary file, deleted when closed. Asked for again when refused: the Windows C runtime's
-// tmpfile can lose a race for a name with another process's.
+// A temporary file, deleted when closed, private to this process; aborts when none can be made.
 FILE *scratch_file();
 // Runs the engine tool with the arguments after the program name, capturing both streams.
 ToolRun run_tool(std::vector<const char *> args);

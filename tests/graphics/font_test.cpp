@@ -35,7 +35,7 @@ TEST_F(FontTest, GlyphTableAndCharacterMap) {
     EXPECT_EQ(ink, 1071);  // the ink of the whole lettering, so a mistyped row shows
     const char *characters = "abcdefghijklmnopqrstuvwxyz0123456789:!?-=+[] .,><#'@/\\";
     for (int i = 0; i < GLYPH_COUNT; i++) EXPECT_EQ(char_to_glyph[(unsigned char)characters[i]], i);
-    EXPECT_EQ(char_to_glyph['A'], 44);  // capitals are mapped by the print, not the map
+    EXPECT_EQ(char_to_glyph[(unsigned char)'A'], 44);  // capitals are mapped by the print, not the map
 }
 
 const struct {
@@ -67,7 +67,7 @@ TEST_F(FontTest, PrintsMoveTheCursorAndDrawTheirGlyphs) {
     clear_frame(0);
     print_text("i\b-", 50, 0, 9);  // a backspace overprints
     EXPECT_EQ(get_text_x(), 58);
-    EXPECT_TRUE(shows(50, 0, char_to_glyph['i'], char_to_glyph['-']));
+    EXPECT_TRUE(shows(50, 0, char_to_glyph[(unsigned char)'i'], char_to_glyph[(unsigned char)'-']));
     EXPECT_EQ(frame.count(9), frame.lit());
 }
 

@@ -20,6 +20,12 @@ TEST(HostPath, WellFormedUtf8IsText) {
     EXPECT_EQ(utf16_from_host_bytes("/home/ann/vorlen"), u"/home/ann/vorlen");
     EXPECT_EQ(utf16_from_host_bytes("/tmp/\xc3\xa9t\xc3\xa9/\xf0\x9f\x8e\xb2"), u"/tmp/\u00e9t\u00e9/\U0001F3B2");
     EXPECT_EQ(host_bytes_from_utf16(u"/tmp/\u00e9t\u00e9/\U0001F3B2\uFFFD"), "/tmp/\xc3\xa9t\xc3\xa9/\xf0\x9f\x8e\xb2\xef\xbf\xbd");
+    // Three-byte sequences from the smallest, U+0800 (lead byte 0xE0, whose second byte must be
+    // 0xA0 or more), through U+0FFF: a Devanagari folder name among them.
+    EXPECT_EQ(utf16_from_host_bytes("\xe0\xa0\x80"), u"\u0800");
+    EXPECT_EQ(utf16_from_host_bytes("/\xe0\xa4\xb6\xe0\xa4\xbe\xe0\xa4\xb9/\xe0\xbf\xbf"), u"/\u0936\u093e\u0939/\u0fff");
+    EXPECT_EQ(utf16_from_host_bytes("\xe0\x9f\xbf"), u"\xdce0\xdc9f\xdcbf");  // U+07FF overlong: escaped
+    EXPECT_EQ(host_bytes_from_utf16(u"\u0800\u0fff"), "\xe0\xa0\x80\xe0\xbf\xbf");
 }
 
 TEST(HostPath, UndecodableBytesTravelAsLoneLowSurrogates) {

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "game/main_loop.h"
 #include "platform/common/display.h"
 #include "platform/common/files.h"
 #include "platform/common/fit.h"
@@ -148,6 +149,25 @@ TEST(SdlFiles, OnlyRegularFilesAreRead) {
     EXPECT_FALSE(file_reads(folder + "/fifo.tga"));
     EXPECT_FALSE(file_reads(folder));
     EXPECT_FALSE(file_reads("/dev/null"));
+}
+
+TEST(SdlCheck, APictureIsWholeOnlyWhenItsHeaderMapAndPixelsLieInTheFile) {
+    // A 2 x 2 colour-mapped picture with a two-byte identification and three 24-bit map entries.
+    std::vector<uint8_t> tga = {2, 1, 1, 0, 0, 3, 0, 24, 0, 0, 0, 0, 2, 0, 2, 0, 8, 0};
+    tga.resize(tga.size() + 2 + 3 * 3 + 2 * 2, 0);
+    EXPECT_TRUE(tga_is_whole(tga));
+    EXPECT_FALSE(tga_is_whole(std::vector<uint8_t>(tga.begin(), tga.end() - 1)));  // a pixel short
+    std::vector<uint8_t> true_colour = tga;
+    true_colour[1] = 0;
+    true_colour[2] = 2;
+    EXPECT_FALSE(tga_is_whole(true_colour));
+    EXPECT_FALSE(tga_is_whole({}));
+    // A hostile header: 65535 x 65535 pixels and 65535 32-bit map entries, far beyond the file
+    // (and beyond an int when multiplied).
+    std::vector<uint8_t> hostile = tga;
+    hostile[5] = hostile[6] = hostile[12] = hostile[13] = hostile[14] = hostile[15] = 0xFF;
+    hostile[7] = 32;
+    EXPECT_FALSE(tga_is_whole(hostile));
 }
 
 TEST(SdlSound, EachSoundIsReadOnceAndKeptAndHostileFilesAreSilence) {

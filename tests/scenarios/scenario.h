@@ -18,6 +18,7 @@
 #include "game/game_state.h"
 #include "game/human_input.h"
 #include "game/menu.h"
+#include "game/panel_layout.h"
 #include "graphics/draw.h"
 #include "platform/headless/headless.h"
 
@@ -36,16 +37,16 @@ void every_frame(std::function<void()> fn);
 // the harness asks the game to quit; at frame_limit it does the same and fails the test.
 size_t run_scenario(int frame_limit = SCENARIO_FRAME_LIMIT);
 
-// Input: a tap on a pixel, a square's centre, a cell's centre, the lower panel's buttons.
+// Input: a tap on a pixel, a square's centre, a cell's or a button's centre, the lower panel's buttons.
 void tap(int x, int y);
 void tap_square(int file, int rank);
 void tap_cell(const MenuCell &cell);
 void tap_cells(std::initializer_list<MenuCell> cells);  // one step each
-inline void tap_menu() { tap(60, 275); }
-inline void tap_takeback() { tap(167, 275); }
-inline void tap_quit() { tap(60, 305); }
-inline void tap_about() { tap(167, 305); }
-inline void tap_sound() { tap(231, 311); }
+inline void tap_menu() { tap_cell(MENU_BUTTON); }
+inline void tap_takeback() { tap_cell(TAKE_BACK_BUTTON); }
+inline void tap_quit() { tap_cell(QUIT_BUTTON); }
+inline void tap_about() { tap_cell(ABOUT_BUTTON); }
+inline void tap_sound() { tap_cell(SOUND_BUTTON); }
 
 // States a step waits for: the play screen with nothing sliding, promoting or ended, and the
 // side to move played by a person or by the computer; the title screen drawing.

@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include "game/main_loop.h"
 #include "graphics/font.h"
 #include "platform/headless/headless.h"
 #include "shell/shell.h"

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/menu_layout.h"
+#include "game/panel_layout.h"
 #include "tests/tools/art_check.h"
 
 namespace {
@@ -18,12 +19,13 @@ struct Rect {
     bool holds(int x, int y) const { return x >= x0 && x <= x1 && y >= y0 && y <= y1; }
 };
 
-// The lower panel's tap rectangles in panel rows: strict bounds of the game made inclusive.
-const Rect MENU{16, 264 - PANEL_TOP, 104, 285 - PANEL_TOP};
-const Rect TAKE_BACK{126, 264 - PANEL_TOP, 209, 285 - PANEL_TOP};
-const Rect QUIT{31, 291 - PANEL_TOP, 89, 59};
-const Rect ABOUT{126, 291 - PANEL_TOP, 209, 59};
-const Rect SPEAKER{223, 303 - PANEL_TOP, 239, 59};
+// A button's tap rectangle in panel rows.
+constexpr Rect in_panel(const ScreenRect &r) { return {r.x0, r.y0 - PANEL_TOP, r.x1, r.y1 - PANEL_TOP}; }
+const Rect MENU = in_panel(MENU_BUTTON);
+const Rect TAKE_BACK = in_panel(TAKE_BACK_BUTTON);
+const Rect QUIT = in_panel(QUIT_BUTTON);
+const Rect ABOUT = in_panel(ABOUT_BUTTON);
+const Rect SPEAKER = in_panel(SOUND_BUTTON);
 
 // Whether the pixel differs from the backdrop, which changes only from row to row and
 // shows unpainted at the left edge of every row of these pictures.

@@ -2,13 +2,21 @@
 // the benchmark: opening the page, looking at the canvas, tapping device points by touch or
 // mouse, and waiting for the screen to change or settle.
 import assert from "node:assert/strict";
+import { readFileSync } from "node:fs";
 
 export const WAIT_MS = 10000;  // the longest any one step may take
 
-// Device points of the game's screens: the middle of a board square, and the panel's buttons.
+// The screens' tap rectangles ([x0, y0, x1, y1], both corners included) as the native build
+// writes them from the game's own layout (build/bin/layout.json, made with the pictures), and
+// the device point in the middle of one.
+export const LAYOUT = JSON.parse(readFileSync(new URL("../../build/bin/layout.json", import.meta.url), "utf8"));
+const middle = ([x0, y0, x1, y1]) => [Math.floor((x0 + x1) / 2), Math.floor((y0 + y1) / 2)];
+
+// Device points of the game's screens: the middle of a board square, the title's strip (any tap
+// below the board opens the menu), New game and the panel's buttons.
 export const square = (name) => [30 * (name.charCodeAt(0) - 97) + 15, 210 - 30 * (Number(name[1]) - 1) + 15];
-export const TITLE_START = [120, 290], NEW_GAME = [57, 281], QUIT = [60, 305], ABOUT = [167, 305];
-export const SPEAKER = [231, 311];
+export const TITLE_START = [120, 290], NEW_GAME = middle(LAYOUT.menu.new_game);
+export const QUIT = middle(LAYOUT.panel.quit), ABOUT = middle(LAYOUT.panel.about), SPEAKER = middle(LAYOUT.panel.sound);
 
 export const cell = (name) => [square(name)[0] - 15, square(name)[1] - 15, 30, 30];
 

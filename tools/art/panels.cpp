@@ -1,5 +1,6 @@
 // The strips under the board: the lower control panel, the promotion panel, and the strip
 // under the title picture.
+#include "game/panel_layout.h"
 #include "tools/art/pictures.h"
 #include "tools/art/text.h"
 #include "tools/art/widgets.h"
@@ -41,20 +42,44 @@ void paint_labelled_button(Layer &l, double x0, double y0, double x1, double y1,
 // The question mark in a circle that stands for the about screen.
 Shape about_icon(double cx, double cy) { return ring(cx, cy, 5.5, 4.3); }
 
+// How far a button's face keeps from the edges of its tap rectangle, in pixels.
+struct Margins {
+    int left, top, right, bottom;
+};
+const Margins UPPER_ROW{1, 1, 1, 0};  // Menu and Take back
+const Margins LOWER_ROW{1, 2, 1, 3};  // Quit and About
+
+// The face of a button in the panel's coordinates: its tap rectangle (screen pixels, both
+// corners included) less the margins.
+struct Face {
+    double x0, y0, x1, y1;
+};
+Face face_of(const ScreenRect &r, const Margins &m) {
+    return {double(r.x0 + m.left), double(r.y0 - PANEL_TOP + m.top), double(r.x1 + 1 - m.right),
+            double(r.y1 + 1 - PANEL_TOP - m.bottom)};
+}
+
+// A labelled button on its tap rectangle.
+void paint_panel_button(Layer &l, const ScreenRect &r, const Margins &m, Rgb face,
+                        Shape (*icon)(double, double), const char *mark, const char *label) {
+    Face f = face_of(r, m);
+    paint_labelled_button(l, f.x0, f.y0, f.x1, f.y1, face, icon, mark, label);
+}
+
 }  // namespace
 
-// The lower panel of the play screen, rows 260-319. Each button lies inside the rectangle
-// that the game tests for it: Menu x 16-104 and Take back x 126-209 on rows 264-285, Quit
-// x 31-89 and About x 126-209 from row 291 down, the speaker from (223, 303) to the corner.
+// The lower panel of the play screen, rows 260-319: each button inside the rectangle that the
+// game tests for it, the speaker filling its own to the corner.
 Layer paint_lower_panel() {
     Layer l = make_layer(PANEL_WIDTH, PANEL_HEIGHT);
     paint_backdrop(l);
-    paint_labelled_button(l, 17, 5, 104, 26, BLUE_FACE, menu_icon, nullptr, "Menu");
-    paint_labelled_button(l, 127, 5, 209, 26, AMBER_FACE, back_arrow_icon, nullptr, "Take back");
-    paint_labelled_button(l, 32, 33, 89, 57, BRICK_FACE, power_icon, nullptr, "Quit");
-    paint_labelled_button(l, 127, 33, 209, 57, TEAL_FACE, about_icon, "?", "About");
-    paint_button(l, 223, 43, 240, 60, SLATE_FACE);
-    fill(l, speaker_icon(223, 43), solid(INK));
+    paint_panel_button(l, MENU_BUTTON, UPPER_ROW, BLUE_FACE, menu_icon, nullptr, "Menu");
+    paint_panel_button(l, TAKE_BACK_BUTTON, UPPER_ROW, AMBER_FACE, back_arrow_icon, nullptr, "Take back");
+    paint_panel_button(l, QUIT_BUTTON, LOWER_ROW, BRICK_FACE, power_icon, nullptr, "Quit");
+    paint_panel_button(l, ABOUT_BUTTON, LOWER_ROW, TEAL_FACE, about_icon, "?", "About");
+    Face speaker = face_of(SOUND_BUTTON, Margins{0, 0, 0, 0});
+    paint_button(l, speaker.x0, speaker.y0, speaker.x1, speaker.y1, SLATE_FACE);
+    fill(l, speaker_icon(speaker.x0, speaker.y0), solid(INK));
     return l;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "game/main_loop.h"
 #include "platform/headless/headless.h"
 #include "shell/present.h"
 #include "shell/shell.h"

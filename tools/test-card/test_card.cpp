@@ -3,6 +3,7 @@
 // when the window is closed. Run it with VORLEN_DISPLAY and VORLEN_SCALE to see each layout.
 #include <cstdio>
 
+#include "game/main_loop.h"
 #include "graphics/draw.h"
 #include "graphics/font.h"
 #include "shell/shell.h"

@@ -1,6 +1,6 @@
-# GoogleTest for a cross build: built from Debian's sources with the same toolchain (its own
-# code without the project's warnings). The tests are listed when CTest runs, through the
-# emulator, since a build cannot run them.
+# GoogleTest for a cross build (Windows, WebAssembly): built from Debian's sources with the same
+# toolchain (its own code without the project's warnings). The tests are listed when CTest runs,
+# through the emulator (Wine, Node), since a build cannot run them.
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
