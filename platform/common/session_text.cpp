@@ -134,7 +134,8 @@ long long half(LPARAM l_param, bool high) {
 // The event words of an input line.
 std::string input_text(const SessionLine &line) {
     std::ostringstream out;
-    bool packed = uint64_t(line.l_param) <= 0xFFFFFFFFull;
+    // Packed as MAKELPARAM packs: a DWORD widened to LPARAM (on 32-bit hosts, negative above 2^31).
+    bool packed = LPARAM(DWORD(line.l_param)) == line.l_param;
     for (const PointerName &pointer : POINTER_NAMES)
         if (line.message == pointer.message && line.w_param == pointer.w_param && packed) {
             out << pointer.name << ' ' << half(line.l_param, false) << ' ' << half(line.l_param, true);
