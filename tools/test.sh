@@ -4,6 +4,7 @@
 #   tools/test.sh --sanitize   the same tests built with AddressSanitizer and
 #                              UndefinedBehaviorSanitizer, in build-sanitize/
 #   tools/test.sh --web        the browser build (tools/web.sh) played in headless Chromium
+#   tools/test.sh --uci        vorlen-engine uci driven by node-uci, refereed by ffish (tests/uci)
 #   tools/test.sh --package    installs into a temporary prefix and checks what was installed,
 #                              then builds the Debian package and checks it
 #   tools/test.sh --fuzz       every fuzz target for 45 s (tools/fuzz.sh), in build-fuzz/
@@ -27,6 +28,17 @@ native_tests() {
 web_tests() {
   tools/web.sh --build-only
   cd tests/web
+  npm ci --no-audit --no-fund --loglevel=error
+  node --test
+}
+
+# Builds the engine tool and drives its UCI loop with a client from npm (tests/uci).
+uci_tests() {
+  tools/setup.sh uci
+  cmake -S . -B build >/dev/null
+  cmake --build build -j "$(nproc)" --target vorlen-engine
+  export VORLEN_ENGINE=$PWD/build/bin/vorlen-engine
+  cd tests/uci
   npm ci --no-audit --no-fund --loglevel=error
   node --test
 }
@@ -101,8 +113,9 @@ case "${1:-}" in
   "") native_tests build ;;
   --sanitize) native_tests build-sanitize -DVORLEN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug ;;
   --web) web_tests ;;
+  --uci) uci_tests ;;
   --package) package_tests ;;
   --fuzz) tools/fuzz.sh 45 ;;
   --windows) windows_tests ;;
-  *) echo "usage: tools/test.sh [--sanitize|--web|--package|--fuzz|--windows]" >&2; exit 2 ;;
+  *) echo "usage: tools/test.sh [--sanitize|--web|--uci|--package|--fuzz|--windows]" >&2; exit 2 ;;
 esac

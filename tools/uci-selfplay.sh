@@ -29,7 +29,7 @@ await() {
 }
 
 send uci; await uciok
-send "setoption name UCI_Variant value antichess"
+send "setoption name UCI_Variant value antichess-noep"
 send "setoption name Seed value $seed"
 send ucinewgame
 send isready; await readyok

@@ -100,6 +100,13 @@ int device_choose_layout(const char *name) {
     return known;
 }
 
+const char *device_layout_name() {
+    for (const Layout &layout : LAYOUTS)
+        if (layout.bpp == display_bpp && layout.x_pitch == display_x_pitch && layout.y_pitch == display_y_pitch)
+            return layout.name;
+    return nullptr;
+}
+
 GXDisplayProperties device_display_properties() {
     GXDisplayProperties properties{};
     properties.cxWidth = DEVICE_DISPLAY_WIDTH;

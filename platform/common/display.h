@@ -21,6 +21,8 @@ void device_set_display(int32_t bpp, int32_t x_pitch, int32_t y_pitch);
 // Lays the memory out as one of the layouts a person can pick by name to see every presentation
 // path: packed, padded, rotated, grey4, grey2. Returns 0 (and lays out packed) for any other name.
 int device_choose_layout(const char *name);
+// The name of the layout the memory is laid out as (null when it is none of those names).
+const char *device_layout_name();
 // The properties GXGetDisplayProperties reports, without noting a call.
 GXDisplayProperties device_display_properties();
 // The pointer GXBeginDraw hands out, and the whole block.

@@ -38,6 +38,7 @@ DeviceWindow other_record{u"vorlen", nullptr, FULL_SCREEN_RECT, false, true};
 std::deque<MSG> queue;             // posted messages, oldest first; hwnd 0: the game's window
 bool refuse_class = false;         // true: RegisterClassW refuses
 bool refuse_window = false;        // true: CreateWindowExW refuses
+void (*post_watch)(const MSG &) = nullptr;  // sees every message device_post queues
 
 // The null-terminated wide string as an owned string (empty for null).
 std::u16string text_of(LPCWSTR text) { return text ? std::u16string(text) : std::u16string(); }
@@ -97,7 +98,12 @@ void device_windows_reset() {
     refuse_window = false;
 }
 
-void device_post(UINT message, WPARAM w_param, LPARAM l_param) { post(nullptr, message, w_param, l_param); }
+void device_post(UINT message, WPARAM w_param, LPARAM l_param) {
+    post(nullptr, message, w_param, l_param);
+    if (post_watch) post_watch(queue.back());
+}
+
+void device_watch_posts(void (*watch)(const MSG &)) { post_watch = watch; }
 size_t device_queue_size() { return queue.size(); }
 RECT device_window_rect() { return main_record.rect; }
 bool device_window_visible() { return main_record.alive && main_record.visible; }

@@ -19,6 +19,9 @@
 void device_windows_reset();
 // Queues a message for the game's window (resolved when fetched, so it may precede creation).
 void device_post(UINT message, WPARAM w_param, LPARAM l_param);
+// Hands every message device_post queues to watch as well (null: to nobody), so that a device
+// can record the input its host gave.
+void device_watch_posts(void (*watch)(const MSG &msg));
 size_t device_queue_size();
 // The game's window and the task bar as the game has left them.
 RECT device_window_rect();

@@ -12,6 +12,7 @@ uint32_t tick_step = 1;          // how far each GetTickCount read moves the clo
 std::u16string module_path = DEFAULT_MODULE_PATH;  // what GetModuleFileNameW reports
 std::vector<HeadlessSound> sounds;                 // every PlaySoundW call in order
 std::vector<std::string> calls;                    // every platform call by name, in order
+std::function<uint32_t(uint32_t)> read_hook;       // gives the clock's reading, when set
 
 }  // namespace
 
@@ -20,6 +21,7 @@ void headless_record_call(const char *name) { calls.emplace_back(name); }
 void headless_reset_clock() {
     now = 0;
     tick_step = 1;
+    read_hook = nullptr;
 }
 
 void headless_reset() {
@@ -36,12 +38,14 @@ void headless_set_time(uint32_t ms) { now = ms; }
 void headless_advance_time(uint32_t ms) { now += ms; }
 void headless_set_tick_step(uint32_t ms) { tick_step = ms; }
 uint32_t headless_time() { return now; }
+void headless_on_read(std::function<uint32_t(uint32_t)> fn) { read_hook = std::move(fn); }
 void headless_set_module_path(const std::u16string &path) { module_path = path; }
 const std::vector<HeadlessSound> &headless_sounds() { return sounds; }
 const std::vector<std::string> &headless_calls() { return calls; }
 
 // Not recorded as a call: busy-waits read the clock thousands of times a frame.
 DWORD GetTickCount(void) {
+    if (read_hook) now = read_hook(now);
     uint32_t reading = now;
     now += tick_step;
     return reading;

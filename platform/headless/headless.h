@@ -41,6 +41,9 @@ void headless_set_time(uint32_t ms);
 void headless_advance_time(uint32_t ms);
 void headless_set_tick_step(uint32_t ms);
 uint32_t headless_time();
+// Runs fn at every GetTickCount before the clock is read, with the time; the clock then reads
+// what fn returns (a recorded session's clock). Null: the clock runs on its own.
+void headless_on_read(std::function<uint32_t(uint32_t now)> fn);
 
 // ---- Input ----
 // Queues a message for the main window; only the message pump (PeekMessageW/GetMessageW)
@@ -52,6 +55,9 @@ void headless_tap(int x, int y);
 void headless_close();
 // How many messages wait in the queue.
 size_t headless_queued_messages();
+// Runs fn at every look of the message pump (each PeekMessageW and GetMessageW), before it looks
+// at the queue, as a host's input arrives on a real device. Null: no input arrives that way.
+void headless_on_look(std::function<void()> fn);
 // Runs fn whenever a frame has been presented (after GXEndDraw), with the number of frames
 // presented so far; a test uses it to script input and inspect the game at chosen moments.
 void headless_on_frame(std::function<void(int frame)> fn);

@@ -26,6 +26,7 @@ bool owns_instance = false;        // this process holds the single-instance loc
 int raise_count = 0;               // times another start has brought the window to the front
 int redraw_count = 0;              // updates sent to the window
 uint16_t picture[DEVICE_DISPLAY_WIDTH * DEVICE_DISPLAY_HEIGHT];  // the last scanned-out frame
+void (*present_watch)() = nullptr;  // a test's look at each presented frame
 
 // The whole factor VORLEN_SCALE asks for, or the largest that fits the usable screen.
 int choose_scale() {
@@ -85,19 +86,22 @@ void show_changes() {
     if (!rect_is_empty(part)) draw(surface, part);
 }
 
-// The monotonic time in milliseconds, wrapping at 2^32 like the device's tick count.
-uint32_t monotonic_ms() {
+}  // namespace
+
+uint32_t host_clock_ms() {
     timespec now;
     clock_gettime(CLOCK_MONOTONIC, &now);
     return uint32_t(uint64_t(now.tv_sec) * 1000u + uint64_t(now.tv_nsec) / 1000000u);
 }
 
-}  // namespace
-
 int sdl_device_start() {
     device_layout_from_environment();
     owns_instance = instance_claim();
     if (!owns_instance) return 1;  // WinMain finds the running instance and shows it
+    if (!session_start_from_environment()) {
+        sdl_device_stop();
+        return 0;
+    }
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0 || !open_window()) {
         std::fprintf(stderr, "vorlen: cannot open a window: %s\n", SDL_GetError());
         sdl_device_stop();
@@ -108,6 +112,7 @@ int sdl_device_start() {
 }
 
 void sdl_device_stop() {
+    session_stop();
     sound_close();
     if (scaled) SDL_FreeSurface(scaled);
     if (window) SDL_DestroyWindow(window);
@@ -127,6 +132,7 @@ bool sdl_device_window_shown() { return window_shown; }
 const uint16_t *sdl_device_picture() { return picture; }
 int sdl_device_raise_count() { return raise_count; }
 int sdl_device_redraw_count() { return redraw_count; }
+void sdl_device_on_present(void (*watch)()) { present_watch = watch; }
 
 void window_redraw() {
     frame_forget();
@@ -157,7 +163,7 @@ void device_window_changed() {
 }
 
 void device_record_call(const char *) {}
-DWORD device_message_time() { return monotonic_ms(); }
+DWORD device_message_time() { return host_clock_ms(); }
 
 int GXOpenDisplay(HWND, DWORD) { return 1; }
 int GXCloseDisplay(void) { return 1; }
@@ -166,12 +172,14 @@ int GXCloseDisplay(void) { return 1; }
 int GXEndDraw(void) {
     scan_out(device_display_properties(), device_display_origin(), picture);
     show_changes();
+    if (present_watch) present_watch();
     return 1;
 }
 
-DWORD GetTickCount(void) { return monotonic_ms(); }
+DWORD GetTickCount(void) { return session_clock(host_clock_ms()); }
 
 void Sleep(DWORD dwMilliseconds) {
+    session_sleep(dwMilliseconds);
     timespec pause{time_t(dwMilliseconds / 1000), long(dwMilliseconds % 1000) * 1000000L};
     // A signal cuts the pause short; sleep on for what remains.
     while (nanosleep(&pause, &pause) == -1 && errno == EINTR) {

@@ -41,28 +41,35 @@ void key_event(const SDL_KeyboardEvent &e) {
         if (binding.key == e.keysym.sym) device_post(e.type == SDL_KEYDOWN ? WM_KEYDOWN : WM_KEYUP, binding.code, 0);
 }
 
-// Focus changes are activation; exposure and resizing redraw the last picture. (Closing the
-// window arrives as SDL_QUIT, as does an interrupt.)
-void window_event(const SDL_WindowEvent &e) {
-    if (e.event == SDL_WINDOWEVENT_FOCUS_GAINED) device_post(WM_ACTIVATE, WA_ACTIVE, 0);
-    if (e.event == SDL_WINDOWEVENT_FOCUS_LOST) device_post(WM_ACTIVATE, WA_INACTIVE, 0);
+// Focus changes are activation (when the person's input is taken); exposure and resizing redraw
+// the last picture. (Closing the window arrives as SDL_QUIT, as does an interrupt.)
+void window_event(const SDL_WindowEvent &e, bool take_focus) {
+    if (take_focus && e.event == SDL_WINDOWEVENT_FOCUS_GAINED) device_post(WM_ACTIVATE, WA_ACTIVE, 0);
+    if (take_focus && e.event == SDL_WINDOWEVENT_FOCUS_LOST) device_post(WM_ACTIVATE, WA_INACTIVE, 0);
     if (e.event == SDL_WINDOWEVENT_EXPOSED || e.event == SDL_WINDOWEVENT_SIZE_CHANGED) window_redraw();
 }
 
 }  // namespace
 
+// While a session plays, the person's mouse, keys and focus do not reach the game; closing the
+// window still does.
 void device_collect_input() {
     if (!SDL_WasInit(SDL_INIT_EVENTS)) return;
+    session_look_begin();
+    bool take = session_takes_host_input();
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         if (e.type == SDL_WINDOWEVENT)
-            window_event(e.window);
-        else if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP)
-            key_event(e.key);
+            window_event(e.window, take);
         else if (e.type == SDL_QUIT && device_window_alive())
             device_post(WM_CLOSE, 0, 0);  // the last window closed, or an interrupt
+        else if (!take)
+            continue;
+        else if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP)
+            key_event(e.key);
         else
             stylus_event(e);
     }
     if (instance_take_show_request()) window_raise();
+    session_look_end();
 }

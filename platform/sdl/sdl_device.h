@@ -1,7 +1,7 @@
 // The desktop device's own controls: starting and stopping it around WinMain, and what its
 // smoke test reads back. It reads VORLEN_DISPLAY and VORLEN_SCALE at start
-// (platform/common/desktop.h); with VORLEN_CHECK_FILES=1 main lists and reads the game's
-// pictures and sounds instead of playing.
+// (platform/common/desktop.h), and VORLEN_RECORD or VORLEN_REPLAY (session.cpp); with
+// VORLEN_CHECK_FILES=1 main lists and reads the game's pictures and sounds instead of playing.
 #ifndef VORLEN_PLATFORM_SDL_SDL_DEVICE_H
 #define VORLEN_PLATFORM_SDL_SDL_DEVICE_H
 
@@ -27,6 +27,8 @@ bool sdl_device_window_shown();
 int sdl_device_raise_count();
 // How many times a frame, or the changed part of one, has been sent to the window.
 int sdl_device_redraw_count();
+// Runs watch after every GXEndDraw, once the window has been sent the frame (null: nothing).
+void sdl_device_on_present(void (*watch)());
 // The last picture scanned out of the emulated display: 240 x 320 RGB565, row by row.
 const uint16_t *sdl_device_picture();
 // Bytes left to play of the current sound, in the sound device's format (0: silence).

@@ -71,8 +71,9 @@ TEST(Tool, FenGivesIdsAsAGameWould) {
     EXPECT_TRUE(PieceTable[30].file == CAPTURED && PieceTable[30].kind == Queen);
     EXPECT_TRUE(move_counts[White] == 12 && move_counts[Black] == 11 && side_to_move == Black);
     // Sixteen pieces of one kind fill the pawn ids and then every free id.
+    // Without a fullmove number White counts one move, since its pieces have left the start.
     set_fen("QQQQQQQQ/QQQQQQQQ/8/8/8/8/8/k7 w - -");
-    EXPECT_EQ(move_counts[White], 0);
+    EXPECT_TRUE(move_counts[White] == 1 && move_counts[Black] == 1);
     for (int id = 0; id < 16; id++) EXPECT_EQ(PieceTable[id].kind, Queen);
 }
 
@@ -140,4 +141,27 @@ TEST(Tool, BadPositionsAndMovesAreRefused) {
     // A promotion needs its letter, and only a promotion may carry one.
     expect_refused({"moves", "--fen", "8/1P5k/8/8/8/8/8/8 w - - 0 1", "--moves", "b7b8"});
     expect_refused({"moves", "--fen", "8/1P5k/8/8/8/8/8/8 w - - 0 1", "--moves", "h7h6q"});
+}
+
+// The computer's first move is a pawn move only where its side has truly not moved: a FEN's
+// fullmove number counts, but a side whose pieces have left the start has moved, whatever the
+// number says.
+TEST(Tool, TheFirstMoveRuleFollowsTheMovesTrulyMade) {
+    const char *middlegame = "r2qk1nr/pp1b1ppp/2n5/2P5/8/4P3/PP4PP/RNB1KBNR w - - 0 1";
+    const char *numbered = "r2qk1nr/pp1b1ppp/2n5/2P5/8/4P3/PP4PP/RNB1KBNR w - - 0 8";
+    std::string from_one = run_tool({"bestmove", "--level", "4", "--seed", "5", "--fen", middlegame}).out;
+    EXPECT_EQ(from_one, run_tool({"bestmove", "--level", "4", "--seed", "5", "--fen", numbered}).out);
+    EXPECT_EQ(from_one.compare(0, 14, "bestmove f1a6 "), 0) << from_one;
+    // The start, as a FEN or reached by moves where Black has not moved: pawn moves only, the
+    // same choice either way, at every level.
+    const char *levels[3] = {"0", "4", "9"};
+    for (const char *level_text : levels) {
+        std::string start = run_tool({"bestmove", "--level", level_text, "--fen",
+                                      "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w - - 0 1"}).out;
+        EXPECT_EQ(start, run_tool({"bestmove", "--level", level_text}).out);
+        std::string black = run_tool({"bestmove", "--level", level_text, "--fen",
+                                      "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b - - 0 1"}).out;
+        EXPECT_EQ(black, run_tool({"bestmove", "--level", level_text, "--moves", "e2e4"}).out);
+        EXPECT_EQ(black[10], '7') << black;  // a pawn of rank 7 moves
+    }
 }

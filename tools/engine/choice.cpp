@@ -3,10 +3,11 @@
 
 #include <cstdlib>
 
-// Sets the level and its depth as a new game would, seeds the generator and chooses.
-ToolChoice choose_for_tool(int level_value, unsigned seed) {
+// Sets the level and its depth as a new game would (or the depth asked for), seeds the
+// generator and chooses.
+ToolChoice choose_for_tool(int level_value, unsigned seed, int depth) {
     level = (int8_t)level_value;
-    search_depth = depth_for_level(level_value);
+    search_depth = depth >= 1 ? depth : depth_for_level(level_value);
     srand(seed);
     int64_t nodes_before = nodes_counted;
     ToolChoice choice{"", 0, 0, SOURCE_NONE};

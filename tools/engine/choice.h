@@ -18,7 +18,8 @@ struct ToolChoice {
     MoveSource source;
 };
 
-// Chooses for side_to_move as a game at `level` would, the generator seeded with `seed`.
-ToolChoice choose_for_tool(int level_value, unsigned seed);
+// Chooses for side_to_move as a game at `level` would, the generator seeded with `seed`; a
+// `depth` from 1 searches that many plies instead of the level's depth (-1: the level's).
+ToolChoice choose_for_tool(int level_value, unsigned seed, int depth);
 
 #endif

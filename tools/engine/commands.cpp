@@ -159,7 +159,7 @@ void print_moves(FILE *out) {
 
 // The computer's choice at the level and seed, as one line.
 void print_best_move(const ToolRequest &request, FILE *out) {
-    ToolChoice choice = choose_for_tool(request.level, request.seed);
+    ToolChoice choice = choose_for_tool(request.level, request.seed, -1);
     fprintf(out, "bestmove %s score %d nodes %" PRId64 " source %s\n",
             choice.move[0] ? choice.move : "none", (int)choice.score, choice.nodes,
             choice.source == SOURCE_GIVEAWAY ? "giveaway" : "search");

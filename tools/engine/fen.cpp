@@ -21,6 +21,8 @@ namespace {
 const int OWN_FIRST[6] = {-1, 8, 10, 12, 14, 15};
 const int OWN_LAST[6] = {-1, 9, 11, 13, 14, 15};
 const char PIECE_LETTERS[] = "PRNBQK";  // indexed by PieceKind, White's letters
+// The kinds on each file of a back rank at the start.
+const int BACK_RANK_KINDS[8] = {Rook, Knight, Bishop, Queen, King, Bishop, Knight, Rook};
 
 // One square of the placement as read: colour and kind, or -1 for empty.
 struct SquareText {
@@ -201,6 +203,32 @@ int read_turn(const FenFields &fields, int *side, int *fullmove, char *error, in
     return 1;
 }
 
+// 1 when the colour has exactly its 16 pieces of the start, each on its starting square: only
+// then may the colour not have moved yet in a game.
+int pieces_at_start(const SquareText board[SQUARE_COUNT], int colour) {
+    int back_rank = colour == White ? 0 : 7;
+    int pawn_rank = colour == White ? 1 : 6;
+    int count = 0;
+    for (int square = 0; square < SQUARE_COUNT; square++) count += board[square].colour == colour;
+    for (int file = 0; file < 8; file++) {
+        const SquareText &back = board[file * 8 + back_rank];
+        const SquareText &pawn = board[file * 8 + pawn_rank];
+        if (back.colour != colour || back.kind != BACK_RANK_KINDS[file]) return 0;
+        if (pawn.colour != colour || pawn.kind != Pawn) return 0;
+    }
+    return count == 16;
+}
+
+// The moves each side has made, from the fullmove number; a side whose pieces have left the
+// start has made at least one, whatever the number says (many programs write 1 for any position).
+void set_move_counts(const SquareText board[SQUARE_COUNT], int side, int fullmove) {
+    move_counts[White] = fullmove - 1 + (side == Black);
+    move_counts[Black] = fullmove - 1;
+    for (int colour = White; colour <= Black; colour++) {
+        if (move_counts[colour] == 0 && !pieces_at_start(board, colour)) move_counts[colour] = 1;
+    }
+}
+
 }  // namespace
 
 // Reads and checks every field first, then writes the position.
@@ -224,8 +252,7 @@ int load_fen(const char *fen, char *error, int error_size) {
     place_colour(board, White);
     place_colour(board, Black);
     side_to_move = side;
-    move_counts[White] = fullmove - 1 + (side == Black);
-    move_counts[Black] = fullmove - 1;
+    set_move_counts(board, side, fullmove);
     generate_captures(1);
     return 1;
 }

@@ -105,6 +105,23 @@ void commit_move(const ToolMove &move) {
     generate_captures(1);
 }
 
+// Looks the text up among the legal moves' texts.
+int find_legal_move(const char *text, ToolMove *found, int *needs_letter) {
+    ToolMove moves[MAX_LEGAL_MOVES];
+    int count = list_legal_moves(moves);
+    *needs_letter = 0;
+    for (int index = 0; index < count; index++) {
+        char legal[MOVE_TEXT_SIZE];
+        format_move(moves[index], legal);
+        if (strcmp(legal, text) == 0) {
+            *found = moves[index];
+            return 1;
+        }
+        *needs_letter |= strncmp(legal, text, 4) == 0;
+    }
+    return 0;
+}
+
 // Parses "e2e4" or "e7e8q" and commits it when it is one of the legal moves here.
 int play_move_text(const char *text, char *error, int error_size) {
     size_t length = strlen(text);
@@ -117,17 +134,11 @@ int play_move_text(const char *text, char *error, int error_size) {
         make_printable(error, error_size);
         return 0;
     }
-    ToolMove moves[MAX_LEGAL_MOVES];
-    int count = list_legal_moves(moves);
+    ToolMove move;
     int needs_letter = 0;
-    for (int index = 0; index < count; index++) {
-        char legal[MOVE_TEXT_SIZE];
-        format_move(moves[index], legal);
-        if (strcmp(legal, text) == 0) {
-            commit_move(moves[index]);
-            return 1;
-        }
-        needs_letter |= strncmp(legal, text, 4) == 0;
+    if (find_legal_move(text, &move, &needs_letter)) {
+        commit_move(move);
+        return 1;
     }
     snprintf(error, (size_t)error_size, "illegal move '%s'%s", text,
              needs_letter ? ": a promotion needs its letter r, n, b, q or k" : "");

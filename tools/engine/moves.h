@@ -34,6 +34,9 @@ PlayedMove play_in_place(const ToolMove &move);
 void take_back_in_place(const PlayedMove &played);
 // Commits a move as the game does: counted for the mover, turn passed, captures generated.
 void commit_move(const ToolMove &move);
+// Finds the legal move whose text is `text`; 0 when there is none, with *needs_letter 1 when
+// the text names a promoting pawn's squares without its letter.
+int find_legal_move(const char *text, ToolMove *found, int *needs_letter);
 // Reads one move's text and commits it when it is legal here; 0 with a one-line message of
 // printable bytes when not.
 int play_move_text(const char *text, char *error, int error_size);

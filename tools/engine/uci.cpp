@@ -1,14 +1,14 @@
 // The UCI loop: one command a line from the client, the answers on the output, flushed at once.
-// The search runs to its end before the next line is read, so "go" answers with bestmove at
-// once and "stop" has nothing left to stop. The rules are this game's: captures are compulsory,
-// and there is no castling and no en passant.
+// The search runs to its end before the next line is read; "go infinite" and "go ponder" keep
+// their answer until "stop" (or "ponderhit"), as the protocol wants. The rules are this game's:
+// captures are compulsory, and there is no castling and no en passant, so the variant has a name
+// of its own rather than one that other programs play with en passant.
 #include "tools/engine/uci.h"
 
 #include <chrono>
-#include <cinttypes>
 #include <cstring>
+#include <string>
 
-#include "engine/captures.h"
 #include "engine/position.h"
 #include "engine/search.h"
 #include "tools/engine/choice.h"
@@ -16,116 +16,43 @@
 #include "tools/engine/fen.h"
 #include "tools/engine/message.h"
 #include "tools/engine/perft.h"
+#include "tools/engine/uci_go.h"
+#include "tools/engine/uci_input.h"
+#include "tools/engine/uci_report.h"
 
 namespace {
 
-#define UCI_LINE_SIZE 16384  // a longer line is refused whole
 #define UCI_ERROR_SIZE 200
 #define UCI_FIELD_SIZE 512  // a FEN, an option's name or value: longer than any accepted
 #define DEFAULT_LEVEL 1
 #define DEFAULT_SEED 1
-#define MICROS_PER_SECOND 1000000
-#define MICROS_PER_MS 1000
+#define MAX_UCI_PLIES 1000000  // the longest move list taken; UCI_LINE_LIMIT leaves room for it
 #define MAX_UCI_PERFT 6  // deeper counts would keep the loop from reading for minutes
 // go perft N is refused when depth N - 1 already has more leaves: depth N could then take
 // longer than a client waits (tens of seconds), and the tool's perft is there for it.
 #define UCI_PERFT_PARENT_LIMIT 5000000
+#define VARIANT_NAME "antichess-noep"
 
 using UciClock = std::chrono::steady_clock;
 
 int uci_level = DEFAULT_LEVEL;  // the Level option, 0..LEVEL_COUNT-1
 unsigned uci_seed = DEFAULT_SEED;  // the Seed option
+// 0 after a refused position command: the shared position is then no position the client
+// sent, and every go answers bestmove 0000 until a position is taken.
+int position_valid = 1;
 
-// The whole shared position, kept so that a refused position command leaves the previous one.
-struct SavedPosition {
-    PieceRecord pieces[PIECE_COUNT];
-    int8_t squares[SQUARE_COUNT];
-    int32_t side;
-    int32_t counts[2];
-    CapturePair captures[CAPTURE_LIST_SIZE];
-    int32_t capture_total;
+// A go infinite or go ponder whose answer waits for stop or ponderhit.
+struct HeldAnswer {
+    int waiting;
+    int infinite;
+    int ponder;
+    char move[MOVE_TEXT_SIZE];  // empty for 0000
 };
 
-// Copies the shared position aside.
-SavedPosition save_position() {
-    SavedPosition saved;
-    memcpy(saved.pieces, PieceTable, sizeof PieceTable);
-    memcpy(saved.squares, BoardMap, sizeof BoardMap);
-    saved.side = side_to_move;
-    memcpy(saved.counts, move_counts, sizeof move_counts);
-    memcpy(saved.captures, CaptureList, sizeof CaptureList);
-    saved.capture_total = capture_count;
-    return saved;
-}
+HeldAnswer held;
 
-// Puts a saved position back.
-void restore_position(const SavedPosition &saved) {
-    memcpy(PieceTable, saved.pieces, sizeof PieceTable);
-    memcpy(BoardMap, saved.squares, sizeof BoardMap);
-    side_to_move = saved.side;
-    memcpy(move_counts, saved.counts, sizeof move_counts);
-    memcpy(CaptureList, saved.captures, sizeof CaptureList);
-    capture_count = saved.capture_total;
-}
-
-// Reads one line, control bytes turned into blanks; 0 at the end of the input. A line longer
-// than the buffer is read to its end and marked too long.
-int read_line(FILE *in, char line[UCI_LINE_SIZE], int *too_long) {
-    int length = 0;
-    int byte = 0;
-    *too_long = 0;
-    while ((byte = getc(in)) != EOF && byte != '\n') {
-        if (length == UCI_LINE_SIZE - 1) {
-            *too_long = 1;
-            continue;
-        }
-        line[length++] = byte < ' ' || byte == 127 ? ' ' : (char)byte;
-    }
-    line[length] = '\0';
-    return byte != EOF || length > 0 || *too_long;
-}
-
-// The next blank-separated word at *cursor, terminated in place; null when none is left.
-char *next_word(char **cursor) {
-    char *at = *cursor;
-    while (*at == ' ') at++;
-    if (*at == '\0') return nullptr;
-    char *word = at;
-    while (*at && *at != ' ') at++;
-    if (*at) *at++ = '\0';
-    *cursor = at;
-    return word;
-}
-
-// 1 when the words are the same but for the case of ASCII letters, as UCI compares names.
-int same_name(const char *left, const char *right) {
-    for (; *left && *right; left++, right++) {
-        char a = *left >= 'A' && *left <= 'Z' ? (char)(*left - 'A' + 'a') : *left;
-        char b = *right >= 'A' && *right <= 'Z' ? (char)(*right - 'A' + 'a') : *right;
-        if (a != b) return 0;
-    }
-    return *left == *right;
-}
-
-// Joins the words up to the word `stop` (left unread) or to the end with single blanks; 0 when
-// they do not fit.
-int join_words(char **cursor, const char *stop, char *joined, size_t size) {
-    size_t length = 0;
-    joined[0] = '\0';
-    for (;;) {
-        char *at = *cursor + strspn(*cursor, " ");
-        size_t word_length = strcspn(at, " ");
-        *cursor = at;
-        if (word_length == 0) return 1;
-        if (stop && word_length == strlen(stop) && strncmp(at, stop, word_length) == 0) return 1;
-        if (length + word_length + 2 > size) return 0;
-        if (length > 0) joined[length++] = ' ';
-        memcpy(joined + length, at, word_length);
-        length += word_length;
-        joined[length] = '\0';
-        *cursor = at + word_length;
-    }
-}
+// The names that other programs give to losing chess with en passant.
+const char *const EN_PASSANT_VARIANTS[] = {"antichess", "giveaway", "suicide"};
 
 // One "info string error: ..." line, shown printable.
 void report_error(FILE *out, char *message) {
@@ -139,8 +66,24 @@ void print_identity(FILE *out) {
     fprintf(out, "option name Level type spin default %d min 0 max %d\n", DEFAULT_LEVEL,
             LEVEL_COUNT - 1);
     fprintf(out, "option name Seed type spin default %d min 0 max %u\n", DEFAULT_SEED, MAX_SEED);
-    fprintf(out, "option name UCI_Variant type combo default antichess var antichess\n");
+    fprintf(out, "option name UCI_Variant type combo default %s var %s\n", VARIANT_NAME,
+            VARIANT_NAME);
     fprintf(out, "uciok\n");
+}
+
+// Refuses a variant other than the engine's own, naming what makes it different.
+int check_variant(const char *value, char *error) {
+    if (same_name(value, VARIANT_NAME)) return 1;
+    for (const char *name : EN_PASSANT_VARIANTS) {
+        if (same_name(value, name)) {
+            snprintf(error, UCI_ERROR_SIZE,
+                     "variant '%s' has en passant; this engine plays it without: use " VARIANT_NAME,
+                     name);
+            return 0;
+        }
+    }
+    snprintf(error, UCI_ERROR_SIZE, "variant '%.40s' is not played: only " VARIANT_NAME, value);
+    return 0;
 }
 
 // "setoption name NAME value VALUE": Level, Seed or UCI_Variant; 0 with a message when refused.
@@ -170,10 +113,7 @@ int set_option(char *cursor, char *error) {
         }
         uci_seed = (unsigned)number;
     } else if (same_name(name, "UCI_Variant")) {
-        if (!same_name(value, "antichess")) {
-            snprintf(error, UCI_ERROR_SIZE, "variant '%.40s' is not played: only antichess", value);
-            return 0;
-        }
+        return check_variant(value, error);
     } else {
         snprintf(error, UCI_ERROR_SIZE, "unknown option '%.40s'", name);
         return 0;
@@ -203,6 +143,10 @@ int set_position(char *cursor, char *error) {
         snprintf(error, UCI_ERROR_SIZE, "unexpected '%.40s' in position", word);
         return 0;
     }
+    if (count_words(cursor) > MAX_UCI_PLIES) {
+        snprintf(error, UCI_ERROR_SIZE, "move list longer than %d plies", MAX_UCI_PLIES);
+        return 0;
+    }
     for (word = next_word(&cursor); word; word = next_word(&cursor)) {
         if (!play_move_text(word, error, UCI_ERROR_SIZE)) return 0;
     }
@@ -213,6 +157,10 @@ int set_position(char *cursor, char *error) {
 int go_perft(char *cursor, FILE *out, char *error) {
     char *word = next_word(&cursor);
     unsigned long depth = 0;
+    if (!position_valid) {
+        snprintf(error, UCI_ERROR_SIZE, "no position: the last position command was refused");
+        return 0;
+    }
     if (!word || !read_number(word, MAX_UCI_PERFT, &depth) || depth < 1) {
         snprintf(error, UCI_ERROR_SIZE, "go perft needs a depth from 1 to %d", MAX_UCI_PERFT);
         return 0;
@@ -226,20 +174,30 @@ int go_perft(char *cursor, FILE *out, char *error) {
     return 1;
 }
 
-// "go": the choice at the Level and Seed, as bestmove --level --seed makes it; the clock
-// parameters are read past, since the levels search to a fixed depth.
-void go_choose(FILE *out) {
-    UciClock::time_point start = UciClock::now();
-    ToolChoice choice = choose_for_tool(uci_level, uci_seed);
-    int64_t micros =
-        std::chrono::duration_cast<std::chrono::microseconds>(UciClock::now() - start).count();
-    int64_t per_second = micros > 0 ? choice.nodes * MICROS_PER_SECOND / micros : 0;
-    fprintf(out,
-            "info depth %d score cp %d nodes %" PRId64 " nps %" PRId64 " time %" PRId64
-            " string source %s\n",
-            (int)search_depth, (int)choice.score, choice.nodes, per_second, micros / MICROS_PER_MS,
-            choice.source == SOURCE_GIVEAWAY ? "giveaway" : "search");
-    fprintf(out, "bestmove %s\n", choice.move[0] ? choice.move : "0000");
+// Prints the held answer and ends the wait.
+void release_answer(FILE *out) {
+    fprintf(out, "bestmove %s\n", held.move[0] ? held.move : "0000");
+    held.waiting = 0;
+}
+
+// "go": the choice at the Level and Seed (and the depth asked for), as bestmove --level --seed
+// makes it, with its info lines; the bestmove is printed at once or held for stop or ponderhit.
+void go_choose(char *cursor, FILE *out) {
+    GoRequest request;
+    read_go(cursor, request, out);
+    report_ignored(request, out);
+    held = HeldAnswer{1, request.infinite, request.ponder, ""};
+    if (position_valid) {
+        UciClock::time_point start = UciClock::now();
+        ToolChoice choice = choose_for_tool(uci_level, uci_seed, request.depth);
+        int64_t micros =
+            std::chrono::duration_cast<std::chrono::microseconds>(UciClock::now() - start).count();
+        print_choice_info(choice, uci_level, uci_seed, request.depth, micros, out);
+        memcpy(held.move, choice.move, sizeof held.move);
+    } else {
+        fprintf(out, "info string error: no position: the last position command was refused\n");
+    }
+    if (!held.infinite && !held.ponder) release_answer(out);
 }
 
 // Runs one command line; 0 when the loop is to end.
@@ -249,47 +207,66 @@ int run_command(char *line, FILE *out) {
     char *command = next_word(&cursor);
     if (!command) return 1;
     if (strcmp(command, "quit") == 0) return 0;
+    // A client that changes the position or the options during a held search, or starts
+    // another, has stopped the first one: its answer comes first.
+    int changes = strcmp(command, "position") == 0 || strcmp(command, "go") == 0 ||
+                  strcmp(command, "ucinewgame") == 0 || strcmp(command, "setoption") == 0;
+    if (held.waiting && (changes || strcmp(command, "stop") == 0)) release_answer(out);
     if (strcmp(command, "uci") == 0) {
         print_identity(out);
     } else if (strcmp(command, "isready") == 0) {
         fprintf(out, "readyok\n");
+    } else if (strcmp(command, "ponderhit") == 0) {
+        held.ponder = 0;
+        if (held.waiting && !held.infinite) release_answer(out);
     } else if (strcmp(command, "ucinewgame") == 0) {
         setup_start_position();
+        position_valid = 1;
     } else if (strcmp(command, "setoption") == 0) {
         if (!set_option(cursor, error)) report_error(out, error);
     } else if (strcmp(command, "position") == 0) {
-        SavedPosition saved = save_position();
-        if (!set_position(cursor, error)) {
-            restore_position(saved);
-            report_error(out, error);
-        }
+        position_valid = set_position(cursor, error);
+        if (!position_valid) report_error(out, error);
     } else if (strcmp(command, "go") == 0) {
-        char *rest = cursor;
-        char *word = next_word(&rest);
-        if (word && strcmp(word, "perft") == 0) {
-            if (!go_perft(rest, out, error)) report_error(out, error);
+        char *rest = cursor + strspn(cursor, " ");
+        if (strncmp(rest, "perft", 5) == 0 && (rest[5] == ' ' || rest[5] == '\0')) {
+            if (!go_perft(rest + 5, out, error)) report_error(out, error);
         } else {
-            go_choose(out);
+            go_choose(cursor, out);
         }
     }
-    return 1;  // stop, debug, register, ponderhit and anything unknown are ignored
+    return 1;  // stop, debug, register and anything unknown are otherwise ignored
+}
+
+// A line too long to take is refused; a refused position line leaves no position, and a refused
+// go is still answered, with no move, so that the client does not wait for ever.
+void refuse_long_line(const std::string &line, FILE *out) {
+    char error[UCI_ERROR_SIZE];
+    size_t start = line.find_first_not_of(' ');
+    int is_position = start != std::string::npos && line.compare(start, 9, "position ") == 0;
+    int is_go = start != std::string::npos && line.compare(start, 3, "go ") == 0;
+    if (is_position) position_valid = 0;
+    snprintf(error, UCI_ERROR_SIZE, "line longer than %d bytes ignored", UCI_LINE_LIMIT);
+    report_error(out, error);
+    if (is_go) fprintf(out, "bestmove 0000\n");
 }
 
 }  // namespace
 
-// The loop starts from the start position with the options at their defaults.
+// The loop starts from the start position with the options at their defaults and nothing held.
 void run_uci(FILE *in, FILE *out) {
-    char line[UCI_LINE_SIZE];
+    std::string line;
     int too_long = 0;
     uci_level = DEFAULT_LEVEL;
     uci_seed = DEFAULT_SEED;
+    position_valid = 1;
+    held = HeldAnswer{0, 0, 0, ""};
+    reset_go_reports();
     setup_start_position();
-    while (read_line(in, line, &too_long)) {
+    while (read_uci_line(in, line, &too_long)) {
         if (too_long) {
-            char error[UCI_ERROR_SIZE];
-            snprintf(error, UCI_ERROR_SIZE, "line longer than %d bytes ignored", UCI_LINE_SIZE - 1);
-            report_error(out, error);
-        } else if (!run_command(line, out)) {
+            refuse_long_line(line, out);
+        } else if (!run_command(&line[0], out)) {
             break;
         }
         fflush(out);

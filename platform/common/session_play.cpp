@@ -1,0 +1,52 @@
+// Playing a session into a device: its lines happen in order, each at the moment of its kind
+// (a look of the pump for input, a read of the clock for the clock's lines) that it names.
+#include "platform/common/session.h"
+
+namespace {
+
+std::vector<SessionLine> lines;  // the session's timed lines
+size_t next = 0;                 // the first line that has not happened
+uint32_t passed = 0;             // moments of the next line's kind let pass since the line before
+
+// Whether the clock has reached a tick, as the device's tick count runs on across its wrap at
+// 2^32: a tick up to 2^31 ms behind the clock has come, one ahead of it has not.
+bool reached(uint32_t now, uint32_t tick) { return int32_t(now - tick) >= 0; }
+
+// Whether the next line is of this kind (input or not) and its tick has come; a line whose
+// moment has come but that must let this one pass counts it.
+bool due(bool input, uint32_t now) {
+    if (next == lines.size() || (lines[next].kind == SESSION_INPUT) != input || !reached(now, lines[next].tick))
+        return false;
+    if (passed < lines[next].skip) {
+        ++passed;
+        return false;
+    }
+    passed = 0;
+    return true;
+}
+
+}  // namespace
+
+void session_play(const Session &session) {
+    lines = session.lines;
+    next = 0;
+    passed = 0;
+}
+
+// Input lines due at one look are posted together, in order.
+void session_play_look(uint32_t now, void (*post)(UINT, WPARAM, LPARAM)) {
+    while (due(true, now)) {
+        const SessionLine &line = lines[next++];
+        post(line.message, line.w_param, line.l_param);
+    }
+}
+
+// At most one clock line happens at a read.
+uint32_t session_play_read(uint32_t now) {
+    if (!due(false, now)) return now;
+    const SessionLine &line = lines[next++];
+    return line.kind == SESSION_JUMP ? now + line.value : line.value;
+}
+
+size_t session_played() { return next; }
+bool session_finished() { return next == lines.size(); }

@@ -1,0 +1,168 @@
+// Sessions on the desktop device (SDL's dummy drivers, scale 1): a run a person plays is recorded
+// and the headless replay of the recording presents the very same frames; and a session played on
+// the desktop shows in its window, pixel for pixel, what the headless device presents.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/common/display.h"
+#include "platform/sdl/sdl_device.h"
+#include "tools/replay/replay.h"
+
+namespace {
+
+std::vector<uint64_t> frame_hashes;  // the display memory's hash at every presented frame
+int pixels_frame = -1;               // the frame whose window pixels to keep
+std::vector<uint8_t> window_rgb;     // the window's pixels at that frame, 3 bytes each
+
+// A private folder for the instance lock and the session files, removed at exit.
+struct PrivateFolder {
+    std::string path;
+    ~PrivateFolder() { std::filesystem::remove_all(path); }
+} folder{mkdtemp(std::string("/tmp/vorlen-sdl-session-XXXXXX").data())};
+
+// The desktop device without a screen or sound card, at scale 1.
+void use_dummy_device() {
+    setenv("XDG_RUNTIME_DIR", folder.path.c_str(), 1);
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    setenv("VORLEN_SCALE", "1", 1);
+}
+
+// The window's pixels as RGB.
+std::vector<uint8_t> read_window() {
+    SDL_Surface *surface = SDL_GetWindowSurface(SDL_GetWindowFromID(sdl_device_window_id()));
+    std::vector<uint8_t> rgb;
+    if (!surface || surface->format->BytesPerPixel != 4) return rgb;
+    for (int y = 0; y < surface->h; ++y)
+        for (int x = 0; x < surface->w; ++x) {
+            Uint8 c[3];
+            Uint32 pixel = static_cast<const Uint32 *>(surface->pixels)[y * surface->pitch / 4 + x];
+            SDL_GetRGB(pixel, surface->format, &c[0], &c[1], &c[2]);
+            rgb.insert(rgb.end(), c, c + 3);
+        }
+    return rgb;
+}
+
+// Keeps each frame's hash, and the window's pixels at the chosen frame.
+void note_frame() {
+    frame_hashes.push_back(fnv1a64(device_display_memory(), device_display_size()));
+    if (int(frame_hashes.size()) == pixels_frame) window_rgb = read_window();
+}
+
+// Pushes a left-button click (press and release) at a window position.
+void push_click(int x, int y) {
+    for (Uint32 type : {Uint32(SDL_MOUSEBUTTONDOWN), Uint32(SDL_MOUSEBUTTONUP)}) {
+        SDL_Event e{};
+        Uint8 state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+        e.button = SDL_MouseButtonEvent{type, 0, sdl_device_window_id(), 0, SDL_BUTTON_LEFT, state, 1, 0, x, y};
+        SDL_PushEvent(&e);
+    }
+}
+
+// A person's short game, clicked at chosen frames: the menu, New game, e2-e4, then the window
+// closed. The clicks come by frame, the clock is the host's: each run differs a little.
+void play_as_a_person() {
+    note_frame();
+    int frame = int(frame_hashes.size());
+    if (frame == 15) push_click(120, 280);  // the title opens the menu
+    if (frame == 30) push_click(57, 281);   // New game
+    if (frame == 45) push_click(135, 195);  // e2
+    if (frame == 55) push_click(135, 135);  // e4
+    if (frame == 110) {
+        SDL_Event quit{};
+        quit.type = SDL_QUIT;
+        SDL_PushEvent(&quit);
+    }
+}
+
+// Runs the game on the desktop device as the environment says, with watch at every frame.
+int run_desktop(void (*watch)()) {
+    frame_hashes.clear();
+    if (!sdl_device_start()) return -1;
+    sdl_device_on_present(watch);
+    static WCHAR command_line[1] = {0};
+    int code = WinMain(nullptr, nullptr, command_line, SW_SHOW);
+    sdl_device_on_present(nullptr);
+    sdl_device_stop();
+    return code;
+}
+
+// What vorlen-replay prints for a session, and its exit status; with a frame, that frame's RGBA.
+std::string run_replay(const std::string &session, int frame, int *status) {
+    std::string command = std::string("'") + VORLEN_REPLAY_PROGRAM + "'";
+    if (frame > 0) command += " --pixels " + std::to_string(frame) + " '" + folder.path + "/frame.rgba'";
+    FILE *pipe = popen((command + " '" + session + "'").c_str(), "r");
+    std::string out;
+    char block[4096];
+    for (size_t got; pipe && (got = fread(block, 1, sizeof block, pipe)) > 0;) out.append(block, got);
+    *status = pipe ? pclose(pipe) : -1;
+    return out;
+}
+
+// The hashes of the frame lines of a replay's report.
+std::vector<uint64_t> hashes_of(const std::string &report) {
+    std::istringstream lines(report);
+    std::vector<uint64_t> hashes;
+    for (std::string line; std::getline(lines, line);) {
+        size_t at = line.find(" fnv1a64 ");
+        if (line.rfind("frame ", 0) == 0 && at != std::string::npos)
+            hashes.push_back(std::strtoull(line.c_str() + at + 9, nullptr, 16));
+    }
+    return hashes;
+}
+
+TEST(SdlSession, ARecordedRunReplaysOnTheHeadlessDeviceToTheSameFrames) {
+    use_dummy_device();
+    std::string session = folder.path + "/played.session";
+    setenv("VORLEN_RECORD", session.c_str(), 1);
+    setenv("VORLEN_DISPLAY", "rotated", 1);
+    ASSERT_EQ(run_desktop(play_as_a_person), 0);
+    unsetenv("VORLEN_RECORD");
+    unsetenv("VORLEN_DISPLAY");
+    std::ifstream file(session);
+    std::stringstream text;
+    text << file.rdbuf();
+    EXPECT_EQ(text.str().rfind(SESSION_HEADER "\ndisplay rotated\n", 0), 0u) << text.str();
+    for (const char *event : {" down 120 280\n", " up 57 281\n", " down 135 195\n", " up 135 135\n", " close\n"})
+        EXPECT_NE(text.str().find(event), std::string::npos) << event;
+
+    int status = 0;
+    std::string report = run_replay(session, -1, &status);
+    EXPECT_EQ(status, 0) << report;
+    EXPECT_EQ(hashes_of(report), frame_hashes);
+    // e2-e4 and the computer's answer: White to move again.
+    EXPECT_NE(report.find(" w - - 0 2\n"), std::string::npos) << report.substr(report.rfind("end "));
+}
+
+TEST(SdlSession, APlayedSessionShowsInTheWindowWhatTheHeadlessDevicePresents) {
+    use_dummy_device();
+    std::string session = std::string(VORLEN_SESSIONS_DIR) + "/" + "menu-and-about.session";
+    setenv("VORLEN_REPLAY", session.c_str(), 1);
+    pixels_frame = 120;  // the about picture
+    ASSERT_EQ(run_desktop(note_frame), 0);
+    unsetenv("VORLEN_REPLAY");
+    int status = 0;
+    std::string report = run_replay(session, pixels_frame, &status);
+    EXPECT_EQ(status, 0) << report;
+    EXPECT_EQ(hashes_of(report), frame_hashes);
+
+    std::ifstream file(folder.path + "/frame.rgba", std::ios::binary);
+    std::vector<uint8_t> rgba((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    ASSERT_EQ(rgba.size(), size_t(DEVICE_DISPLAY_WIDTH * DEVICE_DISPLAY_HEIGHT * 4));
+    ASSERT_EQ(window_rgb.size(), size_t(DEVICE_DISPLAY_WIDTH * DEVICE_DISPLAY_HEIGHT * 3));
+    int differing = 0;
+    for (size_t i = 0; i < rgba.size() / 4; ++i)
+        for (int c = 0; c < 3; ++c) differing += rgba[i * 4 + size_t(c)] != window_rgb[i * 3 + size_t(c)];
+    EXPECT_EQ(differing, 0);
+}
+
+}  // namespace
