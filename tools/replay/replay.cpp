@@ -44,7 +44,7 @@ void keep_pixels() {
     static uint16_t picture[DEVICE_DISPLAY_WIDTH * DEVICE_DISPLAY_HEIGHT];
     scan_out(device_display_properties(), headless_display_origin(), picture);
     result.pixels.assign(sizeof picture * 2, 0);
-    picture_to_rgba(picture, result.pixels.data());
+    part_to_rgba(picture, WHOLE_PICTURE, result.pixels.data());
 }
 
 // A look of the pump: the input due, or the close that ends a session which never ended the game.
