@@ -3,7 +3,8 @@
 #   tools/test.sh              the native build in build/
 #   tools/test.sh --sanitize   the same tests built with AddressSanitizer and
 #                              UndefinedBehaviorSanitizer, in build-sanitize/
-#   tools/test.sh --web        the browser build (tools/web.sh) played in headless Chromium
+#   tools/test.sh --web        the browser build (tools/web.sh) played in headless Chromium, its
+#                              replayed sessions compared with vorlen-replay's frames
 #   tools/test.sh --uci        vorlen-engine uci driven by node-uci, refereed by ffish (tests/uci)
 #   tools/test.sh --package    installs into a temporary prefix and checks what was installed,
 #                              then builds the Debian package and checks it
@@ -24,9 +25,11 @@ native_tests() {
   ctest --test-dir "$dir" --output-on-failure --no-tests=error -j "$(nproc)"
 }
 
-# Builds the site and runs the browser tests (tests/web) with Node's test runner.
+# Builds the site and runs the browser tests (tests/web) with Node's test runner; the replay
+# test compares the page with the native vorlen-replay.
 web_tests() {
   tools/web.sh --build-only
+  cmake --build build -j "$(nproc)" --target vorlen-replay
   cd tests/web
   npm ci --no-audit --no-fund --loglevel=error
   node --test
