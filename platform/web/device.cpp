@@ -8,6 +8,7 @@
 #include "platform/common/display.h"
 #include "platform/common/files.h"
 #include "platform/common/scanout.h"
+#include "platform/common/session.h"
 #include "platform/common/windows.h"
 #include "platform/web/internal.h"
 
@@ -45,7 +46,7 @@ void show_frame() {
 
 void device_record_call(const char *) {}
 // The clock without a read of it: a replay's clock moves on at each read.
-DWORD device_message_time() { return web_session_playing() ? web_session_time() : DWORD(uint64_t(web_ticks())); }
+DWORD device_message_time() { return web_session_playing() ? session_play_time() : DWORD(uint64_t(web_ticks())); }
 // Each page is a device of its own: there is never another instance to find.
 bool device_other_instance_running() { return false; }
 void device_show_other_instance() {}
@@ -61,12 +62,12 @@ int GXEndDraw(void) {
 }
 
 // The device's tick count: milliseconds the page has been shown, wrapping at 2^32.
-DWORD GetTickCount(void) { return web_session_playing() ? web_session_read() : DWORD(uint64_t(web_ticks())); }
+DWORD GetTickCount(void) { return web_session_playing() ? session_play_clock() : DWORD(uint64_t(web_ticks())); }
 
 // Gives the worker's event loop its turn for the pause, so the page's events and visibility
 // reach the game meanwhile.
 void Sleep(DWORD dwMilliseconds) {
-    if (web_session_playing()) web_session_sleep(dwMilliseconds);
+    if (web_session_playing()) session_play_sleep(dwMilliseconds);
     web_pause(double(dwMilliseconds));
 }
 

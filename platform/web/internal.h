@@ -3,8 +3,6 @@
 #ifndef VORLEN_PLATFORM_WEB_INTERNAL_H
 #define VORLEN_PLATFORM_WEB_INTERNAL_H
 
-#include <cstdint>
-
 // Places the canvas for the page's current size (and again whenever the page is resized).
 void web_place_canvas();
 
@@ -12,11 +10,8 @@ void web_place_canvas();
 // Starts playing the session the page names, when it names one: its layout, clock and input
 // then stand in for the page's. A session that cannot be fetched or read is refused as a fault.
 void web_session_start();
+// Whether a session plays: its clock (session_play_clock) is then the device's.
 bool web_session_playing();
-// A read of the played clock (which moves it on), its reading without one, and a Sleep.
-uint32_t web_session_read();
-uint32_t web_session_time();
-void web_session_sleep(uint32_t ms);
 // Whether the page's own input reaches the game: not while a session is still playing.
 bool web_session_takes_page_input();
 // A look of the pump: posts the session's input now due.

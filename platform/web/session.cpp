@@ -18,9 +18,7 @@ namespace {
 
 const int SESSION_NAME_SIZE = 80;  // longer than any name the worker accepts
 
-bool playing = false;       // a session is being played
-uint32_t played_clock = 0;  // the played session's clock
-uint32_t played_step = 0;   // how far each read moves it on
+bool playing = false;  // a session is being played
 
 // The page's ?session= name (empty when there is none), and the fetched text's size in bytes:
 // -1 when it could not be fetched (or the name is not one the worker fetches).
@@ -54,25 +52,14 @@ void web_session_start() {
     std::string error;
     if (!session_parse(text, &session, &error)) return refuse(name, error);
     device_choose_layout(session.display.c_str());
-    played_clock = session.start;
-    played_step = session.step;
     session_play(session);
     playing = true;
 }
 
 bool web_session_playing() { return playing; }
 
-uint32_t web_session_read() {
-    played_clock = session_play_read(played_clock);
-    uint32_t reading = played_clock;
-    played_clock += played_step;
-    return reading;
-}
-
-uint32_t web_session_time() { return played_clock; }
-void web_session_sleep(uint32_t ms) { played_clock += ms; }
 bool web_session_takes_page_input() { return !playing || session_finished(); }
 
 void web_session_look() {
-    if (playing) session_play_look(played_clock, device_post);
+    if (playing) session_play_look(session_play_time(), device_post);
 }
