@@ -6,7 +6,6 @@
 // dropped until the whole session has happened.
 #include <emscripten.h>
 
-#include <cstdio>
 #include <string>
 
 #include "platform/common/display.h"
