@@ -4,7 +4,8 @@
 #   tools/test.sh --sanitize   the same tests built with AddressSanitizer and
 #                              UndefinedBehaviorSanitizer, in build-sanitize/
 #   tools/test.sh --web        the unit and scenario tests built with Emscripten (build-wasm/) under
-#                              Node, then the browser build (tools/web.sh) played in headless Chromium
+#                              Node, then the browser build (tools/web.sh) played in headless Chromium,
+#                              its replayed sessions compared with vorlen-replay's frames
 #   tools/test.sh --uci        vorlen-engine uci driven by node-uci, refereed by ffish (tests/uci)
 #   tools/test.sh --package    installs into a temporary prefix and checks what was installed,
 #                              then builds the Debian package and checks it
@@ -39,10 +40,12 @@ wasm_tests() {
   ctest --test-dir build-wasm --output-on-failure --no-tests=error -j "$(nproc)"
 }
 
-# Builds the site and runs the browser tests (tests/web) with Node's test runner.
+# Builds the site and runs the browser tests (tests/web) with Node's test runner; the replay
+# test compares the page with the native vorlen-replay.
 web_tests() {
   wasm_tests
   tools/web.sh --build-only
+  cmake --build build -j "$(nproc)" --target vorlen-replay
   cd tests/web
   npm ci --no-audit --no-fund --loglevel=error
   node --test

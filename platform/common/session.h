@@ -68,6 +68,12 @@ void session_play(const Session &session);
 void session_play_look(uint32_t now, void (*post)(UINT message, WPARAM w_param, LPARAM l_param));
 // A read of the clock at now: what the clock reads once a clock line now due has happened.
 uint32_t session_play_read(uint32_t now);
+// The played clock, for a device whose clock the session runs (it starts at the session's
+// start): a read of it (a clock line now due happens first, and the read moves it on by the
+// session's step), its reading without a read, and a Sleep, which moves it on by its time.
+uint32_t session_play_clock();
+uint32_t session_play_time();
+void session_play_sleep(uint32_t ms);
 // How many lines have happened, and whether all have.
 size_t session_played();
 bool session_finished();

@@ -7,6 +7,8 @@ namespace {
 std::vector<SessionLine> lines;  // the session's timed lines
 size_t next = 0;                 // the first line that has not happened
 uint32_t passed = 0;             // moments of the next line's kind let pass since the line before
+uint32_t played_clock = 0;       // the played clock
+uint32_t played_step = 0;        // how far each read of it moves it on
 
 // Whether the clock has reached a tick, as the device's tick count runs on across its wrap at
 // 2^32: a tick up to 2^31 ms behind the clock has come, one ahead of it has not.
@@ -31,6 +33,8 @@ void session_play(const Session &session) {
     lines = session.lines;
     next = 0;
     passed = 0;
+    played_clock = session.start;
+    played_step = session.step;
 }
 
 // Input lines due at one look are posted together, in order.
@@ -47,6 +51,16 @@ uint32_t session_play_read(uint32_t now) {
     const SessionLine &line = lines[next++];
     return line.kind == SESSION_JUMP ? now + line.value : line.value;
 }
+
+uint32_t session_play_clock() {
+    played_clock = session_play_read(played_clock);
+    uint32_t reading = played_clock;
+    played_clock += played_step;
+    return reading;
+}
+
+uint32_t session_play_time() { return played_clock; }
+void session_play_sleep(uint32_t ms) { played_clock += ms; }
 
 size_t session_played() { return next; }
 bool session_finished() { return next == lines.size(); }

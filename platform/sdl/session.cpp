@@ -19,8 +19,6 @@ const size_t MAX_SESSION_BYTES = size_t(64) << 20;  // hours of play
 
 std::FILE *record_file = nullptr;  // the session being written, null when not recording
 bool playing = false;              // a session is being played
-uint32_t played_clock = 0;         // the played session's clock
-uint32_t played_step = 0;          // how far each read moves it on
 std::vector<MSG> looked;           // what the host's input posted during the present look
 
 // Writes recorded text at once, so that a session survives the game's end however it comes.
@@ -55,8 +53,6 @@ int start_playing(const char *path) {
         return 0;
     }
     device_choose_layout(session.display.c_str());
-    played_clock = session.start;
-    played_step = session.step;
     session_play(session);
     playing = true;
     return 1;
@@ -88,15 +84,12 @@ uint32_t session_clock(uint32_t host_reading) {
         session_record_read(host_reading);
         return host_reading;
     }
-    played_clock = session_play_read(played_clock);
-    uint32_t reading = played_clock;
-    played_clock += played_step;
-    return reading;
+    return session_play_clock();
 }
 
 void session_sleep(uint32_t ms) {
     session_record_sleep(ms);
-    if (playing) played_clock += ms;
+    if (playing) session_play_sleep(ms);
 }
 
 bool session_takes_host_input() { return !playing || session_finished(); }
@@ -105,7 +98,7 @@ void session_look_begin() { looked.clear(); }
 
 void session_look_end() {
     if (playing)
-        session_play_look(played_clock, device_post);
+        session_play_look(session_play_time(), device_post);
     else
         session_record_look(looked);
 }

@@ -1,13 +1,16 @@
 // The browser device's display, clock, pause and executable's place, run in the page's worker;
 // the hooks the shared window services call. Frames go to the page as their changed part only,
-// and while the page is hidden (the handheld switched off) nothing is presented.
+// and while the page is hidden (the handheld switched off) nothing is presented. A replayed
+// session's clock (session.cpp) stands in for the page's.
 #include <emscripten.h>
 
 #include "platform/common/change.h"
 #include "platform/common/display.h"
 #include "platform/common/files.h"
 #include "platform/common/scanout.h"
+#include "platform/common/session.h"
 #include "platform/common/windows.h"
+#include "platform/web/internal.h"
 
 namespace {
 
@@ -23,14 +26,27 @@ EM_JS(void, web_show_part, (int left, int top, int width, int height, const uint
 EM_JS(void, web_show_canvas, (int shown), { VorlenDevice.showCanvas(shown); });
 EM_JS(int, web_suspended, (), { return VorlenDevice.suspended() ? 1 : 0; });
 EM_JS(double, web_ticks, (), { return VorlenDevice.ticks(); });
+// Counts a presented frame, shown or not, so that a replay can stop at a frame by its number.
+EM_JS(void, web_presented, (), { VorlenDevice.presented(); });
 // Waits for the pause in the worker's event loop, and while the page is hidden until it is
 // shown again, so a hidden page's game neither runs nor wakes.
 EM_ASYNC_JS(void, web_pause, (double ms), { await VorlenDevice.pause(ms); });
 
+// Scans the frame out and sends the page the part it does not show yet.
+void show_frame() {
+    double started = emscripten_get_now();
+    scan_out(device_display_properties(), device_display_origin(), picture);
+    PixelRect change = frame_change(picture, device_display_properties(), DEVICE_DISPLAY_WIDTH, DEVICE_DISPLAY_HEIGHT);
+    if (rect_is_empty(change)) return;
+    part_to_rgba(picture, change, rgba);
+    web_show_part(change.left, change.top, change.right - change.left, change.bottom - change.top, rgba, started);
+}
+
 }  // namespace
 
 void device_record_call(const char *) {}
-DWORD device_message_time() { return GetTickCount(); }
+// The clock without a read of it: a replay's clock moves on at each read.
+DWORD device_message_time() { return web_session_playing() ? session_play_time() : DWORD(uint64_t(web_ticks())); }
 // Each page is a device of its own: there is never another instance to find.
 bool device_other_instance_running() { return false; }
 void device_show_other_instance() {}
@@ -40,22 +56,20 @@ int GXOpenDisplay(HWND, DWORD) { return 1; }
 int GXCloseDisplay(void) { return 1; }
 
 int GXEndDraw(void) {
-    if (web_suspended()) return 1;
-    double started = emscripten_get_now();
-    scan_out(device_display_properties(), device_display_origin(), picture);
-    PixelRect change = frame_change(picture, device_display_properties(), DEVICE_DISPLAY_WIDTH, DEVICE_DISPLAY_HEIGHT);
-    if (rect_is_empty(change)) return 1;
-    part_to_rgba(picture, change, rgba);
-    web_show_part(change.left, change.top, change.right - change.left, change.bottom - change.top, rgba, started);
+    if (!web_suspended()) show_frame();
+    web_presented();
     return 1;
 }
 
 // The device's tick count: milliseconds the page has been shown, wrapping at 2^32.
-DWORD GetTickCount(void) { return DWORD(uint64_t(web_ticks())); }
+DWORD GetTickCount(void) { return web_session_playing() ? session_play_clock() : DWORD(uint64_t(web_ticks())); }
 
 // Gives the worker's event loop its turn for the pause, so the page's events and visibility
 // reach the game meanwhile.
-void Sleep(DWORD dwMilliseconds) { web_pause(double(dwMilliseconds)); }
+void Sleep(DWORD dwMilliseconds) {
+    if (web_session_playing()) session_play_sleep(dwMilliseconds);
+    web_pause(double(dwMilliseconds));
+}
 
 DWORD GetModuleFileNameW(HMODULE, LPWSTR lpFilename, DWORD nSize) {
     return device_copy_module_path(MODULE_PATH, lpFilename, nSize);

@@ -1,6 +1,7 @@
 // The page's input as the device's messages: pointer events on the page are the stylus, keys
 // are the hardware keys, the page's focus is activation. The worker's inbox keeps the events the
 // page sent; the pump takes them here and maps positions through the canvas's place on the page.
+// While a session replays, its input comes instead and the page's is dropped.
 #include <emscripten.h>
 
 #include "platform/common/fit.h"
@@ -55,5 +56,7 @@ void web_place_canvas() {
 void device_collect_input() {
     if (web_page_resized()) web_place_canvas();
     double event[3];
-    while (web_next_event(event)) page_event(int(event[0]), event[1], event[2]);
+    while (web_next_event(event))
+        if (web_session_takes_page_input()) page_event(int(event[0]), event[1], event[2]);
+    web_session_look();
 }

@@ -1,5 +1,5 @@
-// The browser's entry: lay the display out as the page asks, run the game's WinMain, and when
-// it returns let the page say that the game has ended.
+// The browser's entry: lay the display out as the page asks (or as the session it replays
+// says), run the game's WinMain, and when it returns let the page say that the game has ended.
 #include <emscripten.h>
 
 #include "platform/common/display.h"
@@ -23,6 +23,7 @@ int main() {
     char name[LAYOUT_NAME_SIZE];
     web_display_parameter(name, LAYOUT_NAME_SIZE);
     device_choose_layout(name);
+    web_session_start();
     web_place_canvas();
     static WCHAR command_line[1] = {0};  // the game takes no arguments
     WinMain(nullptr, nullptr, command_line, SW_SHOW);

@@ -123,6 +123,20 @@ TEST(SessionPlay, InputHappensAtTheLooksItNamesAndTheClockAtReads) {
     EXPECT_EQ(posted.back().message, UINT(WM_CLOSE));
 }
 
+TEST(SessionPlay, ThePlayedClockStartsAtTheStartMovesOnByTheStepAndTakesTheClockLines) {
+    Session session = parsed(SESSION_HEADER "\nstart 100\nstep 3\n105 jump 50\n0 clock 7\n");
+    session_play(session);
+    EXPECT_EQ(session_play_time(), 100u);
+    EXPECT_EQ(session_play_clock(), 100u);
+    EXPECT_EQ(session_play_time(), 103u);  // a look of the time is no read
+    EXPECT_EQ(session_play_clock(), 103u);
+    EXPECT_EQ(session_play_clock(), 156u);  // 106 has reached 105: the jump, then the read
+    session_play_sleep(40);
+    EXPECT_EQ(session_play_clock(), 7u);
+    EXPECT_EQ(session_play_clock(), 10u);
+    EXPECT_TRUE(session_finished());
+}
+
 TEST(SessionPlay, TheClockRunsOnAcrossItsWrap) {
     Session session = parsed(SESSION_HEADER "\n4294967000 jump 10\n5 close\n");
     posted.clear();
@@ -178,25 +192,22 @@ TEST(SessionRecord, ARecordedRunPlaysBackWithTheSameReadingsAndInputAtTheSameMom
     session_record_stop();
     EXPECT_FALSE(session_recording());
 
-    // Played on a device whose clock is the session's: the same readings, the same input at the
-    // same looks.
+    // Played on a device whose clock is the played clock: the same readings, the same input at
+    // the same looks.
     Session session = parsed(recorded);
     EXPECT_EQ(session.display, "rotated");
     session_play(session);
     posted.clear();
     look_number = 0;
     std::vector<Posted> expected;
-    uint32_t clock = session.start;
     for (const Moment &moment : run) {
         if (moment.kind == 0) {
-            clock = session_play_read(clock);
-            ASSERT_EQ(clock, moment.value);
-            clock += session.step;
+            ASSERT_EQ(session_play_clock(), moment.value);
         }
-        if (moment.kind == 1) clock += moment.value;
+        if (moment.kind == 1) session_play_sleep(moment.value);
         if (moment.kind != 2) continue;
         ++look_number;
-        session_play_look(clock, note);
+        session_play_look(session_play_time(), note);
         for (const MSG &msg : moment.messages)
             expected.push_back(Posted{look_number, msg.message, msg.wParam, msg.lParam});
     }

@@ -9,10 +9,11 @@ import puppeteer from "puppeteer-core";
 const TYPES = {
   ".html": "text/html; charset=utf-8", ".js": "text/javascript", ".mjs": "text/javascript",
   ".wasm": "application/wasm", ".webmanifest": "application/manifest+json", ".png": "image/png",
-  ".json": "application/json",
+  ".json": "application/json", ".session": "text/plain; charset=utf-8",
 };
 
-// Serves the files under root on a free localhost port; extra maps a path to generated HTML.
+// Serves the files under root on a free localhost port; extra maps a path to generated text
+// (HTML unless the path's extension says otherwise).
 // Resolves to { url, close, hang }: hang makes it a network that accepts and never answers.
 export function serve(root, extra = {}) {
   let hanging = false;
@@ -20,7 +21,8 @@ export function serve(root, extra = {}) {
     if (hanging) return;
     const name = decodeURIComponent(new URL(request.url, "http://localhost").pathname);
     if (extra[name]) {
-      response.writeHead(200, { "Content-Type": TYPES[".html"], "Cache-Control": "no-store" });
+      const type = TYPES[path.extname(name)] || TYPES[".html"];
+      response.writeHead(200, { "Content-Type": type, "Cache-Control": "no-store" });
       response.end(extra[name]);
       return;
     }

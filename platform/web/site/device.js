@@ -22,8 +22,9 @@ var VorlenDevice = (() => {
   let hidden = false;         // the page is hidden: the device is switched off
 
   // What the tests and the benchmark read: frames are the parts of frames drawn.
+  // held is the frame a replay holds on the canvas, once it is there (0 before).
   const stats = { firstFrameMs: -1, frames: 0, presentMs: 0, soundsStarted: 0, lastSound: "", ended: false,
-                  build: null };
+                  build: null, held: 0 };
 
   // Milliseconds on a clock the page and the worker share.
   const now = () => performance.timeOrigin + performance.now();
@@ -143,6 +144,7 @@ var VorlenDevice = (() => {
       case "sound-add": sounds.set(data.path, { bytes: data.bytes, decoding: null }); break;
       case "sound-play": playSound(data.path); break;
       case "sound-stop": stopSound(); break;
+      case "held": stats.held = data.frame; break;
       case "ended": gameEnded(); break;
       case "build": checkBuild(data.build); break;
     }
@@ -190,8 +192,9 @@ var VorlenDevice = (() => {
   document.addEventListener("resume", () => setHidden(document.visibilityState === "hidden"));
 
   hidden = document.visibilityState === "hidden";
-  post({ type: "start", display: new URLSearchParams(location.search).get("display") || "", size: pageSize(),
-         hidden, at: now() });
+  const parameters = new URLSearchParams(location.search);
+  post({ type: "start", display: parameters.get("display") || "", session: parameters.get("session") || "",
+         hold: Math.max(0, Math.floor(Number(parameters.get("hold")) || 0)), size: pageSize(), hidden, at: now() });
 
   if ("serviceWorker" in navigator && location.protocol !== "file:")
     navigator.serviceWorker.register("sw.js", { updateViaCache: "none" }).catch(() => {});

@@ -3,7 +3,9 @@
 // VorlenDevice through EM_JS; it posts frames, the canvas's place and sounds to the page, and the
 // page posts its events, its size and its visibility here (device.js is the page's side).
 // Time and input each have one source, the clock and the inbox, so that a replay of a recorded
-// session can stand in for the page by driving them alone.
+// session can stand in for the page by driving them alone: with ?session=NAME the page's
+// sessions/NAME.session is fetched here before the game starts, and the game plays it; with
+// ?hold=N too, the game stops after its frame N, leaving that frame on the canvas.
 "use strict";
 
 const BUILD = "@VORLEN_BUILD@";
@@ -31,8 +33,10 @@ const clock = {
     for (const wake of this.waking.splice(0)) wake();
   },
   suspended() { return this.hiddenSince !== null; },
-  // Resolves after ms of the page's time, waiting first for a hidden page to be shown.
+  // Resolves after ms of the page's time, waiting first for a hidden page to be shown; never
+  // once a replay holds its frame.
   pause(ms) {
+    if (replay.held) return new Promise(() => {});
     if (this.suspended()) return new Promise((wake) => this.waking.push(wake));
     return new Promise((wake) => setTimeout(wake, ms));
   },
@@ -40,6 +44,23 @@ const clock = {
 
 // The page's events, oldest first, with the page's size and whether it changed.
 const inbox = { events: [], size: [0, 0, 1], resized: true };
+
+// The session replayed (its name and text, null when it could not be fetched), the frame to
+// hold (0 none), the frames presented and whether the held one has been.
+const replay = { name: "", text: null, hold: 0, frames: 0, held: false };
+const SESSION_NAME = /^[A-Za-z0-9_-]{1,64}$/;  // a file name beside the page, nothing else
+
+// The text of the session the page names, or null when the name is not one or it cannot be
+// fetched.
+async function fetchSession(name) {
+  if (!SESSION_NAME.test(name)) return null;
+  try {
+    const response = await fetch(`sessions/${name}.session`, { cache: "no-store" });
+    return response.ok ? await response.text() : null;
+  } catch (e) {
+    return null;
+  }
+}
 
 const soundsSent = new Set();  // host paths whose bytes the page has
 const post = (message, transfer = []) => self.postMessage(message, transfer);
@@ -56,8 +77,16 @@ var VorlenDevice = {
   placeCanvas: (left, top, width, height) => post({ type: "place", left, top, width, height }),
   showCanvas: (shown) => post({ type: "canvas", shown: !!shown }),
   showPart(left, top, width, height, pixels, started) {
+    if (replay.held) return;
     post({ type: "part", left, top, width, height, pixels, cost: performance.now() - started }, [pixels.buffer]);
   },
+  presented() {
+    if (++replay.frames !== replay.hold) return;
+    replay.held = true;
+    post({ type: "held", frame: replay.frames });
+  },
+  sessionName: () => replay.name,
+  sessionText: () => replay.text,
   ticks: () => clock.ticks(),
   suspended: () => clock.suspended(),
   pause: (ms) => clock.pause(ms),
@@ -113,7 +142,16 @@ self.onmessage = ({ data }) => {
       inbox.display = data.display;
       inbox.size = data.size;
       if (data.hidden) clock.suspend(data.at);
-      startGame();
+      if (!data.session) {
+        startGame();
+        break;
+      }
+      replay.name = data.session;
+      replay.hold = data.hold;
+      fetchSession(data.session).then((text) => {
+        replay.text = text;
+        startGame();
+      });
       break;
     case "event": inbox.events.push(data.event); break;
     case "size": inbox.size = data.size; inbox.resized = true; break;
