@@ -191,8 +191,13 @@ test("after a rebuild the next start runs the old build whole, the one after it 
     restamp(dir, old, fresh);
     page = await visit();
     assert.ok(whole(await builds(page), old), "the first start after the rebuild is the kept build");
-    await page.waitForFunction(async (fresh) => (await caches.keys()).includes("vorlen-" + fresh) &&
-      (await navigator.serviceWorker.getRegistration()).active.state === "activated", { timeout: WAIT_MS }, fresh);
+    // The new build's cache is opened when its install begins: wait until that build is the active
+    // one, or the next start may be served by the old worker while the new one takes over.
+    await page.waitForFunction(async (fresh) => {
+      const registration = await navigator.serviceWorker.getRegistration();
+      return (await caches.keys()).includes("vorlen-" + fresh) && !registration.installing &&
+        !registration.waiting && registration.active.state === "activated";
+    }, { timeout: WAIT_MS }, fresh);
     await page.close();
 
     page = await visit();

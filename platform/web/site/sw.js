@@ -39,23 +39,25 @@ async function install() {
 
 self.addEventListener("install", (event) => event.waitUntil(install().then(() => self.skipWaiting())));
 
-// Once this build is in charge, other builds' caches go, but for those a running client's address
-// names (a game's worker is started as worker.js?build=...), where the browser lists it.
-self.addEventListener("activate", (event) => {
-  event.waitUntil((async () => {
-    const running = new Set((await self.clients.matchAll({ type: "all", includeUncontrolled: true }))
-      .map((client) => "vorlen-" + new URL(client.url).searchParams.get("build")));
-    for (const name of await caches.keys())
-      if (name.startsWith("vorlen-") && name !== CACHE && !running.has(name)) await caches.delete(name);
-    await self.clients.claim();
-  })());
-});
+// Drops other builds' caches, but for those a running client's address names (a game's worker
+// is started as worker.js?build=...), where the browser lists it.
+async function prune() {
+  const running = new Set((await self.clients.matchAll({ type: "all", includeUncontrolled: true }))
+    .map((client) => "vorlen-" + new URL(client.url).searchParams.get("build")));
+  for (const name of await caches.keys())
+    if (name.startsWith("vorlen-") && name !== CACHE && !running.has(name)) await caches.delete(name);
+}
+
+// Once this build is in charge it prunes; a build kept then for a game still running goes at a
+// later start, when that game may have ended.
+self.addEventListener("activate", (event) => event.waitUntil(prune().then(() => self.clients.claim())));
 
 // The kept copy first: of the build a file's address names when that build is kept, else of
 // this build; the network only for what is kept nowhere.
 self.addEventListener("fetch", (event) => {
   const url = new URL(event.request.url);
   if (event.request.method !== "GET" || url.origin !== location.origin) return;
+  if (event.request.mode === "navigate") event.waitUntil(prune());
   event.respondWith((async () => {
     const build = url.searchParams.get("build");
     const named = build && (await caches.has("vorlen-" + build)) ? "vorlen-" + build : CACHE;
