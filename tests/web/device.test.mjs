@@ -10,7 +10,7 @@ import os from "node:os";
 import path from "node:path";
 import { fileURLToPath } from "node:url";
 import { serve, launch } from "./site.mjs";
-import { WAIT_MS, NEW_GAME, QUIT, TITLE_START, openPage, pixels, differing, pause, until, settled, tap,
+import { WAIT_MS, NEW_GAME, QUIT, TITLE_START, LAYOUT, middle, openPage, visit, titleAnimates, pixels, differing, pause, until, settled, tap,
          startGame } from "./driver.mjs";
 
 const SITE = process.env.VORLEN_SITE ||
@@ -18,8 +18,8 @@ const SITE = process.env.VORLEN_SITE ||
 const PHONE = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
 const CLOCKS = [0, 240, 240, 20];        // the clock strip below the board
 const BOARD = [0, 0, 240, 240];
-const COMPUTER_ONLY = [167, 51];         // the menu's players cell where the computer plays both sides
-const LEVEL_14 = [214, 218];             // the menu's cell of the highest level
+const COMPUTER_ONLY = middle(LAYOUT.menu.players[0]);  // the menu's cell where the computer plays both sides
+const LEVEL_14 = middle(LAYOUT.menu.level[14]);         // the menu's cell of the highest level
 const STILL_MS = 3000;                   // how long a still screen is watched
 const MOST_PUTS_PER_SECOND = 2;
 
@@ -150,20 +150,14 @@ test("a hidden page is a switched-off handheld: its clocks stand still and run o
 
 test("with a cached copy, a network that accepts and never answers still starts the game", async () => {
   const hanging = await serve(SITE);
-  const context = await browser.createBrowserContext();
-  const page = await context.newPage();
-  await page.setViewport(PHONE);
-  await page.goto(hanging.url);
+  const { context, page } = await visit(browser, hanging.url, PHONE);
   await installed(page);
   hanging.hang();
   const again = await context.newPage();
   await page.close();
   await again.setViewport(PHONE);
   again.goto(hanging.url).catch(() => {});  // the page loads; the browser's look for a newer sw.js never ends
-  await again.waitForFunction(() => window.VorlenDevice && VorlenDevice.stats.frames > 0, { timeout: WAIT_MS });
-  const view = { page: again, touch: true };
-  const first = await pixels(view);
-  await until(view, undefined, (look) => differing(look, first) > 100, "the title animates");
+  await titleAnimates(again, "the title animates");
   await context.close();
   await hanging.close();
 });

@@ -10,7 +10,7 @@ export const WAIT_MS = 10000;  // the longest any one step may take
 // writes them from the game's own layout (build/bin/layout.json, made with the pictures), and
 // the device point in the middle of one.
 export const LAYOUT = JSON.parse(readFileSync(new URL("../../build/bin/layout.json", import.meta.url), "utf8"));
-const middle = ([x0, y0, x1, y1]) => [Math.floor((x0 + x1) / 2), Math.floor((y0 + y1) / 2)];
+export const middle = ([x0, y0, x1, y1]) => [Math.floor((x0 + x1) / 2), Math.floor((y0 + y1) / 2)];
 
 // Device points of the game's screens: the middle of a board square, the title's strip (any tap
 // below the board opens the menu), New game and the panel's buttons.
@@ -19,6 +19,15 @@ export const TITLE_START = [120, 290], NEW_GAME = middle(LAYOUT.menu.new_game);
 export const QUIT = middle(LAYOUT.panel.quit), ABOUT = middle(LAYOUT.panel.about), SPEAKER = middle(LAYOUT.panel.sound);
 
 export const cell = (name) => [square(name)[0] - 15, square(name)[1] - 15, 30, 30];
+
+// Loads the page in a fresh browser context's window of this size, without waiting for the game.
+export async function visit(browser, url, viewport) {
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  await page.setViewport(viewport);
+  await page.goto(url);
+  return { context, page };
+}
 
 // Opens the page in a fresh window of this size and waits for its first frame.
 export async function openPage(browser, url, viewport) {
@@ -30,6 +39,14 @@ export async function openPage(browser, url, viewport) {
   await page.goto(url);
   await page.waitForFunction(() => window.VorlenDevice && VorlenDevice.stats.frames > 0, { timeout: WAIT_MS });
   return { page, context, errors, touch: !!viewport.hasTouch };
+}
+
+// Waits for the page's first frame, then for the title to move: the game runs.
+export async function titleAnimates(page, what) {
+  await page.waitForFunction(() => window.VorlenDevice && VorlenDevice.stats.frames > 0, { timeout: WAIT_MS });
+  const view = { page, touch: true };
+  const first = await pixels(view);
+  await until(view, undefined, (look) => differing(look, first) > 100, what);
 }
 
 // The canvas's pixels in a device rectangle (default the whole picture), as RGBA bytes (sent

@@ -8,7 +8,7 @@ import assert from "node:assert/strict";
 import path from "node:path";
 import { fileURLToPath } from "node:url";
 import { serve, launch } from "./site.mjs";
-import { WAIT_MS, square, cell, NEW_GAME, QUIT, ABOUT, SPEAKER, TITLE_START, openPage, pixels, differing, pause,
+import { WAIT_MS, square, cell, NEW_GAME, QUIT, ABOUT, SPEAKER, TITLE_START, openPage, visit, titleAnimates, pixels, differing, pause,
          until, settled, tap, startGame } from "./driver.mjs";
 
 const SITE = process.env.VORLEN_SITE ||
@@ -117,10 +117,7 @@ test("the 4-bit grey display: greys only, and the menu opens", async () => {
 
 test("after one visit the game starts without a network", async () => {
   const offline = await serve(SITE);
-  const context = await browser.createBrowserContext();
-  const page = await context.newPage();
-  await page.setViewport(PHONE);
-  await page.goto(offline.url);
+  const { context, page } = await visit(browser, offline.url, PHONE);
   await page.waitForFunction(async () => {
     const registration = await navigator.serviceWorker.ready;
     return !!registration.active && (await caches.keys()).length > 0 &&
@@ -128,9 +125,6 @@ test("after one visit the game starts without a network", async () => {
   }, { timeout: WAIT_MS });
   await offline.close();
   await page.reload();
-  const view = { page, touch: true };
-  await page.waitForFunction(() => window.VorlenDevice && VorlenDevice.stats.frames > 0, { timeout: WAIT_MS });
-  const first = await pixels(view);
-  await until(view, undefined, (look) => differing(look, first) > 100, "the title animates offline");
+  await titleAnimates(page, "the title animates offline");
   await context.close();
 });
