@@ -20,6 +20,8 @@ const CLOCKS = [0, 240, 240, 20];        // the clock strip below the board
 const BOARD = [0, 0, 240, 240];
 const COMPUTER_ONLY = middle(LAYOUT.menu.players[0]);  // the menu's cell where the computer plays both sides
 const LEVEL_14 = middle(LAYOUT.menu.level[14]);         // the menu's cell of the highest level
+const LEVEL_9 = middle(LAYOUT.menu.level[9]);           // the level whose first choice is the heaviest
+const SLOW_PRESENT_MS = 300;             // what each presented frame costs a slowed worker
 const STILL_MS = 3000;                   // how long a still screen is watched
 const MOST_PUTS_PER_SECOND = 2;
 
@@ -126,6 +128,42 @@ test("the page's thread answers while the computer plays itself at level 14", as
     const look = await pixels(view, BOARD);
     if (differing(look, board) > 0) moves++;
     board = look;
+  }
+  assert.deepEqual(view.errors, []);
+  await view.context.close();
+});
+
+test("the clock line the computer's search presents while it thinks reaches the canvas", async () => {
+  const view = await openPage(browser, site.url, PHONE);
+  const title = await pixels(view);
+  await until(view, undefined, (look) => differing(look, title) > 100, "the title animates");
+  await tap(view, TITLE_START);
+  await settled(view);
+  await tap(view, COMPUTER_ONLY);
+  await tap(view, LEVEL_9);
+  // A slow handheld: every frame the game presents keeps its worker busy a while after it is sent,
+  // so the first think (the search presents its clock line every few thousand nodes) lasts seconds.
+  await view.page.workers()[0].evaluate((ms) => {
+    const show = VorlenDevice.showPart;
+    VorlenDevice.showPart = (...part) => {
+      show(...part);
+      for (const end = performance.now() + ms; performance.now() < end;) { /* busy, as a slow CPU */ }
+    };
+  }, SLOW_PRESENT_MS);
+  await tap(view, NEW_GAME);
+  // The play frame before a think draws the clocks once; a second change of the clock strip with the
+  // board unchanged can only be a frame the search presented, drawn while the worker still thinks.
+  const strip = [0, 0, 240, BOARD[3] + CLOCKS[3]], boardBytes = BOARD[2] * BOARD[3] * 4;
+  const parts = (look) => [look.subarray(0, boardBytes), look.subarray(boardBytes)];
+  let [board, clocks] = parts(await pixels(view, strip)), changes = 0;
+  const end = Date.now() + 6 * WAIT_MS;
+  while (changes < 2) {
+    if (Date.now() > end) assert.fail("the clock strip never changed twice during one think");
+    await pause(50);
+    const [b, c] = parts(await pixels(view, strip));
+    if (differing(b, board) > 0) changes = 0;
+    else if (differing(c, clocks) > 0) changes++;
+    [board, clocks] = [b, c];
   }
   assert.deepEqual(view.errors, []);
   await view.context.close();

@@ -31,6 +31,10 @@ const COMPUTER_ONLY = [167, 51], LEVEL_14 = [214, 218];
 const STILL_PAGE = `<!doctype html><meta charset="utf-8"><meta name="viewport" content="width=device-width">
 <canvas id="screen" width="240" height="320" style="width:390px;height:520px"></canvas>
 <script>const c = document.getElementById("screen").getContext("2d"); c.fillStyle = "#964"; c.fillRect(0, 0, 240, 320);</script>`;
+// The same page with a worker that wakes every 30 ms and does nothing: what the game's pace of
+// one pause a frame costs by itself, whatever the game does when it wakes.
+const WAKING_PAGE = STILL_PAGE + `<script>
+new Worker(URL.createObjectURL(new Blob(["const wake = () => setTimeout(wake, 30); wake();"])));</script>`;
 
 // Median of numbers.
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
@@ -220,6 +224,7 @@ const programs = await serve(WEB, {
   "/run-vorlen-engine.html": programPage("vorlen-engine", ["bench"]),
   "/run-bench-frames.html": programPage("bench-frames", []),
   "/still.html": STILL_PAGE,
+  "/waking.html": WAKING_PAGE,
 });
 const browser = await launch();
 try {
@@ -252,16 +257,19 @@ try {
   if (PARTS.has("cpu")) {
     console.log(`share of one core, renderer + GPU + audio processes, median of ${CPU_RUNS} ${CPU_MS / 1000} s measures:`);
     const still = await screenCpu(programs.url + "still.html", null);
-    const screens = [["a still canvas page", null], ["title (animated)", async () => {}], ["menu", toMenu],
+    // Each row: a page (measured as it is) or a screen of the game and the way to reach it.
+    const screens = [["a still canvas page", "still.html"], ["still page, a worker waking", "waking.html"],
+                     ["title (animated)", async () => {}], ["menu", toMenu],
                      ["a person's turn", startGame], ["a person's turn, page hidden", async (view) => {
                        await startGame(view);
                        await hide(view);
                      }]];
     for (const [name, reach] of screens) {
-      const share = reach === null ? still : await screenCpu(site.url, reach);
+      const share = reach === "still.html" ? still : typeof reach === "string"
+        ? await screenCpu(programs.url + reach, null) : await screenCpu(site.url, reach);
       console.log(`  ${name.padEnd(30)} ${share.total.toFixed(1)}% (renderer ${share.renderer.toFixed(1)}, GPU ` +
                   `${share.gpu.toFixed(1)}, audio ${share.audio.toFixed(1)})` +
-                  (reach === null ? "" : `, ${(share.total - still.total).toFixed(1)} points over the still page`));
+                  (share === still ? "" : `, ${(share.total - still.total).toFixed(1)} points over the still page`));
     }
   }
 
