@@ -102,14 +102,19 @@ test("a still screen draws at most two frames a second, and the audio rests betw
   await view.context.close();
 });
 
-test("the page's thread answers while the computer plays itself at level 14", async () => {
-  const view = await openPage(browser, site.url, PHONE);
+// From the animated title to the menu, there choosing the computer for both sides at a level.
+async function chooseComputerGame(view, level) {
   const title = await pixels(view);
   await until(view, undefined, (look) => differing(look, title) > 100, "the title animates");
   await tap(view, TITLE_START);
   await settled(view);
   await tap(view, COMPUTER_ONLY);
-  await tap(view, LEVEL_14);
+  await tap(view, level);
+}
+
+test("the page's thread answers while the computer plays itself at level 14", async () => {
+  const view = await openPage(browser, site.url, PHONE);
+  await chooseComputerGame(view, LEVEL_14);
   await tap(view, NEW_GAME);
   assert.equal(await view.page.evaluate(() => typeof Module), "undefined", "the game is not on the page's thread");
   await view.page.evaluate(() => {
@@ -135,12 +140,7 @@ test("the page's thread answers while the computer plays itself at level 14", as
 
 test("the clock line the computer's search presents while it thinks reaches the canvas", async () => {
   const view = await openPage(browser, site.url, PHONE);
-  const title = await pixels(view);
-  await until(view, undefined, (look) => differing(look, title) > 100, "the title animates");
-  await tap(view, TITLE_START);
-  await settled(view);
-  await tap(view, COMPUTER_ONLY);
-  await tap(view, LEVEL_9);
+  await chooseComputerGame(view, LEVEL_9);
   // A slow handheld: every frame the game presents keeps its worker busy a while after it is sent,
   // so the first think (the search presents its clock line every few thousand nodes) lasts seconds.
   await view.page.workers()[0].evaluate((ms) => {
