@@ -24,6 +24,7 @@ export const cell = (name) => [square(name)[0] - 15, square(name)[1] - 15, 30, 3
 export async function visit(browser, url, viewport) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
+  await page.bringToFront();  // a page behind another may have its timers throttled
   await page.setViewport(viewport);
   await page.goto(url);
   return { context, page };
@@ -35,6 +36,7 @@ export async function openPage(browser, url, viewport) {
   const page = await context.newPage();
   const errors = [];
   page.on("pageerror", (e) => errors.push(e.message));
+  await page.bringToFront();
   await page.setViewport(viewport);
   await page.goto(url);
   await page.waitForFunction(() => window.VorlenDevice && VorlenDevice.stats.frames > 0, { timeout: WAIT_MS });
