@@ -3,13 +3,13 @@
 // cached game starts on a network that never answers, a rebuild never runs files of two builds,
 // and the page speaks to assistive technology (a landmark, a heading, a labelled picture, a
 // button to start again reachable by keyboard).
-import { test, before, after } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
 import { fileURLToPath } from "node:url";
-import { serve, launch } from "./site.mjs";
+import { serve, serveForTests } from "./site.mjs";
 import { WAIT_MS, NEW_GAME, QUIT, TITLE_START, LAYOUT, middle, openPage, visit, titleAnimates, pixels, differing, pause, until, settled, tap,
          startGame } from "./driver.mjs";
 
@@ -26,14 +26,7 @@ const STILL_MS = 3000;                   // how long a still screen is watched
 const MOST_PUTS_PER_SECOND = 2;
 
 let browser, site;
-before(async () => {
-  site = await serve(SITE);
-  browser = await launch();
-});
-after(async () => {
-  await browser?.close();
-  await site?.close();
-});
+serveForTests(SITE, (s, b) => { site = s; browser = b; });
 
 const frames = (view) => view.page.evaluate(() => VorlenDevice.stats.frames);
 

@@ -3,11 +3,11 @@
 // answers, a refused move is refused, the speaker toggles, About and back, Quit ends the page.
 // In a phone-sized window by touch, in a desktop-sized one with the mouse, with the 4-bit grey
 // display, and again without a network after one visit.
-import { test, before, after } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
 import path from "node:path";
 import { fileURLToPath } from "node:url";
-import { serve, launch } from "./site.mjs";
+import { serve, serveForTests } from "./site.mjs";
 import { WAIT_MS, square, cell, NEW_GAME, QUIT, ABOUT, SPEAKER, TITLE_START, openPage, visit, titleAnimates, pixels, differing, pause,
          until, settled, tap, startGame } from "./driver.mjs";
 
@@ -17,14 +17,7 @@ const PHONE = { width: 360, height: 740, deviceScaleFactor: 3, isMobile: true, h
 const DESKTOP = { width: 1280, height: 800, deviceScaleFactor: 1 };
 
 let browser, site;
-before(async () => {
-  site = await serve(SITE);
-  browser = await launch();
-});
-after(async () => {
-  await browser?.close();
-  await site?.close();
-});
+serveForTests(SITE, (s, b) => { site = s; browser = b; });
 
 const BLACK_HALF = [0, 0, 240, 120];   // ranks 8 to 5
 const SPEAKER_CORNER = [220, 300, 20, 20];

@@ -1,14 +1,14 @@
 // A recorded session replayed into the page shows what the headless device presents: held at a
 // frame, the canvas is vorlen-replay's picture of that frame, pixel for pixel; and a replay that
 // cannot be had is a fault of the page, never a game played instead.
-import { test, before, after } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
 import { spawnSync } from "node:child_process";
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
 import { fileURLToPath } from "node:url";
-import { serve, launch } from "./site.mjs";
+import { serveForTests } from "./site.mjs";
 import { WAIT_MS, pixels, differing, pause } from "./driver.mjs";
 
 const HERE = path.dirname(fileURLToPath(import.meta.url));
@@ -19,17 +19,12 @@ const DESKTOP = { width: 800, height: 600, deviceScaleFactor: 1 };
 const BROKEN = "vorlen-session 1\ndisplay packed\n500 fly 1 2\n";
 
 let browser, site;
-before(async () => {
-  // Every recorded session is served beside the page, with one that is not well formed.
+// Every recorded session is served beside the page, with one that is not well formed.
+serveForTests(SITE, (s, b) => { site = s; browser = b; }, () => {
   const served = { "/sessions/broken.session": BROKEN };
   for (const name of fs.readdirSync(SESSIONS).filter((file) => file.endsWith(".session")))
     served[`/sessions/${name}`] = fs.readFileSync(path.join(SESSIONS, name), "utf8");
-  site = await serve(SITE, served);
-  browser = await launch();
-});
-after(async () => {
-  await browser?.close();
-  await site?.close();
+  return served;
 });
 
 // The headless device's picture of a session's frame: 240 x 320 RGBA from vorlen-replay.

@@ -4,6 +4,7 @@ import http from "node:http";
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
+import { before, after } from "node:test";
 import puppeteer from "puppeteer-core";
 
 const TYPES = {
@@ -67,4 +68,19 @@ export async function launch() {
     fs.rmSync(profile, { recursive: true, force: true });
   };
   return browser;
+}
+
+// For a file of tests: serves root (with extra, as serve takes it, made when the tests begin) and
+// starts the browser before them, handing both to ready; closes both after them.
+export function serveForTests(root, ready, extra = () => ({})) {
+  let site, browser;
+  before(async () => {
+    site = await serve(root, extra());
+    browser = await launch();
+    ready(site, browser);
+  });
+  after(async () => {
+    await browser?.close();
+    await site?.close();
+  });
 }
