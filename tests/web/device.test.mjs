@@ -10,17 +10,15 @@ import os from "node:os";
 import path from "node:path";
 import { fileURLToPath } from "node:url";
 import { serve, serveForTests } from "./site.mjs";
-import { WAIT_MS, NEW_GAME, QUIT, TITLE_START, LAYOUT, middle, openPage, visit, titleAnimates, pixels, differing, pause, until, settled, tap,
-         startGame } from "./driver.mjs";
+import { WAIT_MS, NEW_GAME, QUIT, openPage, visit, titleAnimates, pixels, differing, pause, until, settled, tap,
+         toMenu, chooseComputerGame, startGame } from "./driver.mjs";
 
 const SITE = process.env.VORLEN_SITE ||
   path.join(path.dirname(fileURLToPath(import.meta.url)), "../../build-web/site");
 const PHONE = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
 const CLOCKS = [0, 240, 240, 20];        // the clock strip below the board
 const BOARD = [0, 0, 240, 240];
-const COMPUTER_ONLY = middle(LAYOUT.menu.players[0]);  // the menu's cell where the computer plays both sides
-const LEVEL_14 = middle(LAYOUT.menu.level[14]);         // the menu's cell of the highest level
-const LEVEL_9 = middle(LAYOUT.menu.level[9]);           // the level whose first choice is the heaviest
+const LEVEL_9 = 9;                       // the level whose first choice is the heaviest
 const SLOW_PRESENT_MS = 300;             // what each presented frame costs a slowed worker
 const STILL_MS = 3000;                   // how long a still screen is watched
 const MOST_PUTS_PER_SECOND = 2;
@@ -80,9 +78,7 @@ function restamp(dir, from, to) {
 test("a still screen draws at most two frames a second, and the audio rests between sounds", async () => {
   const view = await openPage(browser, site.url, PHONE);
   const first = await pixels(view);
-  await until(view, undefined, (look) => differing(look, first) > 100, "the title animates");
-  await tap(view, TITLE_START);
-  await settled(view);
+  await toMenu(view);
   assert.ok(await putsWhileStill(view) <= MOST_PUTS_PER_SECOND * STILL_MS / 1000, "the menu");
   await view.page.waitForFunction(() => VorlenDevice.audioState() === "suspended", { timeout: WAIT_MS });
 
@@ -95,19 +91,9 @@ test("a still screen draws at most two frames a second, and the audio rests betw
   await view.context.close();
 });
 
-// From the animated title to the menu, there choosing the computer for both sides at a level.
-async function chooseComputerGame(view, level) {
-  const title = await pixels(view);
-  await until(view, undefined, (look) => differing(look, title) > 100, "the title animates");
-  await tap(view, TITLE_START);
-  await settled(view);
-  await tap(view, COMPUTER_ONLY);
-  await tap(view, level);
-}
-
 test("the page's thread answers while the computer plays itself at level 14", async () => {
   const view = await openPage(browser, site.url, PHONE);
-  await chooseComputerGame(view, LEVEL_14);
+  await chooseComputerGame(view, 14);
   await tap(view, NEW_GAME);
   assert.equal(await view.page.evaluate(() => typeof Module), "undefined", "the game is not on the page's thread");
   await view.page.evaluate(() => {

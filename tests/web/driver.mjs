@@ -113,12 +113,33 @@ export async function tap(view, point) {
   else await view.page.mouse.click(x, y);
 }
 
+// From the animated title to the settled menu; resolves to the menu's look.
+export async function toMenu(view) {
+  const title = await pixels(view);
+  await until(view, undefined, (look) => differing(look, title) > 100, "the title animates");
+  await tap(view, TITLE_START);
+  return settled(view);
+}
+
+// A tap on a menu cell, then the wait until the menu frames it. The game reads one tap a frame,
+// the last one it was given, so a second tap sent before the first is drawn could replace it.
+export async function choose(view, cell) {
+  const before = await pixels(view);
+  await tap(view, middle(cell));
+  return until(view, undefined, (look) => differing(look, before) > 0, "the menu frames the choice");
+}
+
+// From the title to the menu, there choosing the computer for both sides at a level (0..14).
+export async function chooseComputerGame(view, level) {
+  await toMenu(view);
+  await choose(view, LAYOUT.menu.players[0]);
+  await choose(view, LAYOUT.menu.level[level]);
+}
+
 // From the title to a new game's board.
 export async function startGame(view) {
   const first = await pixels(view);
-  await until(view, undefined, (look) => differing(look, first) > 100, "the title animates");
-  await tap(view, TITLE_START);
-  const menu = await settled(view);
+  const menu = await toMenu(view);
   assert.ok(differing(menu, first) > 10000, "the menu replaced the title");
   await tap(view, NEW_GAME);
   await until(view, undefined, (look) => differing(look, menu) > 10000, "the board replaces the menu");

@@ -42,8 +42,9 @@ async function play_session(view) {
   assert.ok(await page.evaluate(() => VorlenDevice.stats.soundsStarted) > 0, "the moves were heard");
 
   // a2-a5 is no move: the pawn stays, the refusal is heard.
+  const pawnA2 = await pixels(view, cell("a2"));
   await tap(view, square("a2"));
-  await pause(200);
+  await until(view, cell("a2"), (look) => differing(look, pawnA2) > 0, "the picked-up pawn's square flashes");
   await tap(view, square("a5"));
   await page.waitForFunction(() => VorlenDevice.stats.lastSound === "nope.wav", { timeout: WAIT_MS });
   await tap(view, square("a2"));  // put it down again

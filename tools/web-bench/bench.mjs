@@ -10,7 +10,7 @@ import zlib from "node:zlib";
 import { execFileSync } from "node:child_process";
 import { fileURLToPath } from "node:url";
 import { serve, launch } from "../../tests/web/site.mjs";
-import { openPage, pixels, differing, pause, until, settled, tap, startGame, TITLE_START, NEW_GAME }
+import { openPage, pixels, differing, pause, tap, startGame, toMenu, chooseComputerGame, NEW_GAME }
   from "../../tests/web/driver.mjs";
 import lighthouse from "lighthouse";
 
@@ -26,7 +26,6 @@ const CPU_MS = 10000;          // how long each screen's share of a core is meas
 const CPU_RUNS = 3;            // measures per screen; the median counts
 const SELF_PLAY_MS = 120000;   // how long the computer plays itself while the page's tasks are watched
 const TICKS_PER_SECOND = 100;  // of /proc's CPU times
-const COMPUTER_ONLY = [167, 51], LEVEL_14 = [214, 218];
 // A page with a still canvas of the same size: the floor of what a page costs.
 const STILL_PAGE = `<!doctype html><meta charset="utf-8"><meta name="viewport" content="width=device-width">
 <canvas id="screen" width="240" height="320" style="width:390px;height:520px"></canvas>
@@ -155,14 +154,6 @@ async function hangingStart(browser) {
   return ms;
 }
 
-// From the title to the menu.
-async function toMenu(view) {
-  const title = await pixels(view);
-  await until(view, undefined, (look) => differing(look, title) > 100, "the title animates");
-  await tap(view, TITLE_START);
-  await settled(view);
-}
-
 // Hides the page behind another tab.
 async function hide(view) {
   const other = await view.context.newPage();
@@ -173,9 +164,7 @@ async function hide(view) {
 // strip is looked at while the board stands still; resolves to the figures.
 async function selfPlay(browser, url) {
   const view = await openPage(browser, url, PHONE);
-  await toMenu(view);
-  await tap(view, COMPUTER_ONLY);
-  await tap(view, LEVEL_14);
+  await chooseComputerGame(view, 14);
   await view.page.evaluate(() => {
     window.longTasks = [];
     new PerformanceObserver((list) => { for (const e of list.getEntries()) window.longTasks.push(e.duration); })
