@@ -31,6 +31,9 @@ EM_JS(void, web_presented, (), { VorlenDevice.presented(); });
 // Waits for the pause in the worker's event loop, and while the page is hidden until it is
 // shown again, so a hidden page's game neither runs nor wakes.
 EM_ASYNC_JS(void, web_pause, (double ms), { await VorlenDevice.pause(ms); });
+// The same pause without leaving this call, where the page shares memory with the worker (its
+// messages arrive there): 1 when it was waited, 0 when the pause must go through the event loop.
+EM_JS(int, web_pause_here, (double ms), { return VorlenDevice.pauseHere(ms); });
 
 // Scans the frame out and sends the page the part it does not show yet.
 void show_frame() {
@@ -64,11 +67,11 @@ int GXEndDraw(void) {
 // The device's tick count: milliseconds the page has been shown, wrapping at 2^32.
 DWORD GetTickCount(void) { return web_session_playing() ? session_play_clock() : DWORD(uint64_t(web_ticks())); }
 
-// Gives the worker's event loop its turn for the pause, so the page's events and visibility
-// reach the game meanwhile.
+// Pauses so that the page's events and visibility reach the game meanwhile: in shared memory
+// where the page is cross-origin isolated, else through the worker's event loop.
 void Sleep(DWORD dwMilliseconds) {
     if (web_session_playing()) session_play_sleep(dwMilliseconds);
-    web_pause(double(dwMilliseconds));
+    if (!web_pause_here(double(dwMilliseconds))) web_pause(double(dwMilliseconds));
 }
 
 DWORD GetModuleFileNameW(HMODULE, LPWSTR lpFilename, DWORD nSize) {

@@ -56,7 +56,7 @@ function pngSize(file) {
 // name -> bytes of every file but sw.js, as they are before stamping.
 function gather() {
   const files = new Map();
-  for (const name of ["index.html", "device.js", "worker.js", "manifest.webmanifest"])
+  for (const name of ["index.html", "channel.js", "device.js", "worker.js", "manifest.webmanifest"])
     files.set(name, fs.readFileSync(path.join(SOURCE, name)));
   files.set("events.js", Buffer.from(
     "// Written by the site's build from platform/web/events.h: the kinds of event the page sends the game.\n" +

@@ -118,7 +118,10 @@ test("the page's thread answers while the computer plays itself at level 14", as
 });
 
 test("the clock line the computer's search presents while it thinks reaches the canvas", async () => {
-  const view = await openPage(browser, site.url, PHONE);
+  // DevTools reaches the worker only when it pauses in its event loop, so this page is served
+  // without isolation; a think's frames are posted the same way in either case.
+  const plain = await serve(SITE, {}, { isolated: false });
+  const view = await openPage(browser, plain.url, PHONE);
   await chooseComputerGame(view, LEVEL_9);
   // A slow handheld: every frame the game presents keeps its worker busy a while after it is sent,
   // so the first think (the search presents its clock line every few thousand nodes) lasts seconds.
@@ -146,10 +149,16 @@ test("the clock line the computer's search presents while it thinks reaches the 
   }
   assert.deepEqual(view.errors, []);
   await view.context.close();
+  await plain.close();
 });
 
-test("a hidden page is a switched-off handheld: its clocks stand still and run on when shown", async () => {
-  const view = await openPage(browser, site.url, PHONE);
+// The page's messages reach the worker through shared memory where the page is isolated, and as
+// posted messages where it is not: both ways, the page's visibility stops and starts the clocks.
+for (const isolated of [true, false])
+test(`a hidden page is a switched-off handheld: its clocks stand still and run on when shown (${isolated ? "shared memory" : "posted messages"})`, async () => {
+  const server = isolated ? site : await serve(SITE, {}, { isolated });
+  const view = await openPage(browser, server.url, PHONE);
+  assert.equal(await view.page.evaluate(() => VorlenDevice.stats.shared), isolated);
   await startGame(view);
   // Hidden just after White's clock turns, shown again past three of its seconds.
   const clocks = await pixels(view, CLOCKS);
@@ -163,6 +172,24 @@ test("a hidden page is a switched-off handheld: its clocks stand still and run o
   await until(view, CLOCKS, (look) => differing(look, turned) > 0, "the clock runs on");
   assert.deepEqual(view.errors, []);
   await view.context.close();
+  if (server !== site) await server.close();
+});
+
+test("from a server that cannot send the headers of isolation, the first start pauses in the worker's event loop, the next one from the kept copy in shared memory", async () => {
+  const plain = await serve(SITE, {}, { isolated: false });
+  const view = await openPage(browser, plain.url, PHONE);
+  const sharing = (page) => page.evaluate(() => [crossOriginIsolated, VorlenDevice.stats.shared]);
+  assert.deepEqual(await sharing(view.page), [false, false]);
+  await startGame(view);
+  await installed(view.page);
+  const again = await view.context.newPage();
+  await view.page.close();
+  await again.setViewport(PHONE);
+  await again.goto(plain.url);
+  await titleAnimates(again, "the kept copy's title animates");
+  assert.deepEqual(await sharing(again), [true, true]);
+  await view.context.close();
+  await plain.close();
 });
 
 test("with a cached copy, a network that accepts and never answers still starts the game", async () => {

@@ -13,17 +13,22 @@ const TYPES = {
   ".json": "application/json", ".session": "text/plain; charset=utf-8",
 };
 
+// The headers of a cross-origin isolated page, which may share memory with its worker.
+export const ISOLATION = { "Cross-Origin-Opener-Policy": "same-origin", "Cross-Origin-Embedder-Policy": "require-corp" };
+
 // Serves the files under root on a free localhost port; extra maps a path to generated text
-// (HTML unless the path's extension says otherwise).
+// (HTML unless the path's extension says otherwise). The files are sent with the headers of
+// isolation unless isolated is false (as from a server that cannot set headers).
 // Resolves to { url, close, hang }: hang makes it a network that accepts and never answers.
-export function serve(root, extra = {}) {
+export function serve(root, extra = {}, { isolated = true } = {}) {
+  const sent = isolated ? ISOLATION : {};
   let hanging = false;
   const server = http.createServer((request, response) => {
     if (hanging) return;
     const name = decodeURIComponent(new URL(request.url, "http://localhost").pathname);
     if (extra[name]) {
       const type = TYPES[path.extname(name)] || TYPES[".html"];
-      response.writeHead(200, { "Content-Type": type, "Cache-Control": "no-store" });
+      response.writeHead(200, { ...sent, "Content-Type": type, "Cache-Control": "no-store" });
       response.end(extra[name]);
       return;
     }
@@ -33,7 +38,7 @@ export function serve(root, extra = {}) {
       response.end();
       return;
     }
-    response.writeHead(200, { "Content-Type": TYPES[path.extname(file)] || "application/octet-stream",
+    response.writeHead(200, { ...sent, "Content-Type": TYPES[path.extname(file)] || "application/octet-stream",
                               "Cache-Control": "no-cache" });
     fs.createReadStream(file).pipe(response);
   });

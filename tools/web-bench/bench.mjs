@@ -31,9 +31,11 @@ const STILL_PAGE = `<!doctype html><meta charset="utf-8"><meta name="viewport" c
 <canvas id="screen" width="240" height="320" style="width:390px;height:520px"></canvas>
 <script>const c = document.getElementById("screen").getContext("2d"); c.fillStyle = "#964"; c.fillRect(0, 0, 240, 320);</script>`;
 // The same page with a worker that wakes every 30 ms and does nothing: what the game's pace of
-// one pause a frame costs by itself, whatever the game does when it wakes.
-const WAKING_PAGE = STILL_PAGE + `<script>
-new Worker(URL.createObjectURL(new Blob(["const wake = () => setTimeout(wake, 30); wake();"])));</script>`;
+// one pause a frame costs by itself, whatever the game does when it wakes; by a timer of its
+// event loop (the game's pause on a page that is not isolated) or in Atomics.wait (one that is).
+const workerPage = (code) => STILL_PAGE + `<script>new Worker(URL.createObjectURL(new Blob([${JSON.stringify(code)}])));</script>`;
+const WAKING_PAGE = workerPage("const wake = () => setTimeout(wake, 30); wake();");
+const WAKING_SHARED_PAGE = workerPage("const a = new Int32Array(new SharedArrayBuffer(4)); for (;;) Atomics.wait(a, 0, 0, 30);");
 
 // Median of numbers.
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
@@ -209,11 +211,13 @@ const size = siteSize();
 console.log(`site: ${(size.raw / 1024).toFixed(0)} KiB as stored, ${(size.packed / 1024).toFixed(0)} KiB gzip-compressed`);
 
 const site = await serve(path.join(WEB, "site"));
+const plainSite = await serve(path.join(WEB, "site"), {}, { isolated: false });  // as a first visit to a plain server
 const programs = await serve(WEB, {
   "/run-vorlen-engine.html": programPage("vorlen-engine", ["bench"]),
   "/run-bench-frames.html": programPage("bench-frames", []),
   "/still.html": STILL_PAGE,
   "/waking.html": WAKING_PAGE,
+  "/waking-shared.html": WAKING_SHARED_PAGE,
 });
 const browser = await launch();
 try {
@@ -246,17 +250,21 @@ try {
   if (PARTS.has("cpu")) {
     console.log(`share of one core, renderer + GPU + audio processes, median of ${CPU_RUNS} ${CPU_MS / 1000} s measures:`);
     const still = await screenCpu(programs.url + "still.html", null);
-    // Each row: a page (measured as it is) or a screen of the game and the way to reach it.
-    const screens = [["a still canvas page", "still.html"], ["still page, a worker waking", "waking.html"],
-                     ["title (animated)", async () => {}], ["menu", toMenu],
-                     ["a person's turn", startGame], ["a person's turn, page hidden", async (view) => {
+    // Each row: a page (measured as it is) or a screen of the game, the way to reach it and the
+    // site (isolated, so the game pauses in shared memory, or not, so it pauses in its event loop).
+    const page = (file) => [programs.url + file, null];
+    const screens = [["a still canvas page", page("still.html")], ["still page, a worker waking", page("waking.html")],
+                     ["still page, a worker waking, shared", page("waking-shared.html")],
+                     ["title (animated)", [site.url, async () => {}]], ["menu", [site.url, toMenu]],
+                     ["menu, not isolated", [plainSite.url, toMenu]],
+                     ["a person's turn", [site.url, startGame]], ["a person's turn, not isolated", [plainSite.url, startGame]],
+                     ["a person's turn, page hidden", [site.url, async (view) => {
                        await startGame(view);
                        await hide(view);
-                     }]];
-    for (const [name, reach] of screens) {
-      const share = reach === "still.html" ? still : typeof reach === "string"
-        ? await screenCpu(programs.url + reach, null) : await screenCpu(site.url, reach);
-      console.log(`  ${name.padEnd(30)} ${share.total.toFixed(1)}% (renderer ${share.renderer.toFixed(1)}, GPU ` +
+                     }]]];
+    for (const [name, [url, reach]] of screens) {
+      const share = name === screens[0][0] ? still : await screenCpu(url, reach);
+      console.log(`  ${name.padEnd(36)} ${share.total.toFixed(1)}% (renderer ${share.renderer.toFixed(1)}, GPU ` +
                   `${share.gpu.toFixed(1)}, audio ${share.audio.toFixed(1)})` +
                   (share === still ? "" : `, ${(share.total - still.total).toFixed(1)} points over the still page`));
     }
@@ -295,5 +303,6 @@ try {
 } finally {
   await browser.close();
   await site.close();
+  await plainSite.close();
   await programs.close();
 }

@@ -22,9 +22,10 @@ var VorlenDevice = (() => {
   let hidden = false;         // the page is hidden: the device is switched off
 
   // What the tests and the benchmark read: frames are the parts of frames drawn.
-  // held is the frame a replay holds on the canvas, once it is there (0 before).
+  // held is the frame a replay holds on the canvas, once it is there (0 before); shared, whether
+  // the page's messages go through shared memory.
   const stats = { firstFrameMs: -1, frames: 0, presentMs: 0, soundsStarted: 0, lastSound: "", ended: false,
-                  build: null, held: 0 };
+                  build: null, held: 0, shared: false };
 
   // Milliseconds on a clock the page and the worker share.
   const now = () => performance.timeOrigin + performance.now();
@@ -42,7 +43,17 @@ var VorlenDevice = (() => {
     notice.disabled = true;
   }
   const post = (message) => worker && worker.postMessage(message);
-  const queue = (kind, a, b) => post({ type: "event", event: [kind, a, b] });
+  // Where the page is cross-origin isolated, its messages go through shared memory (channel.js).
+  const channel = VorlenChannel.create();
+  const write = channel && VorlenChannel.writer(channel);
+  stats.shared = !!channel;
+  const queue = (kind, a, b) => (write ? write(kind, a, b) : post({ type: "event", event: [kind, a, b] }));
+  const sendSize = () => (write ? write(VorlenChannel.TAGS.SIZE, ...pageSize()) : post({ type: "size", size: pageSize() }));
+  const sendVisibility = () => {
+    const at = now();
+    if (write) write(hidden ? VorlenChannel.TAGS.SUSPEND : VorlenChannel.TAGS.RESUME, at);
+    else post({ type: hidden ? "suspend" : "resume", at });
+  };
 
   // Lets the page make sound: browsers allow it only from a person's tap or key.
   function unlockAudio() {
@@ -101,7 +112,7 @@ var VorlenDevice = (() => {
     if (now_hidden === hidden) return;
     hidden = now_hidden;
     if (hidden) stopSound();
-    post({ type: hidden ? "suspend" : "resume", at: now() });
+    sendVisibility();
   }
 
   // The game ended: the button starts the next one (only a press on it, or Enter or Space while it
@@ -118,7 +129,7 @@ var VorlenDevice = (() => {
   // The builds of the page and of the worker's files; a mix (a stale copy somewhere) is loaded
   // again once, since the game's script and WebAssembly must come from one build.
   function checkBuild(build) {
-    stats.build = { page: BUILD, ...build, events: vorlenEventsBuild };
+    stats.build = { page: BUILD, ...build, events: vorlenEventsBuild, pageChannel: VorlenChannel.build };
     const mixed = Object.values(stats.build).some((stamp) => stamp !== BUILD);
     if (!mixed) return sessionStorage.removeItem(RELOADED);
     if (sessionStorage.getItem(RELOADED) !== BUILD) {
@@ -184,7 +195,7 @@ var VorlenDevice = (() => {
   });
   window.addEventListener("focus", () => queue(VorlenEvents.FOCUS, 0, 0));
   window.addEventListener("blur", () => queue(VorlenEvents.BLUR, 0, 0));
-  window.addEventListener("resize", () => post({ type: "size", size: pageSize() }));
+  window.addEventListener("resize", sendSize);
   document.addEventListener("visibilitychange", () => setHidden(document.visibilityState === "hidden"));
   window.addEventListener("pagehide", () => setHidden(true));
   window.addEventListener("pageshow", () => setHidden(document.visibilityState === "hidden"));
@@ -194,7 +205,8 @@ var VorlenDevice = (() => {
   hidden = document.visibilityState === "hidden";
   const parameters = new URLSearchParams(location.search);
   post({ type: "start", display: parameters.get("display") || "", session: parameters.get("session") || "",
-         hold: Math.max(0, Math.floor(Number(parameters.get("hold")) || 0)), size: pageSize(), hidden, at: now() });
+         hold: Math.max(0, Math.floor(Number(parameters.get("hold")) || 0)), size: pageSize(), hidden, at: now(),
+         channel });
 
   if ("serviceWorker" in navigator && location.protocol !== "file:")
     navigator.serviceWorker.register("sw.js", { updateViaCache: "none" }).catch(() => {});

@@ -2,11 +2,15 @@
 // is served from the kept copy at once, whatever the network does, and never mixes two builds.
 // The browser looks for a newer sw.js in the background; a newer build's files are fetched past
 // the HTTP cache, checked to be of that build, kept together, and serve the next start.
+// Whatever the server sends, what it serves makes the page cross-origin isolated, so that the
+// page and the game's worker can share memory (channel.js).
 "use strict";
 
 const BUILD = "@VORLEN_BUILD@";
 const FILES = [@VORLEN_SITE_FILES@];
 const CACHE = "vorlen-" + BUILD;
+// Every file is the site's own, so requiring that of what a page embeds costs nothing.
+const ISOLATION = { "Cross-Origin-Opener-Policy": "same-origin", "Cross-Origin-Embedder-Policy": "require-corp" };
 
 // Whether a response's bytes carry this build's stamp (the page, the scripts and the WebAssembly
 // each do; pictures and the manifest carry none).
@@ -52,6 +56,13 @@ async function prune() {
 // later start, when that game may have ended.
 self.addEventListener("activate", (event) => event.waitUntil(prune().then(() => self.clients.claim())));
 
+// The response with the headers of isolation.
+function isolated(response) {
+  const headers = new Headers(response.headers);
+  for (const [name, value] of Object.entries(ISOLATION)) headers.set(name, value);
+  return new Response(response.body, { status: response.status, statusText: response.statusText, headers });
+}
+
 // The kept copy first: of the build a file's address names when that build is kept, else of
 // this build; the network only for what is kept nowhere.
 self.addEventListener("fetch", (event) => {
@@ -62,6 +73,6 @@ self.addEventListener("fetch", (event) => {
     const build = url.searchParams.get("build");
     const named = build && (await caches.has("vorlen-" + build)) ? "vorlen-" + build : CACHE;
     const kept = await caches.match(event.request, { cacheName: named, ignoreSearch: true });
-    return kept || fetch(event.request);
+    return isolated(kept || (await fetch(event.request)));
   })());
 });

@@ -2,6 +2,8 @@
 // computer thinks, the page's own thread stays free. The C++ device (platform/web) calls
 // VorlenDevice through EM_JS; it posts frames, the canvas's place and sounds to the page, and the
 // page posts its events, its size and its visibility here (device.js is the page's side).
+// Where the page is cross-origin isolated it writes its messages into shared memory instead
+// (channel.js), and the game pauses in Atomics.wait without leaving its call: a cheaper wake.
 // Time and input each have one source, the clock and the inbox, so that a replay of a recorded
 // session can stand in for the page by driving them alone: with ?session=NAME the page's
 // sessions/NAME.session is fetched here before the game starts, and the game plays it; with
@@ -10,6 +12,7 @@
 
 const BUILD = "@VORLEN_BUILD@";
 const WASM_SECTION = "vorlen-build";  // written by the site's build
+importScripts(`channel.js?build=${BUILD}`);
 
 // Milliseconds on a clock the page and the worker share.
 const now = () => performance.timeOrigin + performance.now();
@@ -42,8 +45,47 @@ const clock = {
   },
 };
 
-// The page's events, oldest first, with the page's size and whether it changed.
-const inbox = { events: [], size: [0, 0, 1], resized: true };
+// The page's events, oldest first, with the page's size and whether it changed; channel is the
+// shared memory's reader when the page writes there (null when it posts its messages).
+const inbox = { events: [], size: [0, 0, 1], resized: true, channel: null };
+
+// The page's messages, however they came.
+const hear = {
+  event: (kind, a, b) => inbox.events.push([kind, a, b]),
+  size(width, height, ratio) {
+    inbox.size = [width, height, ratio];
+    inbox.resized = true;
+  },
+  suspend: (at) => clock.suspend(at),
+  resume: (at) => clock.resume(at),
+};
+
+// Takes what the page wrote into shared memory since the last look.
+function listen() {
+  if (!inbox.channel) return;
+  inbox.channel.take((tag, a, b, c) => {
+    switch (tag) {
+      case VorlenChannel.TAGS.SIZE: hear.size(a, b, c); break;
+      case VorlenChannel.TAGS.SUSPEND: hear.suspend(a); break;
+      case VorlenChannel.TAGS.RESUME: hear.resume(a); break;
+      default: hear.event(tag, a, b); break;
+    }
+  });
+}
+
+// A pause of ms of the page's time in the game's own call, where the page writes to shared
+// memory; like clock.pause, it waits first for a hidden page to be shown, and never ends once a
+// replay holds its frame. 0 where the page posts instead: the pause must go through the event loop.
+function pauseHere(ms) {
+  if (!inbox.channel) return 0;
+  const end = clock.ticks() + ms;
+  for (;;) {
+    listen();
+    if (replay.held || clock.suspended()) inbox.channel.wait(Infinity);
+    else if (clock.ticks() >= end) return 1;
+    else inbox.channel.wait(end - clock.ticks());
+  }
+}
 
 // The session replayed (its name and text, null when it could not be fetched), the frame to
 // hold (0 none), the frames presented and whether the held one has been.
@@ -67,9 +109,13 @@ const post = (message, transfer = []) => self.postMessage(message, transfer);
 
 var VorlenDevice = {
   displayParameter: () => inbox.display,
-  nextEvent: () => inbox.events.shift() || null,
+  nextEvent() {
+    listen();
+    return inbox.events.shift() || null;
+  },
   pageSize: () => inbox.size,
   takeResized() {
+    listen();
     const was = inbox.resized;
     inbox.resized = false;
     return was;
@@ -88,8 +134,12 @@ var VorlenDevice = {
   sessionName: () => replay.name,
   sessionText: () => replay.text,
   ticks: () => clock.ticks(),
-  suspended: () => clock.suspended(),
+  suspended() {
+    listen();
+    return clock.suspended();
+  },
   pause: (ms) => clock.pause(ms),
+  pauseHere,
   soundKnown: (path) => (soundsSent.has(path) ? 1 : 0),
   addSound(path, bytes) {
     soundsSent.add(path);
@@ -117,7 +167,7 @@ async function load(url) {
 }
 
 // Loads the game, whose main starts it, and tells the page the build of each part: the game
-// starts only when vorlen.js and vorlen.wasm are of this worker's build.
+// starts only when channel.js, vorlen.js and vorlen.wasm are of this worker's build.
 function startGame() {
   const file = (name) => `${name}?build=${BUILD}`;
   self.Module = {
@@ -126,9 +176,10 @@ function startGame() {
       load(file("vorlen.wasm")).then(async (bytes) => {
         const { module, instance } = await WebAssembly.instantiate(bytes, imports);
         const section = WebAssembly.Module.customSections(module, WASM_SECTION)[0];
-        const build = { worker: BUILD, script: self.vorlenBuild || "", wasm: section ? new TextDecoder().decode(section) : "" };
+        const build = { worker: BUILD, channel: VorlenChannel.build, script: self.vorlenBuild || "",
+                        wasm: section ? new TextDecoder().decode(section) : "" };
         post({ type: "build", build });
-        if (build.script === BUILD && build.wasm === BUILD) receive(instance, module);
+        if (Object.values(build).every((stamp) => stamp === BUILD)) receive(instance, module);
       });
       return {};
     },
@@ -142,6 +193,7 @@ self.onmessage = ({ data }) => {
       inbox.display = data.display;
       inbox.size = data.size;
       if (data.hidden) clock.suspend(data.at);
+      if (data.channel) inbox.channel = VorlenChannel.reader(data.channel);
       if (!data.session) {
         startGame();
         break;
@@ -153,9 +205,9 @@ self.onmessage = ({ data }) => {
         startGame();
       });
       break;
-    case "event": inbox.events.push(data.event); break;
-    case "size": inbox.size = data.size; inbox.resized = true; break;
-    case "suspend": clock.suspend(data.at); break;
-    case "resume": clock.resume(data.at); break;
+    case "event": hear.event(...data.event); break;
+    case "size": hear.size(...data.size); break;
+    case "suspend": hear.suspend(data.at); break;
+    case "resume": hear.resume(data.at); break;
   }
 };
