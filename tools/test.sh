@@ -119,7 +119,7 @@ windows_tests() {
   export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
   wineserver -p  # one server for the whole run rather than one per program
-  wineboot -i >/dev/null 2>&1
+  setarch -R wineboot -i >/dev/null 2>&1  # a fixed address space, as for the tests (toolchain.cmake)
   ctest --test-dir build-win --output-on-failure --no-tests=error -j "$(nproc)"
   # The smoke test plays the game as packed, from a folder of its own.
   unzip -q build-win/vorlen-windows.zip -d "$WINEPREFIX/unpacked"
