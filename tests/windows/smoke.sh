@@ -43,16 +43,16 @@ poll() {
 
 # ---- The screen and Wine ----
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-if [ -z "${WINEPREFIX:-}" ]; then
-  own_prefix=$(mktemp -d)
-  export WINEPREFIX=$own_prefix
-  wineboot -i >/dev/null 2>&1
-fi
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 poll test -s "$work/display" || fail "Xvfb did not start"
 export DISPLAY=:$(head -1 "$work/display")
+if [ -z "${WINEPREFIX:-}" ]; then
+  own_prefix=$(mktemp -d)
+  export WINEPREFIX=$own_prefix
+  setarch -R wineboot -i >/dev/null 2>&1
+fi
 openbox >/dev/null 2>&1 &
 pids+=($!)
 
@@ -65,7 +65,8 @@ top=0
 # Starts vorlen.exe in the background; its process id in $1's variable, and Wine's record of
 # its sound calls in $work/$1.log.
 start_game() {
-  WINEDEBUG=-all,trace+winmm wine "$bin/vorlen.exe" >"$work/$1.log" 2>&1 &
+  # A fixed address space, so Wine's fixed mappings always find their place (toolchain.cmake).
+  WINEDEBUG=-all,trace+winmm setarch -R wine "$bin/vorlen.exe" >"$work/$1.log" 2>&1 &
   pids+=($!)
   printf -v "$1" %s $!
 }
