@@ -14,7 +14,7 @@ const TYPES = {
 };
 
 // The headers of a cross-origin isolated page, which may share memory with its worker.
-export const ISOLATION = { "Cross-Origin-Opener-Policy": "same-origin", "Cross-Origin-Embedder-Policy": "require-corp" };
+const ISOLATION = { "Cross-Origin-Opener-Policy": "same-origin", "Cross-Origin-Embedder-Policy": "require-corp" };
 
 // Serves the files under root on a free localhost port; extra maps a path to generated text
 // (HTML unless the path's extension says otherwise). The files are sent with the headers of
