@@ -43,17 +43,13 @@ var VorlenDevice = (() => {
     notice.disabled = true;
   }
   const post = (message) => worker && worker.postMessage(message);
-  // Where the page is cross-origin isolated, its messages go through shared memory (channel.js).
+  // Each of the page's messages to the game is an entry of channel.js (a tag and three numbers):
+  // written into shared memory where the page is cross-origin isolated, else posted.
   const channel = VorlenChannel.create();
   const write = channel && VorlenChannel.writer(channel);
   stats.shared = !!channel;
-  const queue = (kind, a, b) => (write ? write(kind, a, b) : post({ type: "event", event: [kind, a, b] }));
-  const sendSize = () => (write ? write(VorlenChannel.TAGS.SIZE, ...pageSize()) : post({ type: "size", size: pageSize() }));
-  const sendVisibility = () => {
-    const at = now();
-    if (write) write(hidden ? VorlenChannel.TAGS.SUSPEND : VorlenChannel.TAGS.RESUME, at);
-    else post({ type: hidden ? "suspend" : "resume", at });
-  };
+  const tell = (tag, a = 0, b = 0, c = 0) => (write ? write(tag, a, b, c) : post({ type: "entry", entry: [tag, a, b, c] }));
+  const queue = (kind, a, b) => tell(kind, a, b);
 
   // Lets the page make sound: browsers allow it only from a person's tap or key.
   function unlockAudio() {
@@ -112,7 +108,7 @@ var VorlenDevice = (() => {
     if (now_hidden === hidden) return;
     hidden = now_hidden;
     if (hidden) stopSound();
-    sendVisibility();
+    tell(hidden ? VorlenChannel.TAGS.SUSPEND : VorlenChannel.TAGS.RESUME, now());
   }
 
   // The game ended: the button starts the next one (only a press on it, or Enter or Space while it
@@ -195,7 +191,7 @@ var VorlenDevice = (() => {
   });
   window.addEventListener("focus", () => queue(VorlenEvents.FOCUS, 0, 0));
   window.addEventListener("blur", () => queue(VorlenEvents.BLUR, 0, 0));
-  window.addEventListener("resize", sendSize);
+  window.addEventListener("resize", () => tell(VorlenChannel.TAGS.SIZE, ...pageSize()));
   document.addEventListener("visibilitychange", () => setHidden(document.visibilityState === "hidden"));
   window.addEventListener("pagehide", () => setHidden(true));
   window.addEventListener("pageshow", () => setHidden(document.visibilityState === "hidden"));

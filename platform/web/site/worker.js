@@ -49,28 +49,20 @@ const clock = {
 // shared memory's reader when the page writes there (null when it posts its messages).
 const inbox = { events: [], size: [0, 0, 1], resized: true, channel: null };
 
-// The page's messages, however they came.
-const hear = {
-  event: (kind, a, b) => inbox.events.push([kind, a, b]),
-  size(width, height, ratio) {
-    inbox.size = [width, height, ratio];
-    inbox.resized = true;
-  },
-  suspend: (at) => clock.suspend(at),
-  resume: (at) => clock.resume(at),
-};
+// One of the page's messages, written or posted: an input event, the page's size (width, height,
+// screen pixels per CSS pixel) or its visibility changing (when the page saw it).
+function hear(tag, a, b, c) {
+  switch (tag) {
+    case VorlenChannel.TAGS.SIZE: inbox.size = [a, b, c]; inbox.resized = true; break;
+    case VorlenChannel.TAGS.SUSPEND: clock.suspend(a); break;
+    case VorlenChannel.TAGS.RESUME: clock.resume(a); break;
+    default: inbox.events.push([tag, a, b]); break;
+  }
+}
 
 // Takes what the page wrote into shared memory since the last look.
 function listen() {
-  if (!inbox.channel) return;
-  inbox.channel.take((tag, a, b, c) => {
-    switch (tag) {
-      case VorlenChannel.TAGS.SIZE: hear.size(a, b, c); break;
-      case VorlenChannel.TAGS.SUSPEND: hear.suspend(a); break;
-      case VorlenChannel.TAGS.RESUME: hear.resume(a); break;
-      default: hear.event(tag, a, b); break;
-    }
-  });
+  if (inbox.channel) inbox.channel.take(hear);
 }
 
 // A pause of ms of the page's time in the game's own call, where the page writes to shared
@@ -205,9 +197,6 @@ self.onmessage = ({ data }) => {
         startGame();
       });
       break;
-    case "event": hear.event(...data.event); break;
-    case "size": hear.size(...data.size); break;
-    case "suspend": hear.suspend(data.at); break;
-    case "resume": hear.resume(data.at); break;
+    case "entry": hear(...data.entry); break;
   }
 };
