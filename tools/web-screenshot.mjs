@@ -5,7 +5,7 @@
 import path from "node:path";
 import { fileURLToPath } from "node:url";
 import { serve, launch } from "../tests/web/site.mjs";
-import { openPage, startGame, tap, square, cell, pixels, settled, until, differing } from "../tests/web/driver.mjs";
+import { openPage, startGame, pickUp, tap, square, settled, until, differing } from "../tests/web/driver.mjs";
 
 const ROOT = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "..");
 const OUT = process.argv[2] || path.join(ROOT, "docs/images/web.png");
@@ -19,9 +19,7 @@ try {
   const view = await openPage(browser, site.url, PHONE);
   await startGame(view);
   const black = await settled(view, BLACK_HALF);
-  const pawn = await pixels(view, cell("e2"));
-  await tap(view, square("e2"));  // the next tap waits for the pick-up to be drawn: a frame keeps one tap
-  await until(view, cell("e2"), (look) => differing(look, pawn) > 0, "the picked-up pawn's square flashes");
+  await pickUp(view, "e2");
   await tap(view, square("e4"));
   await until(view, BLACK_HALF, (look) => differing(look, black) > 50, "the computer answers");
   await settled(view, BLACK_HALF);

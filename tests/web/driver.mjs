@@ -129,6 +129,14 @@ export async function choose(view, cell) {
   return until(view, undefined, (look) => differing(look, before) > 0, "the menu frames the choice");
 }
 
+// A tap on a board square's piece, then the wait until its square flashes: picked up (the next
+// tap must not reach the game within the same frame).
+export async function pickUp(view, name) {
+  const before = await pixels(view, cell(name));
+  await tap(view, square(name));
+  await until(view, cell(name), (look) => differing(look, before) > 0, `the piece on ${name} is picked up`);
+}
+
 // From the title to the menu, there choosing the computer for both sides at a level (0..14).
 export async function chooseComputerGame(view, level) {
   await toMenu(view);

@@ -9,7 +9,7 @@ import path from "node:path";
 import { fileURLToPath } from "node:url";
 import { serve, serveForTests } from "./site.mjs";
 import { WAIT_MS, square, cell, NEW_GAME, QUIT, ABOUT, SPEAKER, TITLE_START, openPage, visit, titleAnimates, pixels, differing, pause,
-         until, settled, tap, startGame } from "./driver.mjs";
+         until, settled, tap, pickUp, startGame } from "./driver.mjs";
 
 const SITE = process.env.VORLEN_SITE ||
   path.join(path.dirname(fileURLToPath(import.meta.url)), "../../build-web/site");
@@ -32,8 +32,7 @@ async function play_session(view) {
   assert.ok(differing(pawnE2, emptyE4) > 50, "a pawn stands on e2");
   const blackBefore = await settled(view, BLACK_HALF);
 
-  await tap(view, square("e2"));
-  await until(view, cell("e2"), (look) => differing(look, pawnE2) > 0, "the picked-up pawn's square flashes");
+  await pickUp(view, "e2");
   await tap(view, square("e4"));
   await until(view, cell("e4"), (look) => differing(look, pawnE2) < 30, "the pawn arrives on e4");
   await until(view, BLACK_HALF, (look) => differing(look, blackBefore) > 50, "the computer answers");
@@ -42,9 +41,7 @@ async function play_session(view) {
   assert.ok(await page.evaluate(() => VorlenDevice.stats.soundsStarted) > 0, "the moves were heard");
 
   // a2-a5 is no move: the pawn stays, the refusal is heard.
-  const pawnA2 = await pixels(view, cell("a2"));
-  await tap(view, square("a2"));
-  await until(view, cell("a2"), (look) => differing(look, pawnA2) > 0, "the picked-up pawn's square flashes");
+  await pickUp(view, "a2");
   await tap(view, square("a5"));
   await page.waitForFunction(() => VorlenDevice.stats.lastSound === "nope.wav", { timeout: WAIT_MS });
   await tap(view, square("a2"));  // put it down again
