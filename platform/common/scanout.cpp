@@ -17,11 +17,15 @@ uint16_t grey(int level, int max) {
 }
 
 // 16-bit colour: pixel (x, y) at origin + x * x pitch + y * y pitch (lowest bits cleared),
-// starting 640 bytes on when rows run upwards. Rows of adjacent pixels are copied whole, since
-// a desktop device scans out every frame.
+// starting 640 bytes on when rows run upwards. Rows of adjacent pixels are copied whole, and
+// packed rows as one block, since a device scans out every frame.
 void scan_16(const GXDisplayProperties &p, const uint8_t *origin, uint16_t *picture) {
     int32_t sx = p.cbxPitch & ~1;
     int32_t sy = p.cbyPitch & ~1;
+    if (sx == 2 && sy == W * 2) {
+        std::memcpy(picture, origin, size_t(W) * H * 2);
+        return;
+    }
     const uint8_t *row = origin + (p.cbyPitch < 0 ? DEVICE_BOTTOM_UP_OFFSET : 0);
     for (int y = 0; y < H; ++y, row += sy) {
         if (sx == 2) {
