@@ -36,8 +36,9 @@ const STILL_PAGE = `<!doctype html><meta charset="utf-8"><meta name="viewport" c
 const workerPage = (code) => STILL_PAGE + `<script>new Worker(URL.createObjectURL(new Blob([${JSON.stringify(code)}])));</script>`;
 const WAKING_PAGE = workerPage("const wake = () => setTimeout(wake, 30); wake();");
 const WAKING_SHARED_PAGE = workerPage("const a = new Int32Array(new SharedArrayBuffer(4)); for (;;) Atomics.wait(a, 0, 0, 30);");
-// The still page putting a new 60 x 20 patch into its canvas every ms: what this browser's
-// drawing costs by itself, whatever draws (the clock of a person's turn: 1000; the title: 30).
+// The still page putting a new 60 x 20 patch into its canvas once each ms milliseconds: what
+// this browser's drawing costs by itself, whatever draws (a person's turn's clock: 1000; the
+// title: 30).
 const patchPage = (ms) => STILL_PAGE + `<script>let n = 0; const patch = c.createImageData(60, 20);
 setInterval(() => { patch.data.fill(++n % 256); c.putImageData(patch, 90, 240); }, ${ms});</script>`;
 
