@@ -49,7 +49,6 @@ var VorlenDevice = (() => {
   const write = channel && VorlenChannel.writer(channel);
   stats.shared = !!channel;
   const tell = (tag, a = 0, b = 0, c = 0) => (write ? write(tag, a, b, c) : post({ type: "entry", entry: [tag, a, b, c] }));
-  const queue = (kind, a, b) => tell(kind, a, b);
 
   // Lets the page make sound: browsers allow it only from a person's tap or key.
   function unlockAudio() {
@@ -167,15 +166,15 @@ var VorlenDevice = (() => {
     e.preventDefault();
     if (activePointer !== null || !e.isPrimary || e.button !== 0) return;
     activePointer = e.pointerId;
-    queue(VorlenEvents.PRESS, e.clientX, e.clientY);
+    tell(VorlenEvents.PRESS, e.clientX, e.clientY);
   });
   document.addEventListener("pointermove", (e) => {
-    if (e.pointerId === activePointer) queue(VorlenEvents.MOVE, e.clientX, e.clientY);
+    if (e.pointerId === activePointer) tell(VorlenEvents.MOVE, e.clientX, e.clientY);
   });
   const lift = (e) => {
     if (e.pointerId !== activePointer) return;
     activePointer = null;
-    queue(VorlenEvents.RELEASE, e.clientX, e.clientY);
+    tell(VorlenEvents.RELEASE, e.clientX, e.clientY);
   };
   document.addEventListener("pointerup", lift);
   document.addEventListener("pointercancel", lift);
@@ -184,13 +183,13 @@ var VorlenDevice = (() => {
     unlockAudio();
     if (stats.ended || !HARDWARE_KEYS.has(e.keyCode)) return;
     e.preventDefault();
-    if (!e.repeat) queue(VorlenEvents.KEY_DOWN, e.keyCode, 0);
+    if (!e.repeat) tell(VorlenEvents.KEY_DOWN, e.keyCode, 0);
   });
   document.addEventListener("keyup", (e) => {
-    if (HARDWARE_KEYS.has(e.keyCode)) queue(VorlenEvents.KEY_UP, e.keyCode, 0);
+    if (HARDWARE_KEYS.has(e.keyCode)) tell(VorlenEvents.KEY_UP, e.keyCode, 0);
   });
-  window.addEventListener("focus", () => queue(VorlenEvents.FOCUS, 0, 0));
-  window.addEventListener("blur", () => queue(VorlenEvents.BLUR, 0, 0));
+  window.addEventListener("focus", () => tell(VorlenEvents.FOCUS));
+  window.addEventListener("blur", () => tell(VorlenEvents.BLUR));
   window.addEventListener("resize", () => tell(VorlenChannel.TAGS.SIZE, ...pageSize()));
   document.addEventListener("visibilitychange", () => setHidden(document.visibilityState === "hidden"));
   window.addEventListener("pagehide", () => setHidden(true));
