@@ -1,6 +1,6 @@
 // The computer's move choice by the alpha-beta search: ties, forced captures, promotions, the
-// first move, the clock hook's interval, and the position left as it was found. The
-// benchmark's pinned node counts stand for the scores and order of the search itself.
+// first move, the clock hook's interval, and the position left as it was found. The golden
+// table's node counts stand for the scores and order of the search itself.
 #include <gtest/gtest.h>
 
 #include "engine/evaluate.h"
@@ -76,20 +76,6 @@ TEST(Search, TheHookRunsAtEachIntervalOfTheSharedCounter) {
     ASSERT_GT(nodes, 3 * (NODE_CHARGE_INTERVAL + 1));
     EXPECT_EQ(hook_calls, nodes / (NODE_CHARGE_INTERVAL + 1));
     EXPECT_EQ(node_count, nodes % (NODE_CHARGE_INTERVAL + 1));
-}
-
-// The node counts of the benchmark at each level: they change only when the search does.
-TEST(Search, BenchNodeSignature) {
-    const int64_t expected[LEVEL_COUNT] = {82,    214,    1709, 7620, 37955, 586,   2081, 7992,
-                                           38327, 180048, 586,  2081, 7547,  26739, 92584};
-    for (int level_value = 0; level_value < LEVEL_COUNT; level_value++) {
-        int64_t before = nodes_counted;
-        for (int index = 0; index < BENCH_POSITION_COUNT; index++) {
-            set_fen(BENCH_POSITIONS[index]);
-            choose_at(level_value, 1, nullptr);
-        }
-        EXPECT_EQ(nodes_counted - before, expected[level_value]) << "level " << level_value;
-    }
 }
 
 // Every search leaves the pieces, squares, side to move and move counters as it found them.

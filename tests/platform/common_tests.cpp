@@ -1,12 +1,11 @@
 // What the devices share and a browser cannot be asked about in a unit test: where the picture
 // lies in a host's view and which device pixel a position falls on, the stylus's pen messages
-// from a host pointer, the layouts chosen by name, and the picture spread to 8-bit channels.
+// from a host pointer, and the picture spread to 8-bit channels.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "platform/common/change.h"
-#include "platform/common/display.h"
 #include "platform/common/fit.h"
 #include "platform/common/scanout.h"
 #include "platform/common/stylus.h"
@@ -95,28 +94,6 @@ TEST(DeviceStylus, PressOnThePictureMovesWhileDownLiftClampedAnywhere) {
     std::vector<Pen> expected{{WM_LBUTTONDOWN, 10, 20}, {WM_MOUSEMOVE, 30, 40}, {WM_LBUTTONUP, 239, 0}};
     EXPECT_EQ(take_messages(), expected);
     EXPECT_FALSE(device_stylus_is_down());
-}
-
-TEST(DeviceLayouts, EachNameLaysItsLayoutOutAndAnyOtherNameGivesPacked) {
-    struct Case {
-        const char *name;
-        int known;
-        LONG bpp, x_pitch, y_pitch;
-    };
-    const Case cases[] = {
-        {"padded", 1, 16, 2, 512}, {"rotated", 1, 16, -640, 2}, {"grey4", 1, 4, 0, 0},
-        {"grey2", 1, 2, 1, 60},    {"packed", 1, 16, 2, 480},   {"grey", 0, 16, 2, 480},
-        {"", 0, 16, 2, 480},       {nullptr, 0, 16, 2, 480},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name ? c.name : "null");
-        device_set_display(4, 0, 0);
-        EXPECT_EQ(device_choose_layout(c.name), c.known);
-        GXDisplayProperties p = device_display_properties();
-        EXPECT_EQ(p.cBPP, c.bpp);
-        EXPECT_EQ(p.cbxPitch, c.x_pitch);
-        EXPECT_EQ(p.cbyPitch, c.y_pitch);
-    }
 }
 
 TEST(PartToRgba, ChannelsWidenToFullRangeAlphaIsOpaqueAndAPartsRowsFollowOneAnother) {

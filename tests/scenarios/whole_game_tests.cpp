@@ -1,5 +1,5 @@
-// Whole games: computer against computer to the end, a game longer than the history, and the
-// window's close request while the computer plays.
+// Whole games: a game longer than the history, and the window's close request while the computer
+// plays. (The computer against itself to the end is a recorded session.)
 #include <gtest/gtest.h>
 
 #include "tests/scenarios/scenario.h"
@@ -7,18 +7,6 @@
 namespace {
 
 #define SHUFFLE_MOVES 300
-
-TEST(WholeGame, ComputerAgainstComputerPlaysToTheEndWithoutAnyTap) {
-    start_device();
-    headless_record_frames(false);
-    start_game(PLAYERS_COMPUTER_ONLY, 0, 0, 0);
-    when([] { return game_over != 0; }, [] {
-        EXPECT_GT(history_count, 0);
-        tap_quit();
-    });
-    hold();
-    EXPECT_EQ(run_scenario(60000), 1u);
-}
 
 TEST(WholeGame, AGameLongerThanTheHistoryStaysSoundAndTakeBackReachesTheOldestKeptMove) {
     start_device();
