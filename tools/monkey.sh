@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ $# -eq 2 ] || { echo "usage: tools/monkey.sh SEED COUNT" >&2; exit 2; }
+. tools/common.sh
 tools/setup.sh
-cmake -S . -B build >/dev/null
-cmake --build build -j "$(nproc)" --target vorlen-monkey >/dev/null
+build_native vorlen-monkey >/dev/null
 exec build/bin/vorlen-monkey "$1" "$2"

@@ -2,7 +2,7 @@
 # Builds vorlen and starts the game in a window on the desktop.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. tools/common.sh
 tools/setup.sh
-cmake -S . -B build >/dev/null
-cmake --build build -j "$(nproc)" --target vorlen
+build_native vorlen
 exec build/bin/vorlen

@@ -3,12 +3,14 @@
 # run as root, otherwise prints the one apt-get line that is needed and fails.
 #   tools/setup.sh            the native build and its tests
 #   tools/setup.sh GROUP...   that and the packages of each named group (see below)
-#     web       the browser build and its tests: Emscripten, Chromium, Node.js and npm
+#     web       the browser build and its tests: Emscripten, Chromium, Node.js and npm, and
+#               Python, whose web server tools/web.sh starts
 #     uci       the UCI client test (tests/uci): Node.js and npm
 #     package   checking the installation and building and checking the Debian package
-#     idle      tools/bench-idle.sh: Xvfb, xdotool and pidstat
-#     bench     tools/engine-bench.sh: fairy-stockfish and bc
-#     fuzz      tools/fuzz.sh: clang with libFuzzer and the sanitizers' runtime
+#     idle      tools/bench/idle.sh: Xvfb, xdotool and pidstat
+#     bench     tools/bench/engine.sh: fairy-stockfish, bc, and git for the older engine
+#     fuzz      tools/fuzz.sh: clang with libFuzzer and the sanitizers' runtime (the packages
+#               that follow Debian's default clang, whatever its version)
 #     windows   the cross build for Windows, its tests under Wine and the smoke test on Xvfb
 set -euo pipefail
 
@@ -16,12 +18,12 @@ packages=(cmake make g++ pkg-config libgtest-dev libsdl2-dev libpng-dev)
 for group in "$@"; do
   case "$group" in
     # npm comes inside some Node.js packages; Debian's own is asked for only where it is missing.
-    web) packages+=(emscripten chromium nodejs); command -v npm >/dev/null || packages+=(npm) ;;
+    web) packages+=(emscripten chromium nodejs python3); command -v npm >/dev/null || packages+=(npm) ;;
     uci) packages+=(nodejs); command -v npm >/dev/null || packages+=(npm) ;;
     package) packages+=(desktop-file-utils appstream lintian dpkg-dev fakeroot file) ;;
     idle) packages+=(xvfb xauth xdotool sysstat) ;;
-    bench) packages+=(fairy-stockfish bc) ;;
-    fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    bench) packages+=(fairy-stockfish bc git) ;;
+    fuzz) packages+=(clang libclang-rt-dev) ;;
     windows) packages+=(mingw-w64 googletest wine wine64 xvfb xauth openbox xdotool x11-utils imagemagick zip
                         unzip icoutils) ;;
     *) echo "tools/setup.sh: unknown group '$group'" >&2; exit 2 ;;

@@ -14,12 +14,14 @@
 #                              the smoke test of the packed game's window on a virtual screen
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. tools/common.sh
 
-# Configures, builds and runs the CTest tests of one native build folder.
+# Configures, builds and runs the CTest tests of one native build folder. The tests are asked for
+# whatever the folder's cache holds, since the README's install recipe configures build/ without.
 native_tests() {
   local dir=$1; shift
   tools/setup.sh
-  cmake -S . -B "$dir" "$@" >/dev/null
+  cmake -S . -B "$dir" -DVORLEN_TESTS=ON "$@" >/dev/null
   cmake --build "$dir" -j "$(nproc)"
   # The desktop device's own test runs without a screen or a sound card.
   export SDL_VIDEODRIVER=${SDL_VIDEODRIVER:-dummy} SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
@@ -27,16 +29,16 @@ native_tests() {
 }
 
 # Builds the unit and scenario tests with Emscripten and runs them through CTest under Node, with
-# the pictures and sounds of the native build. (Some of Emscripten's Node tools find their
-# modules only in NODE_PATH.)
+# the pictures and sounds of the native build.
 wasm_tests() {
   tools/setup.sh web
-  local node_path=${NODE_PATH:-/usr/share/nodejs}
-  cmake -S . -B build >/dev/null
-  cmake --build build -j "$(nproc)" --target vorlen_assets
-  NODE_PATH=$node_path cmake -S . -B build-wasm -DCMAKE_TOOLCHAIN_FILE="$PWD/platform/web/toolchain.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DVORLEN_DESKTOP=OFF -DVORLEN_ART_DIR="$PWD/build/bin" >/dev/null
-  NODE_PATH=$node_path cmake --build build-wasm -j "$(nproc)"
+  build_native vorlen_assets
+  (
+    export_emscripten_node_path
+    cmake -S . -B build-wasm -DCMAKE_TOOLCHAIN_FILE="$PWD/platform/web/toolchain.cmake" \
+      -DCMAKE_BUILD_TYPE=Release -DVORLEN_DESKTOP=OFF -DVORLEN_ART_DIR="$PWD/build/bin" >/dev/null
+    cmake --build build-wasm -j "$(nproc)"
+  )
   ctest --test-dir build-wasm --output-on-failure --no-tests=error -j "$(nproc)"
 }
 
@@ -45,7 +47,7 @@ wasm_tests() {
 web_tests() {
   wasm_tests
   tools/web.sh --build-only
-  cmake --build build -j "$(nproc)" --target vorlen-replay
+  build_native vorlen-replay
   cd tests/web
   npm ci --no-audit --no-fund --loglevel=error
   node --test
@@ -54,8 +56,7 @@ web_tests() {
 # Builds the engine tool and drives its UCI loop with a client from npm (tests/uci).
 uci_tests() {
   tools/setup.sh uci
-  cmake -S . -B build >/dev/null
-  cmake --build build -j "$(nproc)" --target vorlen-engine
+  build_native vorlen-engine
   export VORLEN_ENGINE=$PWD/build/bin/vorlen-engine
   cd tests/uci
   npm ci --no-audit --no-fund --loglevel=error
@@ -72,8 +73,7 @@ expect() {
 # valid desktop files; then the .deb's contents, dependencies and lintian's verdict.
 package_tests() {
   tools/setup.sh package
-  cmake -S . -B build >/dev/null
-  cmake --build build -j "$(nproc)" --target vorlen
+  build_native vorlen
   local prefix
   prefix=$(mktemp -d)
   trap "rm -rf '$prefix'" EXIT

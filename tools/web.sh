@@ -11,11 +11,10 @@ case "${1:-}" in
   *) echo "usage: tools/web.sh [--build-only]" >&2; exit 2 ;;
 esac
 
+. tools/common.sh
 tools/setup.sh web
-# Some of Emscripten's node tools find their modules (acorn) only here.
-export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
-cmake -S . -B build >/dev/null
-cmake --build build -j "$(nproc)" --target vorlen_assets
+export_emscripten_node_path
+build_native vorlen_assets
 cmake -S . -B build-web -DCMAKE_TOOLCHAIN_FILE="$PWD/platform/web/toolchain.cmake" -DCMAKE_BUILD_TYPE=Release \
       -DVORLEN_DESKTOP=OFF -DVORLEN_TESTS=OFF -DVORLEN_ART_DIR="$PWD/build/bin" >/dev/null
 cmake --build build-web -j "$(nproc)" --target vorlen_site

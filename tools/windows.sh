@@ -2,14 +2,12 @@
 # Cross-builds vorlen for 64-bit Windows into build-win/ and packs build-win/vorlen-windows.zip:
 # vorlen.exe (C and C++ runtimes linked in), Graph/, Sound/ and README.txt. The pictures and
 # sounds are painted by a native build in build/.
-#   tools/windows.sh --screenshot   also runs the smoke test under Wine on a virtual screen and
-#                                   writes its picture of the window to docs/images/windows.png
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. tools/common.sh
 tools/setup.sh windows
 
-cmake -S . -B build >/dev/null
-cmake --build build -j "$(nproc)" --target vorlen_assets
+build_native vorlen_assets
 cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=platform/win32/toolchain.cmake \
   -DVORLEN_ART_DIR="$PWD/build/bin" >/dev/null
 cmake --build build-win -j "$(nproc)"
@@ -21,7 +19,3 @@ cp -r build-win/bin/vorlen.exe build-win/bin/Graph build-win/bin/Sound "$package
 sed 's/$/\r/' platform/win32/README.txt >"$package/README.txt"  # Windows line ends for Notepad
 (cd build-win/package && zip -qr ../vorlen-windows.zip vorlen)
 echo "wrote build-win/vorlen-windows.zip"
-
-if [ "${1:-}" = "--screenshot" ]; then
-  VORLEN_SCALE=2 tests/windows/smoke.sh --screenshot docs/images/windows.png build-win/bin
-fi

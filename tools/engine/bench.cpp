@@ -1,6 +1,6 @@
 // The benchmark: perft speed on a fixed set of positions, and the nodes and time of the
 // computer's move choice at every level over the same positions, summed by level band. It uses
-// only the engine's oldest calls, so tools/engine-bench.sh can build it against an older engine
+// only the engine's oldest calls, so tools/bench/engine.sh can build it against an older engine
 // too and compare the two in one run.
 #include "tools/engine/bench.h"
 

@@ -1,4 +1,4 @@
-// Prints the browser build's figures (run by tools/web-bench.sh, which builds what it reads):
+// Prints the browser build's figures (run by tools/bench/web.sh, which builds what it reads):
 // the site's download size, the time from load to the first presented frame (also with the CPU
 // slowed four times), the share of a core each screen costs against a still canvas, the
 // longest task on the page's thread while the computer plays itself, Lighthouse's and axe's
@@ -9,12 +9,12 @@ import path from "node:path";
 import zlib from "node:zlib";
 import { execFileSync } from "node:child_process";
 import { fileURLToPath } from "node:url";
-import { serve, launch } from "../../tests/web/site.mjs";
+import { serve, launch } from "../../../tests/web/site.mjs";
 import { openPage, pixels, differing, pause, tap, startGame, toMenu, chooseComputerGame, NEW_GAME }
-  from "../../tests/web/driver.mjs";
+  from "../../../tests/web/driver.mjs";
 import lighthouse from "lighthouse";
 
-const ROOT = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "../..");
+const ROOT = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "../../..");
 const WEB = path.join(ROOT, "build-web");
 const LOADS = 5;               // page loads whose first-frame times are summarised
 const ENGINE_RUNS = 3;         // engine benches on each side; each figure is the best of them
@@ -198,7 +198,7 @@ async function selfPlay(browser, url) {
 // Lighthouse goes after axe: once it has run, the browser takes no new context.
 async function audits(browser, url) {
   const view = await openPage(browser, url, PHONE);
-  await view.page.addScriptTag({ path: path.join(ROOT, "tools/web-bench/node_modules/axe-core/axe.min.js") });
+  await view.page.addScriptTag({ path: path.join(ROOT, "tools/bench/web/node_modules/axe-core/axe.min.js") });
   const violations = await view.page.evaluate(async () => (await axe.run()).violations.map((v) => v.id));
   await view.context.close();
   const port = Number(new URL(browser.wsEndpoint()).port);

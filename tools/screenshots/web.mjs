@@ -1,13 +1,13 @@
 // Makes the README's picture of the page in a phone-sized browser window: a new game after
 // e2-e4 and the computer's answer, written to docs/images/web.png. Needs the site built
 // (tools/web.sh --build-only) and the browser tests' packages (npm ci in tests/web).
-//   node tools/web-screenshot.mjs [OUT.png]
+//   node tools/screenshots/web.mjs [OUT.png]
 import path from "node:path";
 import { fileURLToPath } from "node:url";
-import { serve, launch } from "../tests/web/site.mjs";
-import { openPage, startGame, pickUp, tap, square, settled, until, differing } from "../tests/web/driver.mjs";
+import { serve, launch } from "../../tests/web/site.mjs";
+import { openPage, startGame, pickUp, tap, square, settled, until, differing } from "../../tests/web/driver.mjs";
 
-const ROOT = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "..");
+const ROOT = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "../..");
 const OUT = process.argv[2] || path.join(ROOT, "docs/images/web.png");
 // A small phone held upright, at twice the density so each device pixel is 3 x 3 screen pixels.
 const PHONE = { width: 360, height: 740, deviceScaleFactor: 2, isMobile: true, hasTouch: true };

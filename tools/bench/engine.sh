@@ -3,11 +3,11 @@
 #   - Fairy-Stockfish's antichess perft 6 from the start (Debian's fairy-stockfish);
 #   - the engine as it was before it was made faster (commit $BASELINE), built here with this
 #     tree's benchmark so that both print the same figures for the same positions and nodes.
-#   tools/engine-bench.sh [ROUNDS]
+#   tools/bench/engine.sh [ROUNDS]
 # Each round runs every program once, alternating them; the best figure of all rounds counts,
 # since other work on the machine only ever slows a run down.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 
 BASELINE=ed78fd8  # the last commit whose engine tried every square for every piece
 rounds=${1:-3}

@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # Benchmark, not a test: the processor share the desktop game takes while nothing moves, per
 # screen, measured with pidstat under Xvfb at scale 2 with Mesa's software renderer.
-#   tools/bench-idle.sh [SECONDS [REPEATS]]   each screen is measured REPEATS times for SECONDS
+#   tools/bench/idle.sh [SECONDS [REPEATS]]   each screen is measured REPEATS times for SECONDS
 # Prints, per screen, every measure and their median, in per cent of one core.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 seconds=${1:-10}
 repeats=${2:-3}
 
 if [ -z "${VORLEN_BENCH_INSIDE:-}" ]; then
+  . tools/common.sh
   tools/setup.sh idle
-  cmake -S . -B build >/dev/null
-  cmake --build build -j "$(nproc)" --target vorlen >/dev/null
+  build_native vorlen >/dev/null
   VORLEN_BENCH_INSIDE=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$seconds" "$repeats"
 fi
 
