@@ -1,4 +1,5 @@
 // A session's text: the header and the timed lines read into a Session, and written back.
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <sstream>
@@ -252,6 +253,7 @@ SessionLine session_input(uint32_t tick, uint32_t skip, UINT message, WPARAM w_p
 // Reads the text line by line; a last line without its newline was cut short and is left out.
 int session_parse(const std::string &text, Session *session, std::string *error) {
     *session = Session{};
+    session->lines.reserve(size_t(std::count(text.begin(), text.end(), '\n')));  // a long session grows no copies
     int number_of_line = 0;
     bool seen_header = false;
     for (size_t at = 0; at < text.size();) {
