@@ -1,7 +1,9 @@
 // The Windows device's start and stop, the emulated display shown in the real window on every
-// GXEndDraw, and its side of the shared window services.
+// GXEndDraw (only the part the window does not show yet, nothing for an unchanged frame), and
+// its side of the shared window services.
 #include <cstdio>
 
+#include "platform/common/change.h"
 #include "platform/common/desktop.h"
 #include "platform/common/display.h"
 #include "platform/common/scanout.h"
@@ -31,7 +33,20 @@ int win32_device_start() {
 void win32_device_stop() {
     host_window_close();
     window_shown = false;
+    frame_forget();
 }
+
+namespace {
+
+// Sends the window the part of the last scanned-out picture it does not show yet, if any.
+void show_changes() {
+    int width, height;
+    host_client_size(&width, &height);
+    PixelRect part = frame_change(picture, device_display_properties(), width, height);
+    if (!rect_is_empty(part)) host_window_present(picture, part.left, part.top, part.right, part.bottom);
+}
+
+}  // namespace
 
 // The real window follows the game's: shown while it is alive and visible.
 void device_window_changed() {
@@ -39,7 +54,7 @@ void device_window_changed() {
     if (shown == window_shown) return;
     window_shown = shown;
     host_window_show(shown ? 1 : 0);
-    if (shown) host_window_present(picture);
+    if (shown) show_changes();
 }
 
 void device_record_call(const char *) {}
@@ -53,6 +68,6 @@ int GXCloseDisplay(void) { return 1; }
 
 int GXEndDraw(void) {
     scan_out(device_display_properties(), device_display_origin(), picture);
-    host_window_present(picture);
+    show_changes();
     return 1;
 }
