@@ -9,7 +9,8 @@
 #     idle      tools/bench-idle.sh: Xvfb, xdotool and pidstat
 #     bench     tools/engine-bench.sh: fairy-stockfish and bc
 #     fuzz      tools/fuzz.sh: clang with libFuzzer and the sanitizers' runtime
-#     windows   the cross build for Windows, its tests under Wine and the smoke test on Xvfb
+#     windows   the cross build for Windows and its installer (wixl), its tests under Wine and
+#               the smoke test on Xvfb
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config libgtest-dev libsdl2-dev libpng-dev)
@@ -23,7 +24,7 @@ for group in "$@"; do
     bench) packages+=(fairy-stockfish bc) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     windows) packages+=(mingw-w64 googletest wine wine64 xvfb xauth openbox xdotool x11-utils imagemagick zip
-                        unzip icoutils) ;;
+                        unzip icoutils wixl msitools) ;;
     *) echo "tools/setup.sh: unknown group '$group'" >&2; exit 2 ;;
   esac
 done

@@ -10,8 +10,9 @@
 #   tools/test.sh --package    installs into a temporary prefix and checks what was installed,
 #                              then builds the Debian package and checks it
 #   tools/test.sh --fuzz       every fuzz target for 45 s (tools/fuzz.sh), in build-fuzz/
-#   tools/test.sh --windows    the tests cross-built for Windows (build-win/) under Wine, and
-#                              the smoke test of the packed game's window on a virtual screen
+#   tools/test.sh --windows    the tests cross-built for Windows (build-win/) under Wine, the
+#                              installer's test (install, upgrade, uninstall) with the smoke test
+#                              of the installed game's window on a virtual screen
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -111,19 +112,25 @@ package_tests() {
   echo "package checks passed: $deb"
 }
 
-# Cross-builds for Windows and runs the tests and the smoke test under Wine, in a Wine prefix
-# prepared once for the run in a temporary folder.
+# Cross-builds for Windows and runs the tests under Wine, in a Wine prefix prepared once for the
+# run in a temporary folder; then the installer's test, which runs the smoke test on the installed
+# game with Wine reporting Windows 7 and checks that it is the zip's program.
 windows_tests() {
   tools/windows.sh
   WINEPREFIX=$(mktemp -d)
-  export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  # winemenubuilder would put the installer's shortcut in the host's menus, under $HOME.
+  export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
   trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
   wineserver -p  # one server for the whole run rather than one per program
   setarch -R wineboot -i >/dev/null 2>&1  # a fixed address space, as for the tests (toolchain.cmake)
   ctest --test-dir build-win --output-on-failure --no-tests=error -j "$(nproc)"
-  # The smoke test plays the game as packed, from a folder of its own.
+  local version higher
+  version=$(sed -n 's/^VORLEN_VERSION:INTERNAL=//p' build-win/CMakeCache.txt)
+  higher=$(awk -F. '{ print $1 "." $2 "." $3 + 1 }' <<<"$version")
+  tools/windows-msi.sh "$higher" "$WINEPREFIX/vorlen-$higher-x64.msi"
   unzip -q build-win/vorlen-windows.zip -d "$WINEPREFIX/unpacked"
-  tests/windows/smoke.sh "$WINEPREFIX/unpacked/vorlen"
+  tests/windows/installer.sh "$WINEPREFIX/unpacked/vorlen" "build-win/vorlen-$version-x64.msi" \
+    "$WINEPREFIX/vorlen-$higher-x64.msi"
 }
 
 case "${1:-}" in
