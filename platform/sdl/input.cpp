@@ -2,6 +2,7 @@
 // the hardware keys, closing the window is a close request, focus is activation.
 #include <SDL.h>
 
+#include "platform/common/session_device.h"
 #include "platform/common/stylus.h"
 #include "platform/common/windows.h"
 #include "platform/sdl/internal.h"
@@ -55,8 +56,8 @@ void window_event(const SDL_WindowEvent &e, bool take_focus) {
 // window still does.
 void device_collect_input() {
     if (!SDL_WasInit(SDL_INIT_EVENTS)) return;
-    session_look_begin();
-    bool take = session_takes_host_input();
+    device_session_look_begin();
+    bool take = device_session_takes_host_input();
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         if (e.type == SDL_WINDOWEVENT)
@@ -71,5 +72,5 @@ void device_collect_input() {
             stylus_event(e);
     }
     if (instance_take_show_request()) window_raise();
-    session_look_end();
+    device_session_look_end();
 }
