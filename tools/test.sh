@@ -123,7 +123,15 @@ windows_tests() {
   trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
   wineserver -p  # one server for the whole run rather than one per program
   setarch -R wineboot -i >/dev/null 2>&1  # a fixed address space, as for the tests (toolchain.cmake)
-  ctest --test-dir build-win --output-on-failure --no-tests=error -j "$(nproc)"
+  # The session tests open the Windows device's real window: CTest runs on a virtual screen.
+  exec 3>"$WINEPREFIX/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  windows_screen=$!
+  trap 'kill "$windows_screen" 2>/dev/null; wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
+  while [ ! -s "$WINEPREFIX/display" ]; do sleep 0.2; done
+  DISPLAY=:$(head -1 "$WINEPREFIX/display") ctest --test-dir build-win --output-on-failure --no-tests=error -j "$(nproc)"
+  kill "$windows_screen"
+  exec 3>&-
   local version higher
   version=$(sed -n 's/^VORLEN_VERSION:INTERNAL=//p' build-win/CMakeCache.txt)
   higher=$(awk -F. '{ print $1 "." $2 "." $3 + 1 }' <<<"$version")

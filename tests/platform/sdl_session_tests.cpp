@@ -108,18 +108,6 @@ std::string run_replay(const std::string &session, int frame, int *status) {
     return out;
 }
 
-// The hashes of the frame lines of a replay's report.
-std::vector<uint64_t> hashes_of(const std::string &report) {
-    std::istringstream lines(report);
-    std::vector<uint64_t> hashes;
-    for (std::string line; std::getline(lines, line);) {
-        size_t at = line.find(" fnv1a64 ");
-        if (line.rfind("frame ", 0) == 0 && at != std::string::npos)
-            hashes.push_back(std::strtoull(line.c_str() + at + 9, nullptr, 16));
-    }
-    return hashes;
-}
-
 TEST(SdlSession, ARecordedRunReplaysOnTheHeadlessDeviceToTheSameFrames) {
     use_dummy_device();
     std::string session = folder.path + "/played.session";
@@ -138,7 +126,7 @@ TEST(SdlSession, ARecordedRunReplaysOnTheHeadlessDeviceToTheSameFrames) {
     int status = 0;
     std::string report = run_replay(session, -1, &status);
     EXPECT_EQ(status, 0) << report;
-    EXPECT_EQ(hashes_of(report), frame_hashes);
+    EXPECT_EQ(report_frame_hashes(report), frame_hashes);
     // e2-e4 and the computer's answer: White to move again.
     EXPECT_NE(report.find(" w - - 0 2\n"), std::string::npos) << report.substr(report.rfind("end "));
 }
@@ -153,7 +141,7 @@ TEST(SdlSession, APlayedSessionShowsInTheWindowWhatTheHeadlessDevicePresents) {
     int status = 0;
     std::string report = run_replay(session, pixels_frame, &status);
     EXPECT_EQ(status, 0) << report;
-    EXPECT_EQ(hashes_of(report), frame_hashes);
+    EXPECT_EQ(report_frame_hashes(report), frame_hashes);
 
     std::ifstream file(folder.path + "/frame.rgba", std::ios::binary);
     std::vector<uint8_t> rgba((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
