@@ -66,8 +66,9 @@ cpu_share() {
   local pids=$game
   [ -n "$windows" ] && pids+=,$(wine_server)
   pidstat -u -p "$pids" "$seconds" 1 |
-    awk '/%CPU/ { for (i = 1; i <= NF; i++) if ($i == "%CPU") col = i } /^Average:/ { v = v sep $col; sep = "/" }
-         END { print v }'
+    awk -v game="$game" '/%CPU/ { for (i = 1; i <= NF; i++) { if ($i == "%CPU") col = i; if ($i == "PID") p = i } }
+         /^Average:/ && $col != "%CPU" { if ($p == game) own = $col; else server = $col }
+         END { print own (server == "" ? "" : "/" server) }'
 }
 
 # Measures the screen on show REPEATS times and prints the figures and their median.
