@@ -49,17 +49,15 @@ HostRect picture_place() {
 // The part's edges map to whole window pixels only at a whole scale; at any other the whole
 // picture is sent, so that a part never disagrees with its neighbours at its edges.
 void paint_part(HDC dc, const HostRect &place, int left, int top, int right, int bottom) {
-    if (place.width % PICTURE_WIDTH || place.height % PICTURE_HEIGHT)
-        left = 0, top = 0, right = PICTURE_WIDTH, bottom = PICTURE_HEIGHT;
-    int sx = place.width / PICTURE_WIDTH, sy = place.height / PICTURE_HEIGHT;
-    if (!sx || !sy) sx = sy = 0;  // a shrunken picture: stretched whole below
     SetStretchBltMode(dc, COLORONCOLOR);
-    if (sx)
-        StretchBlt(dc, place.left + left * sx, place.top + top * sy, (right - left) * sx, (bottom - top) * sy,
-                   picture_dc, left, top, right - left, bottom - top, SRCCOPY);
-    else
+    int sx = place.width / PICTURE_WIDTH, sy = place.height / PICTURE_HEIGHT;
+    if (sx == 0 || place.width % PICTURE_WIDTH || place.height % PICTURE_HEIGHT) {
         StretchBlt(dc, place.left, place.top, place.width, place.height, picture_dc, 0, 0, PICTURE_WIDTH,
                    PICTURE_HEIGHT, SRCCOPY);
+        return;
+    }
+    StretchBlt(dc, place.left + left * sx, place.top + top * sy, (right - left) * sx, (bottom - top) * sy, picture_dc,
+               left, top, right - left, bottom - top, SRCCOPY);
 }
 
 // Paints the whole picture and the letterbox around it black.
