@@ -127,7 +127,7 @@ windows_tests() {
   exec 3>"$WINEPREFIX/display"
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
   windows_screen=$!
-  trap 'kill "$windows_screen" 2>/dev/null; wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
+  trap 'kill "$windows_screen" 2>/dev/null || true; wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
   while [ ! -s "$WINEPREFIX/display" ]; do sleep 0.2; done
   DISPLAY=:$(head -1 "$WINEPREFIX/display") ctest --test-dir build-win --output-on-failure --no-tests=error -j "$(nproc)"
   kill "$windows_screen"
