@@ -1,22 +1,15 @@
 // A session's text: the header and the timed lines read into a Session, and written back.
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <string>
 
 #include "platform/common/display.h"
+#include "platform/common/keys.h"
 #include "platform/common/session.h"
 #include "platform/common/windows.h"
 
 namespace {
-
-// The hardware keys by the names a session gives them.
-struct KeyName {
-    const char *name;
-    WPARAM code;
-};
-const KeyName KEY_NAMES[] = {{"up", VK_UP},         {"down", VK_DOWN},     {"left", VK_LEFT},
-                             {"right", VK_RIGHT},   {"a", DEVICE_VK_A},    {"b", DEVICE_VK_B},
-                             {"c", DEVICE_VK_C},    {"start", DEVICE_VK_START}};
 
 // The pointer events: their word, message and the wParam the devices post with them.
 struct PointerName {
@@ -66,16 +59,20 @@ bool number32(const char *what, const std::string &word, uint32_t *value, std::s
     return true;
 }
 
+// The hardware keys' names as a list for a message.
+std::string key_list() {
+    std::string list;
+#define DEVICE_KEY_NAME(name, code, host) list += #name ", ";
+    DEVICE_HARDWARE_KEYS(DEVICE_KEY_NAME)
+#undef DEVICE_KEY_NAME
+    return list;
+}
+
 // A key's code from its name or its number.
 bool key_code(const std::string &word, WPARAM *code, std::string *fault) {
-    for (const KeyName &key : KEY_NAMES)
-        if (word == key.name) {
-            *code = key.code;
-            return true;
-        }
-    long long v = 0;
-    if (!number(word, 0, 0xFFFF, &v)) {
-        *fault = "key " + quoted(word) + " is neither up, down, left, right, a, b, c, start nor a number from 0 to 65535";
+    long long v = device_key_code(word.c_str());
+    if (v < 0 && !number(word, 0, 0xFFFF, &v)) {
+        *fault = "key " + quoted(word) + " is none of " + key_list() + "nor a number from 0 to 65535";
         return false;
     }
     *code = WPARAM(v);
@@ -208,9 +205,8 @@ std::string input_text(const SessionLine &line) {
                    std::to_string(half(line.l_param, true));
     if ((line.message == WM_KEYDOWN || line.message == WM_KEYUP) && line.l_param == 0 && line.w_param <= 0xFFFF) {
         std::string text = line.message == WM_KEYDOWN ? "key-down " : "key-up ";
-        for (const KeyName &key : KEY_NAMES)
-            if (key.code == line.w_param) return text + key.name;
-        return text + std::to_string(line.w_param);
+        const char *name = device_key_name(line.w_param);
+        return text + (name ? std::string(name) : std::to_string(line.w_param));
     }
     if (line.message == WM_ACTIVATE && line.l_param == 0 && (line.w_param == WA_ACTIVE || line.w_param == WA_INACTIVE))
         return line.w_param == WA_ACTIVE ? "activate" : "deactivate";
@@ -250,6 +246,7 @@ SessionLine session_input(uint32_t tick, uint32_t skip, UINT message, WPARAM w_p
 // Reads the text line by line; a last line without its newline was cut short and is left out.
 int session_parse(const std::string &text, Session *session, std::string *error) {
     *session = Session{};
+    session->lines.reserve(size_t(std::count(text.begin(), text.end(), '\n')));  // a long session grows no copies
     int number_of_line = 0;
     bool seen_header = false;
     for (size_t at = 0; at < text.size();) {

@@ -92,7 +92,7 @@ TEST(SessionText, AMalformedTextIsRefusedNamingItsLine) {
         {"1 down 3", "'down' takes x and y"},
         {"-1 close", "the tick '-1'" + range + "0 to 4294967295"},
         {"1+x close", "the count after + 'x'" + range + "0 to 4294967295"},
-        {"1 key-down q", "key 'q' is neither up, down, left, right, a, b, c, start nor a number from 0 to 65535"},
+        {"1 key-down q", "key 'q' is none of up, down, left, right, a, b, c, start, nor a number from 0 to 65535"},
         {"1 jump", "'jump' takes milliseconds"},
         {"1 clock 4294967296", "the time '4294967296'" + range + "0 to 4294967295"},
         {"1 message 1 2 -3", "lParam '-3'" + range + "0 to 4294967295"},

@@ -85,6 +85,7 @@ ReplayResult replay_session(Session session, const ReplayOptions &options) {
     closed_by_replay = false;
     headless_reset();
     headless_record_frames(false);
+    headless_record_calls(false);
     headless_add_game_folders(options.assets);
     device_choose_layout(session.display.c_str());
     headless_set_time(session.start);
