@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 #include "platform/common/display.h"
@@ -20,9 +21,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A private folder for the tests' files, removed at exit.
+// A private folder for the tests' files, removed at exit (each test runs in a process of its own,
+// side by side with the others).
 struct Folder {
-    fs::path path = fs::temp_directory_path() / ("vorlen-session-device-" + std::to_string(std::rand()));
+    fs::path path = fs::temp_directory_path() / ("vorlen-session-device-" + std::to_string(std::random_device()()));
     Folder() { fs::create_directories(path); }
     ~Folder() { fs::remove_all(path); }
     std::string file(const std::string &name, const std::string &text) const {
