@@ -48,7 +48,7 @@ uint64_t shown_hash() { return fnv1a64(device_display_memory(), device_display_s
 
 // Ends a resume that cannot be: nothing is kept or recorded from here on.
 int refuse(const std::string &why) {
-    session_record_stop();
+    session_record_stop(false);
     state = KEEP_REFUSED;
     refusal = why;
     kept_form.clear();
@@ -148,8 +148,14 @@ std::string keep_text() {
 
 bool keep_moved() { return moved; }
 
+std::string keep_recorded() {
+    std::string text;
+    keep_loosen(kept_form, &text);
+    return text;
+}
+
 void keep_stop() {
-    if (state == KEEP_LIVE || state == KEEP_CATCHING_UP) session_record_stop();
+    if (state == KEEP_LIVE || state == KEEP_CATCHING_UP) session_record_stop(true);
     state = KEEP_OFF;
     kept_form.clear();
     kept_frame = 0;

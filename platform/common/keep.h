@@ -65,7 +65,10 @@ std::string keep_text();
 // Whether the kept text has moved on since keep_text last gave it (the device need not store
 // the same text twice).
 bool keep_moved();
-// Stops keeping (the recorder too); keep_text is empty from here on.
+// The session recorded so far, as a session's text (for a recording file opened after the
+// keeping started).
+std::string keep_recorded();
+// Stops keeping (the recorder too, cleanly); keep_text is empty from here on.
 void keep_stop();
 int keep_state();
 
