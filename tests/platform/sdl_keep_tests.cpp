@@ -20,6 +20,7 @@
 #include "platform/common/fnv1a64.h"
 #include "platform/device.h"
 #include "platform/sdl/sdl_device.h"
+#include "tests/platform/sdl_test_device.h"
 
 namespace {
 
@@ -36,15 +37,6 @@ int frame = 0;           // frames the window has been sent in this run
 int ready_fd = -1;       // where a run says that its game has been kept far enough
 int kept_enough = 0;     // the kept frame it waits for
 bool close_after = false;  // the run closes its window once kept far enough
-
-// The desktop device without a screen or sound card, at scale 1, keeping its game in the folder.
-void use_dummy_device() {
-    setenv("XDG_RUNTIME_DIR", folder.path.c_str(), 1);
-    setenv("XDG_STATE_HOME", folder.path.c_str(), 1);
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    setenv("VORLEN_SCALE", "1", 1);
-}
 
 std::string file_text(const std::string &path) {
     std::ifstream file(path, std::ios::binary);
@@ -67,16 +59,6 @@ uint64_t window_hash() {
     return fnv1a64(static_cast<const uint8_t *>(surface->pixels), size_t(surface->pitch) * size_t(surface->h));
 }
 
-// Pushes a left-button click (press and release) at a window position.
-void push_click(int x, int y) {
-    for (Uint32 type : {Uint32(SDL_MOUSEBUTTONDOWN), Uint32(SDL_MOUSEBUTTONUP)}) {
-        SDL_Event e{};
-        Uint8 state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-        e.button = SDL_MouseButtonEvent{type, 0, sdl_device_window_id(), 0, SDL_BUTTON_LEFT, state, 1, 0, x, y};
-        SDL_PushEvent(&e);
-    }
-}
-
 // A person's game: the menu, New game, e2-e4, then d2 picked up and held. Every frame's window is
 // noted by number; once the kept file has reached the frame waited for, the run says so (and
 // closes its window when asked to).
@@ -92,9 +74,7 @@ void play_and_note() {
         kept_enough = 0;
         if (write(ready_fd, "k", 1) != 1) _exit(3);
         if (close_after) {
-            SDL_Event quit{};
-            quit.type = SDL_QUIT;
-            SDL_PushEvent(&quit);
+            push_close();
         }
     }
 }
@@ -139,9 +119,7 @@ uint64_t first_window = 0;  // the window the second start showed first
 
 void note_first_window() {
     if (!first_window) first_window = window_hash();
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    SDL_PushEvent(&quit);
+    push_close();
 }
 
 // Starts the game again in this process and closes it once it has shown its first window.
@@ -156,7 +134,7 @@ void start_again() {
 }
 
 TEST(SdlKeep, AGameKilledDuringPlayStartsAgainWhereItWas) {
-    use_dummy_device();
+    use_dummy_device(folder.path);
     std::map<int, uint64_t> windows = run_until_kept(130, false);
     int kept = kept_frame();
     ASSERT_GE(kept, 130);
@@ -167,7 +145,7 @@ TEST(SdlKeep, AGameKilledDuringPlayStartsAgainWhereItWas) {
 }
 
 TEST(SdlKeep, AGameClosedByItsCloseBoxStartsAtTheTitle) {
-    use_dummy_device();
+    use_dummy_device(folder.path);
     std::map<int, uint64_t> windows = run_until_kept(70, true);
     EXPECT_FALSE(std::filesystem::exists(kept_path()));
     start_again();
@@ -177,7 +155,7 @@ TEST(SdlKeep, AGameClosedByItsCloseBoxStartsAtTheTitle) {
 // A kept file found wanting before anything plays says so once and starts at the title; one
 // whose playback does not reach its frame starts the program again afresh.
 TEST(SdlKeep, AKeptGameThatCannotBeResumedIsDropped) {
-    use_dummy_device();
+    use_dummy_device(folder.path);
     std::map<int, uint64_t> windows = run_until_kept(70, true);
     std::filesystem::create_directories(folder.path + "/vorlen");
     std::ofstream(kept_path()) << "vorlen-kept 1\nbuild desktop\nframe 1 fnv1a64 0 bytes 0\n";
