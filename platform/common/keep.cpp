@@ -102,11 +102,10 @@ std::string read_head(const std::string &kept, const std::string &build, KeptFra
     if (!next_line(kept, &at, &header) || header != KEEP_HEADER) return "it is not a kept game";
     if (!next_line(kept, &at, &built) || !next_line(kept, &at, &frame)) return "it is cut short";
     if (built != "build " + one_line(build)) return "it was kept by another build";
-    unsigned long long hash = 0;
-    size_t bytes = 0;
+    uint64_t hash = 0, bytes = 0;
     int end = 0;
-    if (std::sscanf(frame.c_str(), "frame %" SCNu32 " fnv1a64 %16llx bytes %zu%n", &kept_at->number, &hash,
-                    &bytes, &end) != 3 ||
+    if (std::sscanf(frame.c_str(), "frame %" SCNu32 " fnv1a64 %16" SCNx64 " bytes %" SCNu64 "%n", &kept_at->number,
+                    &hash, &bytes, &end) != 3 ||
         size_t(end) != frame.size() || kept_at->number == 0 || bytes > KEEP_MAX_BYTES)
         return "its head is malformed";
     if (kept_at->number > KEEP_MAX_FRAMES) return "it is longer than a start may play back";
@@ -154,10 +153,10 @@ int keep_frame() {
 
 std::string keep_text() {
     moved = false;
-    if (state != KEEP_LIVE || kept_frame == 0 || overgrown || !touched) return "";
+    if (state != KEEP_LIVE || kept_frame == 0 || kept_frame > KEEP_MAX_FRAMES || overgrown || !touched) return "";
     char frame[96];
-    std::snprintf(frame, sizeof frame, "frame %" PRIu32 " fnv1a64 %016" PRIx64 " bytes %zu\n", kept_frame,
-                  shown_hash(), kept_bytes);
+    std::snprintf(frame, sizeof frame, "frame %" PRIu32 " fnv1a64 %016" PRIx64 " bytes %" PRIu64 "\n", kept_frame,
+                  shown_hash(), uint64_t(kept_bytes));
     return KEEP_HEADER "\nbuild " + build_name + "\n" + frame + kept_form.substr(0, kept_bytes);
 }
 

@@ -60,7 +60,7 @@ int keep_frame();
 // The kept text now: the session up to the last presented frame, with the build and that
 // frame's number and hash; empty when nothing is kept (before the first frame, before the first
 // input, as the title left alone has nothing to lose and would only lengthen the playback, while
-// catching up, after keep_stop or when the session grew past KEEP_MAX_BYTES). Call it at a frame
+// catching up, after keep_stop or when the session grew past KEEP_MAX_BYTES or KEEP_MAX_FRAMES). Call it at a frame
 // boundary, where the display memory holds the last presented frame.
 std::string keep_text();
 // Whether the kept text has moved on since keep_text last gave it (the device need not store
