@@ -6,6 +6,8 @@
 #                          the same for the Windows game under Wine (DIR holds vorlen.exe, Graph
 #                          and Sound; default build-win/bin, built by tools/windows.sh), in a Wine
 #                          prefix of its own; wineserver's share is printed beside the game's
+# The game keeps its session in a private folder; VORLEN_BENCH_KEEP=0 gives it nowhere to keep
+# it, to measure what keeping costs.
 # Prints, per screen, every measure and their median, in per cent of one core.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -31,7 +33,8 @@ fi
 
 export LC_ALL=C VORLEN_SCALE=2 LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=dummy
 XDG_RUNTIME_DIR=$(mktemp -d)
-export XDG_RUNTIME_DIR
+export XDG_RUNTIME_DIR XDG_STATE_HOME=$XDG_RUNTIME_DIR
+if [ "${VORLEN_BENCH_KEEP:-1}" = 0 ]; then unset XDG_STATE_HOME HOME; fi
 if [ -n "$windows" ]; then
   WINEPREFIX=$(mktemp -d)
   export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
