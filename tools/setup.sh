@@ -5,7 +5,7 @@
 #   tools/setup.sh GROUP...   that and the packages of each named group (see below)
 #     web       the browser build and its tests: Emscripten, Chromium, Node.js and npm
 #     uci       the UCI client test (tests/uci): Node.js and npm
-#     package   checking the installation and building and checking the Debian package
+#     package   checking the installation, and building, checking and testing the Debian packages
 #     idle      tools/bench-idle.sh: Xvfb, xdotool and pidstat
 #     bench     tools/engine-bench.sh: fairy-stockfish and bc
 #     fuzz      tools/fuzz.sh: clang with libFuzzer and the sanitizers' runtime
@@ -19,7 +19,7 @@ for group in "$@"; do
     # npm comes inside some Node.js packages; Debian's own is asked for only where it is missing.
     web) packages+=(emscripten chromium nodejs); command -v npm >/dev/null || packages+=(npm) ;;
     uci) packages+=(nodejs); command -v npm >/dev/null || packages+=(npm) ;;
-    package) packages+=(desktop-file-utils appstream lintian dpkg-dev fakeroot file) ;;
+    package) packages+=(desktop-file-utils appstream lintian dpkg-dev debhelper autopkgtest file) ;;
     idle) packages+=(xvfb xauth xdotool sysstat) ;;
     bench) packages+=(fairy-stockfish bc) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
