@@ -6,12 +6,13 @@
 #     web       the browser build and its tests: Emscripten, Chromium, Node.js and npm, and
 #               Python, whose web server tools/web.sh starts
 #     uci       the UCI client test (tests/uci): Node.js and npm
-#     package   checking the installation and building and checking the Debian package
+#     package   checking the installation, and building, checking and testing the Debian packages
 #     idle      tools/bench/idle.sh: Xvfb, xdotool and pidstat
 #     bench     tools/bench/engine.sh: fairy-stockfish, bc, and git for the older engine
 #     fuzz      tools/fuzz.sh: clang with libFuzzer and the sanitizers' runtime (the packages
 #               that follow Debian's default clang, whatever its version)
-#     windows   the cross build for Windows, its tests under Wine and the smoke test on Xvfb
+#     windows   the cross build for Windows and its installer (wixl), its tests under Wine and
+#               the smoke test on Xvfb
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config libgtest-dev libsdl2-dev libpng-dev)
@@ -20,12 +21,12 @@ for group in "$@"; do
     # npm comes inside some Node.js packages; Debian's own is asked for only where it is missing.
     web) packages+=(emscripten chromium nodejs python3); command -v npm >/dev/null || packages+=(npm) ;;
     uci) packages+=(nodejs); command -v npm >/dev/null || packages+=(npm) ;;
-    package) packages+=(desktop-file-utils appstream lintian dpkg-dev fakeroot file) ;;
+    package) packages+=(desktop-file-utils appstream lintian dpkg-dev debhelper autopkgtest file) ;;
     idle) packages+=(xvfb xauth xdotool sysstat) ;;
     bench) packages+=(fairy-stockfish bc git) ;;
     fuzz) packages+=(clang libclang-rt-dev) ;;
     windows) packages+=(mingw-w64 googletest wine wine64 xvfb xauth openbox xdotool x11-utils imagemagick zip
-                        unzip icoutils) ;;
+                        unzip icoutils wixl msitools) ;;
     *) echo "tools/setup.sh: unknown group '$group'" >&2; exit 2 ;;
   esac
 done

@@ -8,10 +8,12 @@
 #                              its replayed sessions compared with vorlen-replay's frames
 #   tools/test.sh --uci        vorlen-engine uci driven by node-uci, refereed by ffish (tests/uci)
 #   tools/test.sh --package    installs into a temporary prefix and checks what was installed,
-#                              then builds the Debian package and checks it
+#                              then builds the Debian packages twice (reproducibility), runs
+#                              lintian and their autopkgtest tests (debian/tests), as root
 #   tools/test.sh --fuzz       every fuzz target for 45 s (tools/fuzz.sh), in build-fuzz/
-#   tools/test.sh --windows    the tests cross-built for Windows (build-win/) under Wine, and
-#                              the smoke test of the packed game's window on a virtual screen
+#   tools/test.sh --windows    the tests cross-built for Windows (build-win/) under Wine, the
+#                              installer's test (install, upgrade, uninstall) with the smoke test
+#                              of the installed game's window on a virtual screen
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/common.sh
@@ -70,20 +72,21 @@ expect() {
 }
 
 # The installed tree: the files expected and nothing else, the game finding all its files,
-# valid desktop files; then the .deb's contents, dependencies and lintian's verdict.
+# valid desktop files; then the Debian packages (package_checks).
 package_tests() {
   tools/setup.sh package
-  build_native vorlen
+  build_native vorlen vorlen-engine
   local prefix
   prefix=$(mktemp -d)
   trap "rm -rf '$prefix'" EXIT
   cmake --install build --prefix "$prefix" >/dev/null
 
   local unexpected
-  unexpected=$(cd "$prefix" && find . ! -type d | grep -Ev '^\./(bin/vorlen|lib/vorlen/(vorlen|Graph/[a-z0-9]+\.tga|Sound/[a-z0-9]+\.wav)|share/applications/vorlen\.desktop|share/icons/hicolor/(48x48|64x64|128x128|256x256)/apps/vorlen\.png|share/metainfo/[a-z.]+\.metainfo\.xml)$' || true)
+  unexpected=$(cd "$prefix" && find . ! -type d | grep -Ev '^\./(bin/vorlen|bin/vorlen-engine|lib/vorlen/(vorlen|Graph/[a-z0-9]+\.tga|Sound/[a-z0-9]+\.wav)|share/applications/vorlen\.desktop|share/icons/hicolor/(48x48|64x64|128x128|256x256)/apps/vorlen\.png|share/metainfo/[a-z.]+\.metainfo\.xml)$' || true)
   expect "nothing else installed: $unexpected" test -z "$unexpected"
   expect "bin/vorlen links to the game" test "$(readlink -f "$prefix/bin/vorlen")" = "$(realpath "$prefix/lib/vorlen/vorlen")"
   expect "four icon sizes" test "$(find "$prefix/share/icons" -name vorlen.png | wc -l)" -eq 4
+  expect "the installed engine answers uciok without arguments" test "$(echo uci | "$prefix/bin/vorlen-engine" | tail -1)" = uciok
 
   local found
   found=$(VORLEN_CHECK_FILES=1 SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$prefix/bin/vorlen")
@@ -93,37 +96,72 @@ package_tests() {
     "$(grep -oE '(Graph|Sound)/[^ ]+' <<<"$found")" = "$(cd build/bin && ls Graph/*.tga Sound/*.wav)"
   desktop-file-validate "$prefix/share/applications/vorlen.desktop"
   appstreamcli validate --no-net "$prefix"/share/metainfo/*.metainfo.xml
-
-  local deb contents
-  deb=$(tools/package.sh | tail -1)
-  contents=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
-  for path in ./usr/games/vorlen ./usr/lib/vorlen/vorlen ./usr/share/applications/vorlen.desktop \
-      ./usr/share/icons/hicolor/48x48/apps/vorlen.png ./usr/share/doc/vorlen/copyright \
-      ./usr/share/doc/vorlen/changelog.gz ./usr/share/man/man6/vorlen.6.gz; do
-    expect "$path in the package" grep -qx "$path" <<<"$contents"
-  done
-  expect "21 pictures and 5 sounds in the package" test \
-    "$(grep -c '^\./usr/lib/vorlen/Graph/.*\.tga$' <<<"$contents")/$(grep -c '^\./usr/lib/vorlen/Sound/.*\.wav$' <<<"$contents")" = 21/5
-  expect "nothing outside /usr/games, /usr/lib/vorlen and /usr/share" test -z \
-    "$(grep -Ev '^\./(usr/?|usr/games/.*|usr/lib/?|usr/lib/vorlen/.*|usr/share/.*)$' <<<"$contents" | grep -v '^\./$' || true)"
-  expect "SDL among the dependencies" grep -q 'libsdl2-2.0-0' <<<"$(dpkg-deb -f "$deb" Depends)"
-  lintian --fail-on error "$deb"
-  echo "package checks passed: $deb"
+  rm -rf "$prefix" && trap - EXIT
+  package_checks
 }
 
-# Cross-builds for Windows and runs the tests and the smoke test under Wine, in a Wine prefix
-# prepared once for the run in a temporary folder.
+# The source and binary packages built by dpkg-buildpackage: their contents, lintian's verdict
+# (no error or warning, even pedantic), a second build elsewhere and later that gives the same
+# .deb files byte for byte, and the autopkgtest tests against the installed packages (as root,
+# on this machine).
+package_checks() {
+  [ "$(id -u)" -eq 0 ] || { echo "package checks: run as root (autopkgtest installs the packages)" >&2; exit 1; }
+  # Both builds compile everything, so that what is compared is the compiler's own output.
+  export CCACHE_DISABLE=1
+  tools/package.sh --source
+  local out=build-package deb
+  deb=$(ls $out/vorlen_*.deb)
+  expect "21 pictures and 5 sounds in the game's package" test \
+    "$(dpkg-deb -c "$deb" | grep -c '/usr/lib/vorlen/Graph/.*\.tga$')/$(dpkg-deb -c "$deb" | grep -c '/usr/lib/vorlen/Sound/.*\.wav$')" = 21/5
+  expect "the engine in its package under /usr/games" grep -q ' ./usr/games/vorlen-engine$' <<<"$(dpkg-deb -c $out/vorlen-engine_*.deb)"
+  lintian --pedantic --display-info --fail-on error,warning $out/*.changes
+
+  # The second build: another folder, time zone, locale and umask (kept when it differs).
+  local again
+  again=$(mktemp -d)
+  (umask 0002 && TZ=Pacific/Kiritimati LC_ALL=C.UTF-8 VORLEN_PACKAGE_DIR="$again/elsewhere" tools/package.sh >/dev/null)
+  for deb in $out/*.deb; do
+    expect "$(basename "$deb") built again in $again/elsewhere is the same" cmp "$deb" "$again/elsewhere/$(basename "$deb")"
+  done
+  rm -rf "$again"
+  echo "reproducible: $(cd $out && ls *.deb | tr '\n' ' ')"
+
+  # autopkgtest's apt waits for a machine's other installs rather than failing at once.
+  local apt_config
+  apt_config=$(mktemp)
+  echo 'DPkg::Lock::Timeout "900";' >"$apt_config"
+  APT_CONFIG=$apt_config autopkgtest $out/*.changes -- null
+  rm -f "$apt_config"
+  echo "package checks passed"
+}
+
+# Cross-builds for Windows and runs the tests under Wine, in a Wine prefix prepared once for the
+# run in a temporary folder; then the installer's test, which runs the smoke test on the installed
+# game with Wine reporting Windows 7 and checks that it is the zip's program.
 windows_tests() {
   tools/windows.sh
   WINEPREFIX=$(mktemp -d)
-  export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  # winemenubuilder would put the installer's shortcut in the host's menus, under $HOME.
+  export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
   trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
   wineserver -p  # one server for the whole run rather than one per program
   setarch -R wineboot -i >/dev/null 2>&1  # a fixed address space, as for the tests (toolchain.cmake)
-  ctest --test-dir build-win --output-on-failure --no-tests=error -j "$(nproc)"
-  # The smoke test plays the game as packed, from a folder of its own.
+  # The session tests open the Windows device's real window: CTest runs on a virtual screen.
+  exec 3>"$WINEPREFIX/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  windows_screen=$!
+  trap 'kill "$windows_screen" 2>/dev/null || true; wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
+  while [ ! -s "$WINEPREFIX/display" ]; do sleep 0.2; done
+  DISPLAY=:$(head -1 "$WINEPREFIX/display") ctest --test-dir build-win --output-on-failure --no-tests=error -j "$(nproc)"
+  kill "$windows_screen"
+  exec 3>&-
+  local version higher
+  version=$(sed -n 's/^VORLEN_VERSION:INTERNAL=//p' build-win/CMakeCache.txt)
+  higher=$(awk -F. '{ print $1 "." $2 "." $3 + 1 }' <<<"$version")
+  tools/windows-msi.sh "$higher" "$WINEPREFIX/vorlen-$higher-x64.msi"
   unzip -q build-win/vorlen-windows.zip -d "$WINEPREFIX/unpacked"
-  tests/windows/smoke.sh "$WINEPREFIX/unpacked/vorlen"
+  tests/windows/installer.sh "$WINEPREFIX/unpacked/vorlen" "build-win/vorlen-$version-x64.msi" \
+    "$WINEPREFIX/vorlen-$higher-x64.msi"
 }
 
 case "${1:-}" in

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/common/display.h"
+#include "platform/common/keep.h"
 #include "platform/common/windows.h"
 
 namespace {
@@ -25,6 +26,10 @@ std::FILE *record_stream = nullptr;  // the session being written, null when not
 std::string record_name;             // its file's name for messages
 std::vector<MSG> looked;             // what the host's input posted during the present look
 
+bool keeping = false;         // the person's run is kept
+bool resumed = false;         // a kept game has just reached its frame: the clock takes up from it
+uint32_t clock_offset = 0;    // the device's clock less the host's after a kept game's playback
+
 // The name of a file as a message shows it: quoted, any unprintable byte escaped.
 std::string quoted(const std::string &name) { return "'" + session_printable(name) + "'"; }
 
@@ -34,11 +39,16 @@ void warn_unwritten(int error) {
                  "without its end line\n", quoted(record_name).c_str(), std::strerror(error));
 }
 
-// Stops recording for good after a failed write: no end line, the file closed.
+// Stops recording for good after a failed write: no end line, the file closed (a kept run goes on
+// being kept).
 void abandon_recording(int error) {
     warn_unwritten(error);
-    session_record_stop(false);
-    device_watch_posts(nullptr);
+    if (keeping) {
+        keep_also_write(nullptr);
+    } else {
+        session_record_stop(false);
+        device_watch_posts(nullptr);
+    }
     std::fclose(record_stream);
     record_stream = nullptr;
 }
@@ -52,6 +62,8 @@ void write_recorded(const std::string &text) {
 }
 
 void note_post(const MSG &msg) { looked.push_back(msg); }
+
+bool catching_up() { return keeping && keep_state() == KEEP_CATCHING_UP; }
 
 // Why a path names no file a session may be read from (missing, not a regular file, larger than
 // the cap); empty when it names one, whose size is then in *size.
@@ -149,14 +161,44 @@ int device_session_record(const std::string &path, uint32_t host_reading) {
 void device_session_record_into(std::FILE *stream, const std::string &name, uint32_t host_reading) {
     record_stream = stream;
     record_name = name;
+    if (keeping) {  // the keeper records; the file gets what it has recorded, then the rest
+        write_recorded(keep_recorded());
+        keep_also_write(write_recorded);
+        return;
+    }
     looked.clear();
     device_watch_posts(note_post);
     const char *layout = device_layout_name();
     session_record_start(layout ? layout : "packed", host_reading, write_recorded);
 }
 
+int device_session_keep(const std::string &kept, const std::string &build, uint32_t host_reading, std::string *why) {
+    keeping = true;
+    resumed = false;
+    clock_offset = 0;
+    looked.clear();
+    device_watch_posts(note_post);
+    why->clear();
+    if (!kept.empty() && keep_resume(kept, build, why)) {
+        device_choose_layout(keep_session().display.c_str());
+        return 1;
+    }
+    const char *layout = device_layout_name();
+    keep_start(build, layout ? layout : "packed", host_reading);
+    return 0;
+}
+
+bool device_session_catching_up() { return catching_up(); }
+
 void device_session_stop() {
-    if (record_stream) {
+    if (keeping) {
+        keep_stop();  // cleanly: a recording file gets the end line
+        keep_also_write(nullptr);
+        device_watch_posts(nullptr);
+        keeping = false;
+    }
+    clock_offset = 0;
+    if (record_stream && session_recording()) {
         session_record_stop(true);  // the end line's write may fail and abandon the recording
         device_watch_posts(nullptr);
     }
@@ -171,36 +213,52 @@ void device_session_stop() {
 }
 
 bool device_session_playing() { return playing; }
-bool device_session_takes_host_input() { return !playing || handed_back || session_finished(); }
+bool device_session_takes_host_input() {
+    return (!playing || handed_back || session_finished()) && !catching_up();
+}
 bool device_session_recording() { return record_stream != nullptr; }
 
+// After a kept game's playback, the clock goes on from the played clock's last reading: the
+// time the device was gone counts as the handheld switched off.
 uint32_t device_session_clock(uint32_t host_reading) {
-    if (!playing) {
-        session_record_read(host_reading);
-        return host_reading;
-    }
-    return session_play_clock();
+    if (playing) return session_play_clock();
+    if (resumed) clock_offset = session_play_time() - host_reading;
+    resumed = false;
+    uint32_t reading = catching_up() ? session_play_clock() : host_reading + clock_offset;
+    session_record_read(reading);
+    return reading;
 }
 
-uint32_t device_session_time(uint32_t host_time) { return playing ? session_play_time() : host_time; }
+uint32_t device_session_time(uint32_t host_time) {
+    return playing || catching_up() ? session_play_time() : host_time + clock_offset;
+}
 
 int device_session_sleep(uint32_t ms) {
     session_record_sleep(ms);
-    if (playing) session_play_sleep(ms);
+    if (playing || catching_up()) session_play_sleep(ms);
+    if (catching_up()) return 0;
     return !playing || paced || device_session_takes_host_input() ? 1 : 0;
 }
 
 void device_session_look_begin() { looked.clear(); }
 
+// A kept game's input is posted (and noted) before the look is recorded.
 void device_session_look_end() {
-    if (!playing)
-        session_record_look(looked);
-    else if (!handed_back)
-        session_play_look(session_play_time(), device_post);
+    if (playing) {
+        if (!handed_back) session_play_look(session_play_time(), device_post);
+        return;
+    }
+    if (catching_up()) session_play_look(session_play_time(), device_post);
+    session_record_look(looked);
 }
 
-void device_session_frame() {
-    if (!playing || handed_back) return;
-    session_play_frame();
-    if (!session_finished() && session_idle_frames() >= SESSION_IDLE_FRAMES) give_up();
+int device_session_frame() {
+    if (playing && !handed_back) {
+        session_play_frame();
+        if (!session_finished() && session_idle_frames() >= SESSION_IDLE_FRAMES) give_up();
+    }
+    if (!keeping) return KEEP_OFF;
+    int state = keep_frame();
+    resumed = resumed || state == KEEP_RESUMED;
+    return state;
 }

@@ -15,8 +15,13 @@
 //               on a clean stop; a write that fails says so once on stderr and stops the recording,
 //               leaving a file the reader knows is incomplete.
 //
+//   keeping     device_session_keep keeps the person's run as it is played (keep.h), and first
+//               plays back a kept game unpaced to its kept frame, recording it again as it goes,
+//               so that the run goes on from there as though it had never stopped.
+//
 // A device that plays from the environment (VORLEN_REPLAY=FILE) or records into it
-// (VORLEN_RECORD=FILE) calls device_session_from_environment once before the game starts.
+// (VORLEN_RECORD=FILE) calls device_session_from_environment once before the game starts; one
+// that keeps its game calls device_session_keep before that (a replay is never kept).
 #ifndef VORLEN_PLATFORM_COMMON_SESSION_DEVICE_H
 #define VORLEN_PLATFORM_COMMON_SESSION_DEVICE_H
 
@@ -43,7 +48,14 @@ int device_session_from_environment(uint32_t host_reading);
 // when recording), or into an open stream that the recording then owns (for tests).
 int device_session_record(const std::string &path, uint32_t host_reading);
 void device_session_record_into(std::FILE *stream, const std::string &name, uint32_t host_reading);
-// Stops playing or recording; a recording stopped here is a clean stop.
+// Keeps the person's run, with the kept text from the device's storage ("" when none): 1 when the
+// kept game plays back first (on its own display layout, unpaced; the device shows no frame and
+// plays no sound while device_session_catching_up); 0 for a fresh run, with why saying why a
+// kept text was refused ("" when there was none). A VORLEN_RECORD file started after it gets the
+// same session, from the first power-on of a resumed game.
+int device_session_keep(const std::string &kept, const std::string &build, uint32_t host_reading, std::string *why);
+bool device_session_catching_up();
+// Stops playing, recording or keeping; a recording stopped here is a clean stop.
 void device_session_stop();
 
 // Whether a session was started and runs the device's clock (until the device stops it), whether
@@ -52,18 +64,21 @@ void device_session_stop();
 bool device_session_playing();
 bool device_session_takes_host_input();
 bool device_session_recording();
-// The clock read: the host's reading while recording or when no session plays, the session's
-// clock (moved on by its step) while one plays. And the clock without a read, for messages.
+// The clock read: the host's reading while recording or when no session plays (after a kept
+// game's playback, moved on by the time between), the session's clock (moved on by its step)
+// while one plays. And the clock without a read, for messages.
 uint32_t device_session_clock(uint32_t host_reading);
 uint32_t device_session_time(uint32_t host_time);
 // A Sleep of ms: 1 when the device should pause in real time as well (0 while an unpaced
-// session plays).
+// session or a kept game plays).
 int device_session_sleep(uint32_t ms);
 // The two ends of a look of the pump: the device collects the host's input between them, and
 // hands it to the game only when device_session_takes_host_input().
 void device_session_look_begin();
 void device_session_look_end();
-// A presented frame.
-void device_session_frame();
+// A presented frame; the keeper's state (keep.h's KEEP_OFF when not keeping): KEEP_RESUMED on the
+// kept frame, when the device shows it and the clock goes on from the played clock's reading, or
+// KEEP_REFUSED when the playback missed it and the device must start afresh.
+int device_session_frame();
 
 #endif

@@ -10,6 +10,7 @@
 
 #include "platform/common/display.h"
 #include "platform/common/fit.h"
+#include "platform/common/keep.h"
 #include "platform/common/session_device.h"
 #include "platform/common/windows.h"
 #include "platform/sdl/internal.h"
@@ -99,6 +100,7 @@ int sdl_device_start() {
     device_layout_from_environment();
     owns_instance = instance_claim();
     if (!owns_instance) return 1;  // WinMain finds the running instance and shows it
+    if (!std::getenv("VORLEN_REPLAY")) keeping_start();
     if (!device_session_from_environment(host_clock_ms())) {
         sdl_device_stop();
         return 0;
@@ -150,9 +152,10 @@ void window_raise() {
     SDL_RaiseWindow(window);
 }
 
-// The desktop window follows the game's: shown while it is alive and visible.
+// The desktop window follows the game's: shown while it is alive and visible (and not while a
+// kept game plays back).
 void device_window_changed() {
-    bool shown = device_window_visible();
+    bool shown = device_window_visible() && !device_session_catching_up();
     if (!window || shown == window_shown) return;
     window_shown = shown;
     if (shown) {
@@ -169,11 +172,14 @@ DWORD device_message_time() { return device_session_time(host_clock_ms()); }
 int GXOpenDisplay(HWND, DWORD) { return 1; }
 int GXCloseDisplay(void) { return 1; }
 
-// Scans the display out and sends the window what it does not already show.
+// Scans the display out and sends the window what it does not already show; a kept game playing
+// back shows only the frame it reaches.
 int GXEndDraw(void) {
+    int kept = keeping_frame(device_session_frame());
+    if (kept == KEEP_CATCHING_UP) return 1;
+    if (kept == KEEP_RESUMED) device_window_changed();
     scan_out(device_display_properties(), device_display_origin(), picture);
     show_changes();
-    device_session_frame();
     if (present_watch) present_watch();
     return 1;
 }

@@ -1,10 +1,14 @@
 // The Windows device's start and stop, the emulated display shown in the real window on every
-// GXEndDraw, and its side of the shared window services.
+// GXEndDraw (only the part the window does not show yet, nothing for an unchanged frame), its
+// side of the shared window services, and its moments told to the session a person records or
+// watches (VORLEN_RECORD, VORLEN_REPLAY).
 #include <cstdio>
 
+#include "platform/common/change.h"
 #include "platform/common/desktop.h"
 #include "platform/common/display.h"
 #include "platform/common/scanout.h"
+#include "platform/common/session_device.h"
 #include "platform/common/windows.h"
 #include "platform/win32/host.h"
 #include "platform/win32/win32_device.h"
@@ -14,6 +18,7 @@ namespace {
 bool other_running = false;  // another instance's window was found at start
 bool window_shown = false;   // the real window is shown
 uint16_t picture[DEVICE_DISPLAY_WIDTH * DEVICE_DISPLAY_HEIGHT];  // the last scanned-out frame
+void (*present_watch)() = nullptr;  // a test's look at each presented frame
 
 }  // namespace
 
@@ -21,17 +26,33 @@ int win32_device_start() {
     device_layout_from_environment();
     other_running = host_other_instance_running();
     if (other_running) return 1;  // WinMain finds the running instance and shows it
+    if (!device_session_from_environment(host_ticks())) return 0;
     if (!host_window_open()) {
         std::fprintf(stderr, "vorlen: cannot open a window\n");
+        win32_device_stop();
         return 0;
     }
     return 1;
 }
 
 void win32_device_stop() {
+    device_session_stop();
     host_window_close();
     window_shown = false;
+    frame_forget();
 }
+
+namespace {
+
+// Sends the window the part of the last scanned-out picture it does not show yet, if any.
+void show_changes() {
+    int width, height;
+    host_client_size(&width, &height);
+    PixelRect part = frame_change(picture, device_display_properties(), width, height);
+    if (!rect_is_empty(part)) host_window_present(picture, part.left, part.top, part.right, part.bottom);
+}
+
+}  // namespace
 
 // The real window follows the game's: shown while it is alive and visible.
 void device_window_changed() {
@@ -39,12 +60,22 @@ void device_window_changed() {
     if (shown == window_shown) return;
     window_shown = shown;
     host_window_show(shown ? 1 : 0);
-    if (shown) host_window_present(picture);
+    if (shown) show_changes();
 }
 
+void win32_device_on_present(void (*watch)()) { present_watch = watch; }
+const uint16_t *win32_device_picture() { return picture; }
+
 void device_record_call(const char *) {}
-DWORD device_message_time() { return host_ticks(); }
-void device_collect_input() { host_pump(); }
+DWORD device_message_time() { return device_session_time(host_ticks()); }
+
+// The pump's look: the window procedure hands the host's input on while it runs (while a session
+// plays, only the close box reaches the game).
+void device_collect_input() {
+    device_session_look_begin();
+    host_pump();
+    device_session_look_end();
+}
 bool device_other_instance_running() { return other_running; }
 void device_show_other_instance() { host_show_other_instance(); }
 
@@ -53,6 +84,8 @@ int GXCloseDisplay(void) { return 1; }
 
 int GXEndDraw(void) {
     scan_out(device_display_properties(), device_display_origin(), picture);
-    host_window_present(picture);
+    show_changes();
+    device_session_frame();
+    if (present_watch) present_watch();
     return 1;
 }

@@ -14,9 +14,9 @@ int host_window_open();
 void host_window_close();
 // Shows or hides the window; a shown window comes to the front.
 void host_window_show(int shown);
-// Puts a 240 x 320 RGB565 picture in the window at once (the window keeps the pointer and
-// repaints from it whenever Windows asks).
-void host_window_present(const uint16_t *picture);
+// Puts the part (columns left..right-1, rows top..bottom-1) of a 240 x 320 RGB565 picture in
+// the window at once; the window keeps a copy and repaints from it whenever Windows asks.
+void host_window_present(const uint16_t *picture, int left, int top, int right, int bottom);
 // Dispatches every waiting message of this thread; the window procedure hands input on
 // through the win32_* calls below.
 void host_pump();

@@ -1,13 +1,16 @@
 // The real window of class "vorlen": created hidden at start, shown while the game's window is,
-// the picture placed in its client area as the devices share it (StretchDIBits), and the
-// mouse, keys, activation and close box handed to the device side.
+// the picture kept in a bitmap and placed in the client area as the devices share it (only the
+// part that changed is sent, StretchBlt), and the mouse, keys, activation and close box handed
+// to the device side.
 #include <windows.h>
 #include <windowsx.h>
 
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/common/desktop.h"
 #include "platform/win32/host.h"
+#include "platform/win32/host_dpi.h"
 
 namespace {
 
@@ -28,28 +31,71 @@ const PictureInfo PICTURE_INFO = {
     {0xF800, 0x07E0, 0x001F},
 };
 
-HWND window = nullptr;                  // the real window, null before open and after close
-const uint16_t *picture = nullptr;      // the picture to paint; null until the first frame
+HWND window = nullptr;        // the real window, null before open and after close
+HDC picture_dc = nullptr;     // a memory device context holding the picture's bitmap
+HBITMAP bitmap = nullptr;     // the picture the window shows, 240 x 320 RGB565
+HGDIOBJ first_bitmap = nullptr;  // what picture_dc held before the picture's bitmap
+uint16_t *pixels = nullptr;   // the bitmap's pixels, rows from the top
+bool has_picture = false;     // a frame has been presented since the window opened
 
-// Paints the picture (nearest neighbour) and the letterbox around it black.
+// Where the picture lies in the client area now.
+HostRect picture_place() {
+    RECT client;
+    GetClientRect(window, &client);
+    return win32_picture_rect(client.right, client.bottom);
+}
+
+// Copies a part of the picture (nearest neighbour) to the same part of its place in the window.
+// The part's edges map to whole window pixels only at a whole scale; at any other the whole
+// picture is sent, so that a part never disagrees with its neighbours at its edges.
+void paint_part(HDC dc, const HostRect &place, int left, int top, int right, int bottom) {
+    SetStretchBltMode(dc, COLORONCOLOR);
+    int sx = place.width / PICTURE_WIDTH, sy = place.height / PICTURE_HEIGHT;
+    if (sx == 0 || place.width % PICTURE_WIDTH || place.height % PICTURE_HEIGHT) {
+        StretchBlt(dc, place.left, place.top, place.width, place.height, picture_dc, 0, 0, PICTURE_WIDTH,
+                   PICTURE_HEIGHT, SRCCOPY);
+        return;
+    }
+    StretchBlt(dc, place.left + left * sx, place.top + top * sy, (right - left) * sx, (bottom - top) * sy, picture_dc,
+               left, top, right - left, bottom - top, SRCCOPY);
+}
+
+// Paints the whole picture and the letterbox around it black.
 void paint(HDC dc) {
     RECT client;
     GetClientRect(window, &client);
-    HostRect place = win32_picture_rect(client.right, client.bottom);
-    SetStretchBltMode(dc, COLORONCOLOR);
-    if (picture)
-        StretchDIBits(dc, place.left, place.top, place.width, place.height, 0, 0, PICTURE_WIDTH, PICTURE_HEIGHT,
-                      picture, reinterpret_cast<const BITMAPINFO *>(&PICTURE_INFO), DIB_RGB_COLORS, SRCCOPY);
+    HostRect place = picture_place();
+    if (has_picture) paint_part(dc, place, 0, 0, PICTURE_WIDTH, PICTURE_HEIGHT);
     int saved = SaveDC(dc);
-    if (picture) ExcludeClipRect(dc, place.left, place.top, place.left + place.width, place.top + place.height);
+    if (has_picture) ExcludeClipRect(dc, place.left, place.top, place.left + place.width, place.top + place.height);
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     RestoreDC(dc, saved);
+}
+
+// Makes the bitmap the picture is kept in, selected into its own memory device context.
+bool open_picture() {
+    void *bits = nullptr;
+    bitmap = CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO *>(&PICTURE_INFO), DIB_RGB_COLORS, &bits,
+                              nullptr, 0);
+    picture_dc = CreateCompatibleDC(nullptr);
+    if (!bitmap || !picture_dc) return false;
+    pixels = static_cast<uint16_t *>(bits);
+    first_bitmap = SelectObject(picture_dc, bitmap);
+    return true;
+}
+
+void close_picture() {
+    if (picture_dc && first_bitmap) SelectObject(picture_dc, first_bitmap);
+    if (picture_dc) DeleteDC(picture_dc);
+    if (bitmap) DeleteObject(bitmap);
+    picture_dc = nullptr, bitmap = nullptr, first_bitmap = nullptr, pixels = nullptr;
+    has_picture = false;
 }
 
 // A window's outer size for a client area of the picture at this scale, at its screen's DPI.
 SIZE window_size(HWND hwnd, int scale) {
     RECT rect{0, 0, PICTURE_WIDTH * scale, PICTURE_HEIGHT * scale};
-    AdjustWindowRectExForDpi(&rect, WINDOW_STYLE, FALSE, 0, GetDpiForWindow(hwnd));
+    host_adjust_window_rect(&rect, WINDOW_STYLE, host_window_dpi(hwnd));
     return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }
 
@@ -132,8 +178,8 @@ LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM w_param, LPARAM l_par
 
 }  // namespace
 
+// The program's DPI awareness (per monitor where Windows offers it) is declared in its manifest.
 int host_window_open() {
-    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSW window_class{};
     window_class.lpfnWndProc = procedure;
@@ -142,7 +188,7 @@ int host_window_open() {
     window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     window_class.lpszClassName = CLASS_NAME;
-    if (!RegisterClassW(&window_class)) return 0;
+    if (!RegisterClassW(&window_class) || !open_picture()) return 0;
     window = CreateWindowExW(0, CLASS_NAME, CLASS_NAME, WINDOW_STYLE, CW_USEDEFAULT, CW_USEDEFAULT,
                              PICTURE_WIDTH, PICTURE_HEIGHT, nullptr, nullptr, instance, nullptr);
     if (!window) return 0;
@@ -153,7 +199,7 @@ int host_window_open() {
 void host_window_close() {
     if (window) DestroyWindow(window);
     window = nullptr;
-    picture = nullptr;
+    close_picture();
     UnregisterClassW(CLASS_NAME, GetModuleHandleW(nullptr));
 }
 
@@ -163,11 +209,16 @@ void host_window_show(int shown) {
     if (shown) SetForegroundWindow(window);
 }
 
-void host_window_present(const uint16_t *frame) {
-    picture = frame;
+void host_window_present(const uint16_t *picture, int left, int top, int right, int bottom) {
+    if (!pixels) return;
+    GdiFlush();  // the bitmap is written only once GDI has finished reading it
+    for (int y = top; y < bottom; ++y)
+        std::memcpy(pixels + y * PICTURE_WIDTH + left, picture + y * PICTURE_WIDTH + left,
+                    size_t(right - left) * sizeof *pixels);
+    has_picture = true;
     if (!window || !IsWindowVisible(window)) return;
     HDC dc = GetDC(window);
-    paint(dc);
+    paint_part(dc, picture_place(), left, top, right, bottom);
     ReleaseDC(window, dc);
 }
 

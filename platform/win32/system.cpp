@@ -1,9 +1,15 @@
-// The clock, the module path, files and sounds: the real Windows calls, passed straight through.
+// The clock, the module path, files and sounds: the real Windows calls, the clock and the pauses
+// through the session when one is played or recorded.
+#include "platform/common/session_device.h"
 #include "platform/device.h"
 #include "platform/win32/host.h"
 
-DWORD GetTickCount(void) { return host_ticks(); }
-void Sleep(DWORD dwMilliseconds) { host_sleep(dwMilliseconds); }
+// The clock and the pauses are the session's while one plays, and recorded while one is made.
+DWORD GetTickCount(void) { return device_session_clock(host_ticks()); }
+
+void Sleep(DWORD dwMilliseconds) {
+    if (device_session_sleep(dwMilliseconds)) host_sleep(dwMilliseconds);
+}
 
 DWORD GetModuleFileNameW(HMODULE, LPWSTR lpFilename, DWORD nSize) { return host_module_path(lpFilename, nSize); }
 

@@ -116,6 +116,17 @@ TEST(Tool, BadInputIsRefusedWithOneLineAndNoOutput) {
     for (const auto &args : bad_commands) expect_refused(args);
 }
 
+TEST(Tool, HelpListsEveryCommandOnTheOutput) {
+    ToolRun run = run_tool({"--help"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    for (const char *command : {"\n  perft ", "\n  divide ", "\n  moves ", "\n  bestmove ", "\n  bench ", " uci "}) {
+        EXPECT_NE(run.out.find(command), std::string::npos) << command;
+    }
+    EXPECT_EQ(run_tool({"-h"}).out, run.out);
+    expect_refused({"--help", "perft"});
+}
+
 TEST(Tool, BadPositionsAndMovesAreRefused) {
     const std::string start = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR", board = start + " w - - 0 1";
     const std::string bad_fens[] = {"", "   ", start, "rnbqkbnr/pppppppp/8/8/8/8/8/PPPPPPPP/RNBQKBNR w - - 0 1",

@@ -84,8 +84,20 @@ TEST(Uci, GreetsWithItsNameOptionsAndUciok) {
               "option name Seed type spin default 1 min 0 max 4294967295\n"
               "option name UCI_Variant type combo default antichess-noep var antichess-noep\n"
               "uciok\nreadyok\n");
-    // Unknown commands, stop and whatever follows quit are ignored.
+    // Lines with no command, stop and whatever follows quit are ignored.
     EXPECT_EQ(converse("debug on\nxyzzy 1 2\nstop\nregister later\nquit\nisready\n"), "");
+}
+
+// Unknown words before a command are skipped and the rest of the line is that command, as the
+// protocol asks of engines; a word that only starts like a command is no command.
+TEST(Uci, UnknownWordsBeforeACommandAreSkipped) {
+    EXPECT_EQ(converse("xyzzy isready\njoho debug on\nx y z isready\nisreadyy\nGo perft 1\n"),
+              "readyok\nreadyok\n");
+    std::string output = converse("hello position startpos moves e2e4 d7d5\n? go perft 1\nplease quit\nisready\n");
+    EXPECT_EQ(lines_of(output).front(), "e4d5 1");
+    EXPECT_EQ(lines_of(output).back(), "total 1");
+    // The skipped words are not read as the command's own: go takes only what follows it.
+    EXPECT_EQ(word_after(line_starting(converse("depth 3 go\n"), "info depth "), "depth"), "2");
 }
 
 // A whole game, each side choosing by position startpos moves ... and go, every choice the

@@ -15,6 +15,7 @@
 
 #include "platform/common/display.h"
 #include "platform/sdl/sdl_device.h"
+#include "tests/platform/sdl_test_device.h"
 #include "tools/replay/replay.h"
 
 namespace {
@@ -28,14 +29,6 @@ struct PrivateFolder {
     std::string path;
     ~PrivateFolder() { std::filesystem::remove_all(path); }
 } folder{mkdtemp(std::string("/tmp/vorlen-sdl-session-XXXXXX").data())};
-
-// The desktop device without a screen or sound card, at scale 1.
-void use_dummy_device() {
-    setenv("XDG_RUNTIME_DIR", folder.path.c_str(), 1);
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    setenv("VORLEN_SCALE", "1", 1);
-}
 
 // The window's pixels as RGB.
 std::vector<uint8_t> read_window() {
@@ -58,16 +51,6 @@ void note_frame() {
     if (int(frame_hashes.size()) == pixels_frame) window_rgb = read_window();
 }
 
-// Pushes a left-button click (press and release) at a window position.
-void push_click(int x, int y) {
-    for (Uint32 type : {Uint32(SDL_MOUSEBUTTONDOWN), Uint32(SDL_MOUSEBUTTONUP)}) {
-        SDL_Event e{};
-        Uint8 state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-        e.button = SDL_MouseButtonEvent{type, 0, sdl_device_window_id(), 0, SDL_BUTTON_LEFT, state, 1, 0, x, y};
-        SDL_PushEvent(&e);
-    }
-}
-
 // A person's short game, clicked at chosen frames: the menu, New game, e2-e4, then the window
 // closed. The clicks come by frame, the clock is the host's: each run differs a little.
 void play_as_a_person() {
@@ -78,9 +61,7 @@ void play_as_a_person() {
     if (frame == 45) push_click(135, 195);  // e2
     if (frame == 55) push_click(135, 135);  // e4
     if (frame == 110) {
-        SDL_Event quit{};
-        quit.type = SDL_QUIT;
-        SDL_PushEvent(&quit);
+        push_close();
     }
 }
 
@@ -108,20 +89,8 @@ std::string run_replay(const std::string &session, int frame, int *status) {
     return out;
 }
 
-// The hashes of the frame lines of a replay's report.
-std::vector<uint64_t> hashes_of(const std::string &report) {
-    std::istringstream lines(report);
-    std::vector<uint64_t> hashes;
-    for (std::string line; std::getline(lines, line);) {
-        size_t at = line.find(" fnv1a64 ");
-        if (line.rfind("frame ", 0) == 0 && at != std::string::npos)
-            hashes.push_back(std::strtoull(line.c_str() + at + 9, nullptr, 16));
-    }
-    return hashes;
-}
-
 TEST(SdlSession, ARecordedRunReplaysOnTheHeadlessDeviceToTheSameFrames) {
-    use_dummy_device();
+    use_dummy_device(folder.path);
     std::string session = folder.path + "/played.session";
     setenv("VORLEN_RECORD", session.c_str(), 1);
     setenv("VORLEN_DISPLAY", "rotated", 1);
@@ -139,7 +108,7 @@ TEST(SdlSession, ARecordedRunReplaysOnTheHeadlessDeviceToTheSameFrames) {
     int status = 0;
     std::string report = run_replay(session, -1, &status);
     EXPECT_EQ(status, 0) << report;
-    EXPECT_EQ(hashes_of(report), frame_hashes);
+    EXPECT_EQ(report_frame_hashes(report), frame_hashes);
     // e2-e4 and the computer's answer: White to move again.
     EXPECT_NE(report.find(" w - - 0 2\n"), std::string::npos) << report.substr(report.rfind("end "));
 }
@@ -148,13 +117,11 @@ TEST(SdlSession, ARecordedRunReplaysOnTheHeadlessDeviceToTheSameFrames) {
 void close_at_third_frame() {
     note_frame();
     if (frame_hashes.size() != 3) return;
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    SDL_PushEvent(&quit);
+    push_close();
 }
 
 TEST(SdlSession, TheWindowClosesAtOnceWhileASessionFloodsTheGameWithInput) {
-    use_dummy_device();
+    use_dummy_device(folder.path);
     std::string session = folder.path + "/flood.session";
     {
         std::ofstream file(session);
@@ -170,7 +137,7 @@ TEST(SdlSession, TheWindowClosesAtOnceWhileASessionFloodsTheGameWithInput) {
 }
 
 TEST(SdlSession, APlayedSessionShowsInTheWindowWhatTheHeadlessDevicePresents) {
-    use_dummy_device();
+    use_dummy_device(folder.path);
     std::string session = std::string(VORLEN_SESSIONS_DIR) + "/" + "menu-and-about.session";
     setenv("VORLEN_REPLAY", session.c_str(), 1);
     pixels_frame = 120;  // the about picture
@@ -179,7 +146,7 @@ TEST(SdlSession, APlayedSessionShowsInTheWindowWhatTheHeadlessDevicePresents) {
     int status = 0;
     std::string report = run_replay(session, pixels_frame, &status);
     EXPECT_EQ(status, 0) << report;
-    EXPECT_EQ(hashes_of(report), frame_hashes);
+    EXPECT_EQ(report_frame_hashes(report), frame_hashes);
 
     std::ifstream file(folder.path + "/frame.rgba", std::ios::binary);
     std::vector<uint8_t> rgba((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());

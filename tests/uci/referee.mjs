@@ -8,7 +8,6 @@ import { fileURLToPath } from 'node:url';
 const here = fileURLToPath(new URL('.', import.meta.url));
 export const VARIANT = 'antichess-noep';
 export const ENGINE = process.env.VORLEN_ENGINE ?? `${here}../../build/bin/vorlen-engine`;
-export const WRAPPER = `${here}vorlen-uci.sh`;
 
 // Loads ffish with the shipped variant file. Its Emscripten loader takes Node's fetch for a
 // browser's and cannot fetch a file path, so fetch is hidden while it starts.

@@ -1,9 +1,10 @@
-// vorlen-engine uci driven as a chess program drives it, by node-uci (a client nobody here
-// wrote), with every move and every game end held against an independent rules library.
+// vorlen-engine driven as a chess program drives it, by node-uci (a client nobody here wrote),
+// which starts it without arguments, with every move and every game end held against an
+// independent rules library.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import uci from 'node-uci';
-import { engineMoves, loadReferee, refereeMoves, VARIANT, WRAPPER } from './referee.mjs';
+import { ENGINE, engineMoves, loadReferee, refereeMoves, VARIANT } from './referee.mjs';
 
 const ANSWER_MS = 20000;  // a client that waits longer than this has been left waiting
 let ffish;
@@ -11,7 +12,7 @@ const engines = [];
 
 // A started engine, its variant chosen, with every line it writes kept in `lines`.
 async function startEngine(level) {
-  const engine = new uci.Engine(WRAPPER);
+  const engine = new uci.Engine(ENGINE);
   await engine.init();
   engine.offered = engine.options.get('UCI_Variant');  // before setoption overwrites it
   engine.lines = [];

@@ -9,7 +9,7 @@
 #include "tools/art/pictures.h"
 #include "tools/art/widgets.h"
 
-const int ICON_SIZES[ICON_SIZE_COUNT] = {48, 64, 128, 192, 256, 512};
+const int ICON_SIZES[ICON_SIZE_COUNT] = {16, 20, 24, 32, 40, 48, 64, 128, 192, 256, 512};
 
 namespace {
 
@@ -27,6 +27,10 @@ const int BYTES_PER_LINE = 16;  // of the generated source
 // rounds the touch icon's corners by about a fifth of its side.
 const double MASKABLE_REACH = 0.38;
 const double TOUCH_REACH = 0.45;
+// Below this size the icon is drawn for its pixels rather than scaled from the design: the ring
+// and the rim keep whole pixels, the board has four squares, and the king is larger and plain.
+const int SMALL_ICON = 48;
+const double SMALL_KING = 0.8;  // the king's 30-unit cell across this share of a small icon
 
 // Light and dark squares across the board centred at (c, c), the square at the centre light.
 Paint checker(double c, double unit) {
@@ -50,6 +54,20 @@ void paint_round_icon(Layer &l, double c, double u) {
     paint_piece_at(l, ART_KING, ART_WHITE, corner, corner - u, KING_SCALE * u);
 }
 
+// The icon at a small size: every edge on whole pixels, so that it stays sharp; a dark rim of
+// one pixel, a gold ring of a sixteenth of the size (at least one pixel), the board's four
+// quadrants, and the king without its inner strokes, outlined one pixel wide.
+void paint_small_icon(Layer &l, int size) {
+    double c = size / 2.0;
+    double ring = std::fmax(1, std::round(size / 16.0));
+    fill(l, circle(c, c, c), solid(SHADOW));
+    fill(l, circle(c, c, c - 1), vertical(0, GOLD, size, shade(GOLD, GOLD_DARKER)));
+    fill(l, circle(c, c, c - 1 - ring), [c](double x, double y) { return (x < c) == (y < c) ? LIGHT_SQUARE : DARK_SQUARE; });
+    double scale = SMALL_KING * size / 30;
+    double corner = std::round(c - 15 * scale);
+    paint_piece_plain(l, ART_KING, ART_WHITE, corner, corner - std::round(scale), scale, 1);
+}
+
 // Writes one icon, saying so when it cannot.
 int write_icon(const std::string &path, const Layer &icon) {
     if (write_png(path, layer_rgba(icon))) return 1;
@@ -61,7 +79,10 @@ int write_icon(const std::string &path, const Layer &icon) {
 
 Layer paint_icon(int size) {
     Layer l = make_layer(size, size);
-    paint_round_icon(l, size / 2.0, size / GRID);
+    if (size < SMALL_ICON)
+        paint_small_icon(l, size);
+    else
+        paint_round_icon(l, size / 2.0, size / GRID);
     return l;
 }
 

@@ -8,13 +8,13 @@
 #include "tools/art/layer.h"
 #include "tools/png/png_file.h"
 
-#define ICON_SIZE_COUNT 6
+#define ICON_SIZE_COUNT 11
 #define WINDOW_ICON_SIZE 64  // the size compiled into the desktop device for its window
 
 // The sizes written as icons/vorlen-<size>.png.
 extern const int ICON_SIZES[ICON_SIZE_COUNT];
 
-// The icon as a size x size layer, transparent outside its ring.
+// The icon as a size x size layer, transparent outside its ring (drawn for its pixels below 48).
 Layer paint_icon(int size);
 // The icon on an opaque square of the rim's colour, the ring reaching reach x size from the
 // centre: for the web's maskable and home-screen icons, which are shown without transparency.

@@ -18,6 +18,8 @@ extern const Rgb DARK_SQUARE;
 
 Layer paint_piece(int kind, int side);
 void paint_piece_at(Layer &layer, int kind, int side, double x, double y, double scale);
+// The same piece without its inner strokes, outlined `outline` pixels wide, for tiny sizes.
+void paint_piece_plain(Layer &layer, int kind, int side, double x, double y, double scale, double outline);
 Layer paint_board();
 Layer paint_front();
 Layer paint_lower_panel();

@@ -94,11 +94,18 @@ Shape details(int kind) {
 // Paints one piece into a layer with its 30 x 30 cell's top-left corner at (x, y), enlarged
 // by `scale`; the banners use large ones.
 void paint_piece_at(Layer &layer, int kind, int side, double x, double y, double scale) {
+    paint_piece_plain(layer, kind, side, x, y, scale, OUTLINE * scale);
+    const PieceColours &c = side == ART_WHITE ? IVORY : EBONY;
+    fill(layer, intersect(place(details(kind), x, y, scale), place(silhouette(kind), x, y, scale)), solid(c.detail));
+}
+
+// Paints a piece as a plain outlined silhouette, its rim `outline` pixels wide: at a few pixels
+// a cell the inner strokes would only blur the piece.
+void paint_piece_plain(Layer &layer, int kind, int side, double x, double y, double scale, double outline) {
     const PieceColours &c = side == ART_WHITE ? IVORY : EBONY;
     Shape body = place(silhouette(kind), x, y, scale);
-    fill(layer, grow(body, OUTLINE * scale), solid(c.rim));
+    fill(layer, grow(body, outline), solid(c.rim));
     fill(layer, body, horizontal(x + 8 * scale, c.lit, x + 23 * scale, c.shadowed));
-    fill(layer, intersect(place(details(kind), x, y, scale), body), solid(c.detail));
 }
 
 // One piece on a transparent 30 x 30 picture.

@@ -2,25 +2,49 @@
 # Benchmark, not a test: the processor share the desktop game takes while nothing moves, per
 # screen, measured with pidstat under Xvfb at scale 2 with Mesa's software renderer.
 #   tools/bench/idle.sh [SECONDS [REPEATS]]   each screen is measured REPEATS times for SECONDS
+#   tools/bench/idle.sh --windows [DIR] [SECONDS [REPEATS]]
+#                          the same for the Windows game under Wine (DIR holds vorlen.exe, Graph
+#                          and Sound; default build-win/bin, built by tools/windows.sh), in a Wine
+#                          prefix of its own; wineserver's share is printed beside the game's
+# The game keeps its session in a private folder; VORLEN_BENCH_KEEP=0 gives it nowhere to keep
+# it, to measure what keeping costs.
 # Prints, per screen, every measure and their median, in per cent of one core.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+windows=""
+if [ "${1:-}" = "--windows" ]; then
+  shift
+  windows=build-win/bin
+  if [ -n "${1:-}" ] && [ -d "$1" ]; then windows=$1; shift; fi
+  windows=$(realpath "$windows")
+fi
 seconds=${1:-10}
 repeats=${2:-3}
 
 if [ -z "${VORLEN_BENCH_INSIDE:-}" ]; then
   . tools/common.sh
   tools/setup.sh idle
-  build_native vorlen >/dev/null
-  VORLEN_BENCH_INSIDE=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$seconds" "$repeats"
+  if [ -z "$windows" ]; then build_native vorlen >/dev/null; fi
+  VORLEN_BENCH_INSIDE=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" ${windows:+--windows "$windows"} \
+    "$seconds" "$repeats"
 fi
 
 export LC_ALL=C VORLEN_SCALE=2 LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=dummy
 XDG_RUNTIME_DIR=$(mktemp -d)
-export XDG_RUNTIME_DIR
-build/bin/vorlen &
-game=$!
-trap 'kill "$game" 2>/dev/null; wait "$game" 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+export XDG_RUNTIME_DIR XDG_STATE_HOME=$XDG_RUNTIME_DIR
+if [ "${VORLEN_BENCH_KEEP:-1}" = 0 ]; then unset XDG_STATE_HOME HOME; fi
+if [ -n "$windows" ]; then
+  WINEPREFIX=$(mktemp -d)
+  export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
+  setarch -R wineboot -i >/dev/null 2>&1
+  setarch -R wine "$windows/vorlen.exe" &
+  game=$!
+  trap 'kill "$game" 2>/dev/null; wait "$game" 2>/dev/null; wineserver -k 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR" "$WINEPREFIX"' EXIT
+else
+  build/bin/vorlen &
+  game=$!
+  trap 'kill "$game" 2>/dev/null; wait "$game" 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
 window=$(xdotool search --sync --onlyvisible --name '^vorlen$' | head -1)
 SETTLE=2  # seconds for a screen to open before it is measured
 
@@ -30,10 +54,22 @@ tap() {
   sleep "$SETTLE"
 }
 
-# The game's share of a core over SECONDS, from pidstat's average line.
+# The process id of this prefix's wineserver (others may run their own).
+wine_server() {
+  for pid in $(pgrep -x "wineserver(64)?"); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && echo "$pid" && return
+  done
+}
+
+# The game's share of a core over SECONDS, from pidstat's average line; under Wine, with
+# wineserver's after a slash.
 cpu_share() {
-  pidstat -u -p "$game" "$seconds" 1 |
-    awk '/%CPU/ { for (i = 1; i <= NF; i++) if ($i == "%CPU") col = i } /^Average:/ { print $col }'
+  local pids=$game
+  [ -n "$windows" ] && pids+=,$(wine_server)
+  pidstat -u -p "$pids" "$seconds" 1 |
+    awk -v game="$game" '/%CPU/ { for (i = 1; i <= NF; i++) { if ($i == "%CPU") col = i; if ($i == "PID") p = i } }
+         /^Average:/ && $col != "%CPU" { if ($p == game) own = $col; else server = $col }
+         END { print own (server == "" ? "" : "/" server) }'
 }
 
 # Measures the screen on show REPEATS times and prints the figures and their median.

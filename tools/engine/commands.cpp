@@ -79,14 +79,14 @@ int read_option(const char *name, const char *value, const CommandShape &shape,
 int read_request(int argc, const char *const argv[], ToolRequest &request, char *error) {
     request = ToolRequest{-1, -1, nullptr, nullptr, 1, 1};
     if (argc < 2) {
-        snprintf(error, ERROR_SIZE, "no command: use perft, divide, moves, bestmove, bench or uci");
+        snprintf(error, ERROR_SIZE, "no command: use perft, divide, moves, bestmove, bench, uci or --help");
         return 0;
     }
     for (int command = 0; command < COMMAND_COUNT; command++) {
         if (strcmp(argv[1], COMMANDS[command].name) == 0) request.command = command;
     }
     if (request.command < 0) {
-        snprintf(error, ERROR_SIZE, "unknown command '%s'", argv[1]);
+        snprintf(error, ERROR_SIZE, "unknown command '%s' (--help lists them)", argv[1]);
         return 0;
     }
     const CommandShape &shape = COMMANDS[request.command];
@@ -182,10 +182,28 @@ int read_number(const char *text, unsigned long most, unsigned long *value) {
     return 1;
 }
 
+// The commands and options, as --help shows them.
+void print_usage(FILE *out) {
+    fputs("usage: vorlen-engine [COMMAND]\n"
+          "  (no command) or uci                           the Universal Chess Interface on stdin and stdout\n"
+          "  perft DEPTH [--fen FEN] [--moves \"M1 M2 ...\"]  the leaf count at DEPTH\n"
+          "  divide DEPTH [--fen FEN] [--moves \"...\"]       each root move's count, then the total\n"
+          "  moves [--fen FEN] [--moves \"...\"]              the legal moves, one a line\n"
+          "  bestmove [--level L] [--seed S] [--fen FEN] [--moves \"...\"]\n"
+          "                                                the computer's choice (level 0 to 14)\n"
+          "  bench                                         perft speed and the choice per level band\n"
+          "  --help                                        this text\n",
+          out);
+}
+
 // Reads the request and the position before writing anything, so bad input prints nothing.
 int run_engine_tool(int argc, const char *const argv[], FILE *out, FILE *err) {
     ToolRequest request;
     char error[ERROR_SIZE] = "";
+    if (argc == 2 && (strcmp(argv[1], "--help") == 0 || strcmp(argv[1], "-h") == 0)) {
+        print_usage(out);
+        return 0;
+    }
     if (!read_request(argc, argv, request, error) || !set_up_position(request, error)) {
         make_printable(error, ERROR_SIZE);
         fprintf(err, "vorlen-engine: %s\n", error);

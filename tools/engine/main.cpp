@@ -1,5 +1,6 @@
 // vorlen-engine: the engine from the command line, for checking it from outside and timing it,
-// and the UCI loop on standard input and output for chess programs.
+// and the UCI loop on standard input and output for chess programs. Chess programs start an
+// engine without arguments, so that is the UCI loop too.
 #include <cstdio>
 #include <cstring>
 
@@ -7,7 +8,7 @@
 #include "tools/engine/uci.h"
 
 int main(int argc, char **argv) {
-    if (argc >= 2 && strcmp(argv[1], "uci") == 0) {
+    if (argc < 2 || strcmp(argv[1], "uci") == 0) {
         if (argc > 2) {
             fprintf(stderr, "vorlen-engine: uci takes no arguments\n");
             return EXIT_BAD_INPUT;

@@ -200,6 +200,21 @@ void go_choose(char *cursor, FILE *out) {
     if (!held.infinite && !held.ponder) release_answer(out);
 }
 
+// The words the protocol defines as commands from the client.
+const char *const UCI_COMMANDS[] = {"uci",      "debug", "isready", "setoption", "register", "ucinewgame",
+                                    "position", "go",    "stop",    "ponderhit", "quit"};
+
+// The first word of the line that is a command, cut off as next_word cuts it; null when none is.
+// Words before it are skipped, as the protocol asks of an engine, so "joho debug on" is "debug on".
+char *next_command(char **cursor) {
+    for (char *word = next_word(cursor); word; word = next_word(cursor)) {
+        for (const char *command : UCI_COMMANDS) {
+            if (strcmp(word, command) == 0) return word;
+        }
+    }
+    return nullptr;
+}
+
 // A client that changes the position or the options during a held search, starts another or
 // stops it has ended the first one: its held answer comes before anything said to the command,
 // even when the command's line is refused.
@@ -213,7 +228,7 @@ void release_for(const char *command, FILE *out) {
 int run_command(char *line, FILE *out) {
     char error[UCI_ERROR_SIZE] = "";
     char *cursor = line;
-    char *command = next_word(&cursor);
+    char *command = next_command(&cursor);
     if (!command) return 1;
     if (strcmp(command, "quit") == 0) return 0;
     release_for(command, out);
@@ -240,7 +255,7 @@ int run_command(char *line, FILE *out) {
             go_choose(cursor, out);
         }
     }
-    return 1;  // stop, debug, register and anything unknown are otherwise ignored
+    return 1;  // stop, debug and register are otherwise ignored
 }
 
 // A line too long to take is refused; a refused position line leaves no position, and a refused

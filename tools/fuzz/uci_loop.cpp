@@ -39,6 +39,18 @@ std::vector<std::string> words_of(const std::string &line) {
     return words;
 }
 
+// The words from the line's first protocol command on: the loop skips the words before it.
+std::vector<std::string> from_command(const std::vector<std::string> &words) {
+    static const char *const COMMANDS[] = {"uci",        "debug",    "isready", "setoption", "register", "ucinewgame",
+                                           "position",   "go",       "stop",    "ponderhit", "quit"};
+    for (size_t at = 0; at < words.size(); ++at) {
+        for (const char *command : COMMANDS) {
+            if (words[at] == command) return std::vector<std::string>(words.begin() + at, words.end());
+        }
+    }
+    return {};
+}
+
 bool has_word(const std::vector<std::string> &words, const char *word) {
     for (size_t i = 1; i < words.size(); ++i)
         if (words[i] == word) return true;
@@ -151,7 +163,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         if (end == std::string::npos) end = script.size();
         std::string command = command_of(script.substr(at, end - at));
         input += command + "\nisready\n";
-        commands.push_back(words_of(command));
+        commands.push_back(from_command(words_of(command)));
         at = end + 1;
     }
     std::vector<std::string> output = lines_of(converse(input));

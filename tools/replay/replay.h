@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/common/fnv1a64.h"
 #include "platform/common/session.h"
-
 
 struct ReplayOptions {
     std::string assets;        // the host folder holding the game's Graph and Sound folders
@@ -27,8 +27,8 @@ struct ReplayResult {
 // without a line happening (after the last line, or before a line that never comes due), the
 // replay closes the game's window, so that every session ends.
 ReplayResult replay_session(Session session, const ReplayOptions &options);
-// The FNV-1a 64-bit hash of a block of bytes.
-uint64_t fnv1a64(const uint8_t *bytes, size_t size);
+// The hashes of a report's frame lines, in order.
+std::vector<uint64_t> report_frame_hashes(const std::string &report);
 // The shared position as FEN ("none" before the first new game); castling and en passant
 // never exist, and the half-move clock is always 0.
 std::string position_fen();
