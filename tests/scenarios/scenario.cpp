@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "engine/captures.h"
-#include "game/title.h"
 #include "shell/shell.h"
 
 namespace {

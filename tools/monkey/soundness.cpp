@@ -30,7 +30,7 @@ std::string map_fault() {
         if (piece.file == CAPTURED) continue;
         if (piece.file < 0 || piece.file > 7 || piece.rank < 0 || piece.rank > 7)
             return fault("piece off the board", id);
-        if (BoardMap[piece.file * 8 + piece.rank] != id) return fault("piece missing from the board map", id);
+        if (BoardMap[board_index(piece.file, piece.rank)] != id) return fault("piece missing from the board map", id);
     }
     return "";
 }

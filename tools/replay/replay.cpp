@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "game/clocks.h"
+#include "game/game_state.h"
 #include "platform/common/display.h"
 #include "platform/common/scanout.h"
 #include "platform/headless/headless.h"

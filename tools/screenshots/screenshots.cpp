@@ -11,7 +11,6 @@
 #include "game/board_view.h"
 #include "game/game_state.h"
 #include "game/menu.h"
-#include "game/title.h"
 #include "graphics/draw.h"
 #include "platform/headless/headless.h"
 #include "tools/png/png_file.h"
