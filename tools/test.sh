@@ -62,6 +62,12 @@ uci_tests() {
   node --test
 }
 
+# How many entries of the given kinds (an extended regex: PICTURE|PIECE, or SOUND) the game's list
+# of its files has.
+game_file_count() {
+  grep -v '^ *//' sound/game_files.h | grep -oE "($1)\([a-z0-9]+," | wc -l
+}
+
 # Fails with a message when the condition's command fails.
 expect() {
   local what=$1; shift
@@ -88,7 +94,11 @@ package_tests() {
   local found
   found=$(VORLEN_CHECK_FILES=1 SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$prefix/bin/vorlen")
   echo "$found" | tail -1
-  expect "the installed game reads 21 pictures and 5 sounds" grep -q "^21 pictures and 5 sounds beside $prefix/lib/vorlen\$" <<<"$found"
+  local pictures sounds
+  pictures=$(game_file_count 'PICTURE|PIECE')
+  sounds=$(game_file_count SOUND)
+  expect "the installed game reads $pictures pictures and $sounds sounds" \
+    grep -q "^$pictures pictures and $sounds sounds beside $prefix/lib/vorlen\$" <<<"$found"
   expect "the pictures and sounds the build made" test \
     "$(grep -oE '(Graph|Sound)/[^ ]+' <<<"$found")" = "$(cd build/bin && ls Graph/*.tga Sound/*.wav)"
   desktop-file-validate "$prefix/share/applications/vorlen.desktop"
@@ -102,8 +112,8 @@ package_tests() {
       ./usr/share/doc/vorlen/changelog.gz ./usr/share/man/man6/vorlen.6.gz; do
     expect "$path in the package" grep -qx "$path" <<<"$contents"
   done
-  expect "21 pictures and 5 sounds in the package" test \
-    "$(grep -c '^\./usr/lib/vorlen/Graph/.*\.tga$' <<<"$contents")/$(grep -c '^\./usr/lib/vorlen/Sound/.*\.wav$' <<<"$contents")" = 21/5
+  expect "$pictures pictures and $sounds sounds in the package" test \
+    "$(grep -c '^\./usr/lib/vorlen/Graph/.*\.tga$' <<<"$contents")/$(grep -c '^\./usr/lib/vorlen/Sound/.*\.wav$' <<<"$contents")" = "$pictures/$sounds"
   expect "nothing outside /usr/games, /usr/lib/vorlen and /usr/share" test -z \
     "$(grep -Ev '^\./(usr/?|usr/games/.*|usr/lib/?|usr/lib/vorlen/.*|usr/share/.*)$' <<<"$contents" | grep -v '^\./$' || true)"
   expect "SDL among the dependencies" grep -q 'libsdl2-2.0-0' <<<"$(dpkg-deb -f "$deb" Depends)"
