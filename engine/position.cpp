@@ -7,7 +7,7 @@
 #include "engine/squares.h"
 
 PieceRecord PieceTable[PIECE_COUNT];  // ids 0..15 White, 16..31 Black; see PieceRecord
-int8_t BoardMap[SQUARE_COUNT];        // file * 8 + rank -> piece id 0..31 or EMPTY_SQUARE
+int8_t BoardMap[SQUARE_COUNT];        // board_index(file, rank) -> piece id 0..31 or EMPTY_SQUARE
 int32_t side_to_move = NO_GAME;       // White, Black, or NO_GAME before the first new game
 int32_t move_counts[2];               // moves committed by White and Black, 0 upwards
 

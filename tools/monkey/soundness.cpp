@@ -22,7 +22,7 @@ std::string map_fault() {
         if (id == EMPTY_SQUARE) continue;
         if (id < 0 || id >= PIECE_COUNT) return fault("board map names no piece at square", square);
         const PieceRecord &piece = PieceTable[id];
-        if (piece.file == CAPTURED || piece.file * 8 + piece.rank != square)
+        if (piece.file == CAPTURED || board_index(piece.file, piece.rank) != square)
             return fault("board map and piece table disagree at square", square);
     }
     for (int id = 0; id < PIECE_COUNT; id++) {
