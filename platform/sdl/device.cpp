@@ -10,6 +10,7 @@
 
 #include "platform/common/display.h"
 #include "platform/common/fit.h"
+#include "platform/common/session_device.h"
 #include "platform/common/windows.h"
 #include "platform/sdl/internal.h"
 #include "platform/common/scanout.h"
@@ -98,7 +99,7 @@ int sdl_device_start() {
     device_layout_from_environment();
     owns_instance = instance_claim();
     if (!owns_instance) return 1;  // WinMain finds the running instance and shows it
-    if (!session_start_from_environment()) {
+    if (!device_session_from_environment(host_clock_ms())) {
         sdl_device_stop();
         return 0;
     }
@@ -112,7 +113,7 @@ int sdl_device_start() {
 }
 
 void sdl_device_stop() {
-    session_stop();
+    device_session_stop();
     sound_close();
     if (scaled) SDL_FreeSurface(scaled);
     if (window) SDL_DestroyWindow(window);
@@ -163,7 +164,7 @@ void device_window_changed() {
 }
 
 void device_record_call(const char *) {}
-DWORD device_message_time() { return host_clock_ms(); }
+DWORD device_message_time() { return device_session_time(host_clock_ms()); }
 
 int GXOpenDisplay(HWND, DWORD) { return 1; }
 int GXCloseDisplay(void) { return 1; }
@@ -172,14 +173,15 @@ int GXCloseDisplay(void) { return 1; }
 int GXEndDraw(void) {
     scan_out(device_display_properties(), device_display_origin(), picture);
     show_changes();
+    device_session_frame();
     if (present_watch) present_watch();
     return 1;
 }
 
-DWORD GetTickCount(void) { return session_clock(host_clock_ms()); }
+DWORD GetTickCount(void) { return device_session_clock(host_clock_ms()); }
 
 void Sleep(DWORD dwMilliseconds) {
-    session_sleep(dwMilliseconds);
+    if (!device_session_sleep(dwMilliseconds)) return;
     timespec pause{time_t(dwMilliseconds / 1000), long(dwMilliseconds % 1000) * 1000000L};
     // A signal cuts the pause short; sleep on for what remains.
     while (nanosleep(&pause, &pause) == -1 && errno == EINTR) {

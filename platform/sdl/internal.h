@@ -61,17 +61,6 @@ void draw_scaled(const WindowPicture &placed, const uint16_t *picture, const Pix
 // The host's monotonic clock in milliseconds, wrapping at 2^32 like the device's tick count.
 uint32_t host_clock_ms();
 
-// Sessions (session.cpp): started as VORLEN_REPLAY or VORLEN_RECORD say (0, with a message, when
-// the session to play cannot be read) and stopped; the clock's reading from the host's (the
-// played session's clock instead while one plays); a Sleep; whether the host's mouse and keys
-// reach the game (not while a session plays); and the two ends of each look of the pump.
-int session_start_from_environment();
-void session_stop();
-uint32_t session_clock(uint32_t host_reading);
-void session_sleep(uint32_t ms);
-bool session_takes_host_input();
-void session_look_begin();
-void session_look_end();
 
 // Gives the window the game's icon.
 void set_window_icon(SDL_Window *window);

@@ -1,14 +1,14 @@
 // The browser device's display, clock, pause and executable's place, run in the page's worker;
 // the hooks the shared window services call. Frames go to the page as their changed part only,
 // and while the page is hidden (the handheld switched off) nothing is presented. A replayed
-// session's clock (session.cpp) stands in for the page's.
+// session's clock (platform/common/session_device.h) stands in for the page's.
 #include <emscripten.h>
 
 #include "platform/common/change.h"
 #include "platform/common/display.h"
 #include "platform/common/files.h"
 #include "platform/common/scanout.h"
-#include "platform/common/session.h"
+#include "platform/common/session_device.h"
 #include "platform/common/windows.h"
 #include "platform/web/internal.h"
 
@@ -49,7 +49,7 @@ void show_frame() {
 
 void device_record_call(const char *) {}
 // The clock without a read of it: a replay's clock moves on at each read.
-DWORD device_message_time() { return web_session_playing() ? session_play_time() : DWORD(uint64_t(web_ticks())); }
+DWORD device_message_time() { return device_session_time(DWORD(uint64_t(web_ticks()))); }
 // Each page is a device of its own: there is never another instance to find.
 bool device_other_instance_running() { return false; }
 void device_show_other_instance() {}
@@ -60,17 +60,18 @@ int GXCloseDisplay(void) { return 1; }
 
 int GXEndDraw(void) {
     if (!web_suspended()) show_frame();
+    device_session_frame();
     web_presented();
     return 1;
 }
 
 // The device's tick count: milliseconds the page has been shown, wrapping at 2^32.
-DWORD GetTickCount(void) { return web_session_playing() ? session_play_clock() : DWORD(uint64_t(web_ticks())); }
+DWORD GetTickCount(void) { return device_session_clock(DWORD(uint64_t(web_ticks()))); }
 
 // Pauses so that the page's events and visibility reach the game meanwhile: in shared memory
 // where the page is cross-origin isolated, else through the worker's event loop.
 void Sleep(DWORD dwMilliseconds) {
-    if (web_session_playing()) session_play_sleep(dwMilliseconds);
+    if (!device_session_sleep(dwMilliseconds)) return;
     if (!web_pause_here(double(dwMilliseconds))) web_pause(double(dwMilliseconds));
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/common/fit.h"
 #include "platform/common/keys.h"
+#include "platform/common/session_device.h"
 #include "platform/common/stylus.h"
 #include "platform/common/windows.h"
 #include "platform/web/events.h"
@@ -56,7 +57,8 @@ void web_place_canvas() {
 void device_collect_input() {
     if (web_page_resized()) web_place_canvas();
     double event[3];
+    device_session_look_begin();
     while (web_next_event(event))
-        if (web_session_takes_page_input()) page_event(int(event[0]), event[1], event[2]);
-    web_session_look();
+        if (device_session_takes_host_input()) page_event(int(event[0]), event[1], event[2]);
+    device_session_look_end();
 }

@@ -134,6 +134,7 @@ TEST(SdlSession, ARecordedRunReplaysOnTheHeadlessDeviceToTheSameFrames) {
     EXPECT_EQ(text.str().rfind(SESSION_HEADER "\ndisplay rotated\n", 0), 0u) << text.str();
     for (const char *event : {" down 120 280\n", " up 57 281\n", " down 135 195\n", " up 135 135\n", " close\n"})
         EXPECT_NE(text.str().find(event), std::string::npos) << event;
+    EXPECT_EQ(text.str().substr(text.str().size() - 4), SESSION_END "\n");  // the window closed cleanly
 
     int status = 0;
     std::string report = run_replay(session, -1, &status);
@@ -141,6 +142,31 @@ TEST(SdlSession, ARecordedRunReplaysOnTheHeadlessDeviceToTheSameFrames) {
     EXPECT_EQ(hashes_of(report), frame_hashes);
     // e2-e4 and the computer's answer: White to move again.
     EXPECT_NE(report.find(" w - - 0 2\n"), std::string::npos) << report.substr(report.rfind("end "));
+}
+
+// Closes the window at the third frame.
+void close_at_third_frame() {
+    note_frame();
+    if (frame_hashes.size() != 3) return;
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+}
+
+TEST(SdlSession, TheWindowClosesAtOnceWhileASessionFloodsTheGameWithInput) {
+    use_dummy_device();
+    std::string session = folder.path + "/flood.session";
+    {
+        std::ofstream file(session);
+        file << SESSION_HEADER "\n";
+        for (int i = 0; i < 200000; ++i) file << "0 move 120 160\n";
+        file << SESSION_END "\n";
+    }
+    setenv("VORLEN_REPLAY", session.c_str(), 1);
+    ASSERT_EQ(run_desktop(close_at_third_frame), 0);
+    unsetenv("VORLEN_REPLAY");
+    EXPECT_LE(frame_hashes.size(), 5u);
+    EXPECT_GT(session_unplayed(), 150000u);  // the close did not wait for the session's input
 }
 
 TEST(SdlSession, APlayedSessionShowsInTheWindowWhatTheHeadlessDevicePresents) {

@@ -11,9 +11,6 @@
 
 #include "platform/common/session.h"
 
-// Frames presented after the session's last line before the replay closes the game's window,
-// so that a session which never ends the game still ends (about ten minutes of play).
-#define REPLAY_FRAMES_AFTER_SESSION 20000
 
 struct ReplayOptions {
     std::string assets;        // the host folder holding the game's Graph and Sound folders
@@ -26,8 +23,10 @@ struct ReplayResult {
     bool finished = false;        // the game ended by itself, not closed by the replay
 };
 
-// Plays the session from power-on to the end of WinMain.
-ReplayResult replay_session(const Session &session, const ReplayOptions &options);
+// Plays the session from power-on to the end of WinMain. Once SESSION_IDLE_FRAMES frames pass
+// without a line happening (after the last line, or before a line that never comes due), the
+// replay closes the game's window, so that every session ends.
+ReplayResult replay_session(Session session, const ReplayOptions &options);
 // The FNV-1a 64-bit hash of a block of bytes.
 uint64_t fnv1a64(const uint8_t *bytes, size_t size);
 // The shared position as FEN ("none" before the first new game); castling and en passant
