@@ -28,7 +28,7 @@ int on_board(int file, int rank) { return file >= 0 && file < 8 && rank >= 0 && 
 // Adds the capture of the piece on the square when there is one of the other colour.
 void add_if_enemy(int attacker, int file, int rank, int colour) {
     if (!on_board(file, rank)) return;
-    int victim = BoardMap[file * 8 + rank];
+    int victim = BoardMap[board_index(file, rank)];
     if (victim != EMPTY_SQUARE && PieceTable[victim].colour != colour)
         add_capture(attacker, victim);
 }
@@ -40,7 +40,7 @@ void add_along(int attacker, const Step *steps, int step_count, int reach, int c
         int file = piece.file + steps[index].file;
         int rank = piece.rank + steps[index].rank;
         for (int distance = 1; distance <= reach && on_board(file, rank); distance++) {
-            if (BoardMap[file * 8 + rank] != EMPTY_SQUARE) {
+            if (BoardMap[board_index(file, rank)] != EMPTY_SQUARE) {
                 add_if_enemy(attacker, file, rank, colour);
                 break;
             }

@@ -4,7 +4,7 @@
 #include "engine/evaluate.h"
 
 #include "engine/position.h"
-#include "engine/search.h"
+#include "engine/level.h"
 
 namespace {
 

@@ -28,7 +28,7 @@ int32_t follow_forced_reply(int32_t side, int32_t length, int32_t from_code, int
     PieceTable[attacker].moved = replied.moved;  // a forced reply is not recorded as a move
     int32_t steps = 0;
     // A pawn's reply onto its last rank would promote: such a line is not followed.
-    if (!(PieceTable[attacker].kind == Pawn && to_code / 8 == last_rank_of(1 - side))) {
+    if (!(PieceTable[attacker].kind == Pawn && code_rank(to_code) == last_rank_of(1 - side))) {
         current_line[length] = from_code;
         current_line[length + 1] = to_code;
         steps = find_giveaway_line(side, length + 2) + 1;
@@ -52,12 +52,12 @@ int32_t find_giveaway_line(int32_t side, int32_t length) {
     int32_t best = 0;
     for (int index = 0; index < 16; index++) {
         int id = side * 16 + index;
-        int from_code = PieceTable[id].rank * 8 + PieceTable[id].file;
+        int from_code = square_code(PieceTable[id].file, PieceTable[id].rank);
         for (SquareSet left = targets[index]; left; left &= left - 1) {
             int32_t to_code = lowest_square(left);
             // A pawn reaching its last rank is played but never extended.
-            int promotes = PieceTable[id].kind == Pawn && to_code / 8 == last_rank_of(side);
-            TriedMove tried = try_move(id, to_code % 8, to_code / 8);
+            int promotes = PieceTable[id].kind == Pawn && code_rank(to_code) == last_rank_of(side);
+            TriedMove tried = try_move(id, code_file(to_code), code_rank(to_code));
             CapturePair reply;
             if (!promotes && count_captures(1 - side, &reply) == 1) {
                 int32_t steps = follow_forced_reply(side, length, from_code, to_code, reply);

@@ -9,7 +9,7 @@
 
 extern int32_t giveaway_target;          // length a complete line must reach: 2 x pieces
 extern int32_t longest_line;             // longest line found in this search
-extern int32_t current_line[LINE_SIZE];  // square codes (rank * 8 + file) of the line examined
+extern int32_t current_line[LINE_SIZE];  // square codes (square_code) of the line examined
 extern int32_t best_line[LINE_SIZE];     // copy of the longest line found
 
 // Sets up and runs the search for side_to_move; 1 when a complete line was found.

@@ -7,7 +7,7 @@
 #include "engine/squares.h"
 
 PieceRecord PieceTable[PIECE_COUNT];  // ids 0..15 White, 16..31 Black; see PieceRecord
-int8_t BoardMap[SQUARE_COUNT];        // file * 8 + rank -> piece id 0..31 or EMPTY_SQUARE
+int8_t BoardMap[SQUARE_COUNT];        // board_index(file, rank) -> piece id 0..31 or EMPTY_SQUARE
 int32_t side_to_move = NO_GAME;       // White, Black, or NO_GAME before the first new game
 int32_t move_counts[2];               // moves committed by White and Black, 0 upwards
 
@@ -35,7 +35,7 @@ void place_start_pieces(int colour) {
 // Writes one piece record and names it on its square; the square it stood on before is left.
 int place_piece(int8_t id, int8_t file, int8_t rank, int8_t colour, int8_t kind) {
     PieceTable[id] = PieceRecord{file, rank, colour, kind, 0};
-    BoardMap[file * 8 + rank] = id;
+    BoardMap[board_index(file, rank)] = id;
     return id;
 }
 
@@ -58,7 +58,7 @@ void setup_start_position() {
 TriedMove try_move(int id, int to_file, int to_rank) {
     PieceRecord &mover = PieceTable[id];
     TriedMove move{id, mover.file, mover.rank, to_file, to_rank, -1, mover.moved};
-    int8_t target = BoardMap[to_file * 8 + to_rank];
+    int8_t target = BoardMap[board_index(to_file, to_rank)];
     SquareSet to_bit = square_bit(to_file, to_rank);
     if (target != EMPTY_SQUARE) {
         PieceTable[target].file = CAPTURED;
@@ -70,8 +70,8 @@ TriedMove try_move(int id, int to_file, int to_rank) {
     mover.moved = 1;
     mover.file = (int8_t)to_file;
     mover.rank = (int8_t)to_rank;
-    BoardMap[move.from_file * 8 + move.from_rank] = EMPTY_SQUARE;
-    BoardMap[to_file * 8 + to_rank] = (int8_t)id;
+    BoardMap[board_index(move.from_file, move.from_rank)] = EMPTY_SQUARE;
+    BoardMap[board_index(to_file, to_rank)] = (int8_t)id;
     return move;
 }
 
@@ -81,15 +81,23 @@ void take_back(const TriedMove &move) {
     mover.file = (int8_t)move.from_file;
     mover.rank = (int8_t)move.from_rank;
     mover.moved = move.moved;
-    BoardMap[move.from_file * 8 + move.from_rank] = (int8_t)move.id;
+    BoardMap[board_index(move.from_file, move.from_rank)] = (int8_t)move.id;
     SquareSet to_bit = square_bit(move.to_file, move.to_rank);
     side_squares[mover.colour] ^= square_bit(move.from_file, move.from_rank) | to_bit;
     if (move.victim < 0) {
-        BoardMap[move.to_file * 8 + move.to_rank] = EMPTY_SQUARE;
+        BoardMap[board_index(move.to_file, move.to_rank)] = EMPTY_SQUARE;
     } else {
-        BoardMap[move.to_file * 8 + move.to_rank] = (int8_t)move.victim;
+        BoardMap[board_index(move.to_file, move.to_rank)] = (int8_t)move.victim;
         PieceTable[move.victim].file = (int8_t)move.to_file;
         side_squares[PieceTable[move.victim].colour] |= to_bit;
         count_lost_piece(move.victim, -1);
     }
+}
+
+// The game and the engine tool both end a committed move here, so a move counts the same way
+// whoever commits it.
+void pass_turn() {
+    move_counts[side_to_move] += 1;
+    side_to_move = 1 - side_to_move;
+    generate_captures(1);
 }

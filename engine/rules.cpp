@@ -14,7 +14,7 @@ int32_t abs_of(int32_t value) { return value < 0 ? -value : value; }
 int on_board(int32_t file, int32_t rank) { return file >= 0 && file < 8 && rank >= 0 && rank < 8; }
 
 // The piece on a square, or EMPTY_SQUARE; the square must be on the board.
-int piece_at(int32_t file, int32_t rank) { return BoardMap[file * 8 + rank]; }
+int piece_at(int32_t file, int32_t rank) { return BoardMap[board_index(file, rank)]; }
 
 // 1 when the square is on the board and holds a piece not of the given colour.
 int holds_enemy(int32_t file, int32_t rank, int32_t colour) {

@@ -72,7 +72,7 @@ int has_pawn_move(int32_t side, const SquareSet attacks[16], int32_t captures) {
 // plays the move instead when the clock hook is due at that node, since the hook may look at the
 // position.
 int32_t score_unplayed_move(int to_file, int to_rank) {
-    int victim = BoardMap[to_file * 8 + to_rank];
+    int victim = BoardMap[board_index(to_file, to_rank)];
     if (victim != EMPTY_SQUARE) count_lost_piece(victim, 1);
     int32_t value = score_lost_material(side_to_move);
     if (victim != EMPTY_SQUARE) count_lost_piece(victim, -1);
@@ -126,8 +126,8 @@ int32_t search_move(int32_t maximising, int32_t side, int32_t ply, int32_t alpha
         // piece off the board attacks nothing.
         SquareSet targets = attacks[piece] ? targets_from(id, attacks[piece], captures) : 0;
         for (SquareSet left = targets; left; left &= left - 1) {
-            int file = lowest_square(left) % 8;
-            int rank = lowest_square(left) / 8;
+            int file = code_file(lowest_square(left));
+            int rank = code_rank(lowest_square(left));
             moved_any = 1;
             if (PieceTable[id].kind == Pawn && rank == last_rank_of(side)) {
                 TriedMove tried = try_move(id, file, rank);
@@ -192,7 +192,8 @@ void count_node() {
 MoveSource choose_computer_move(int32_t *score) {
     sync_search_state();
     if (level >= GIVEAWAY_LEVEL && find_complete_giveaway_line()) {
-        record_best(best_line[0] % 8, best_line[0] / 8, best_line[1] % 8, best_line[1] / 8, -1);
+        record_best(code_file(best_line[0]), code_rank(best_line[0]), code_file(best_line[1]),
+                    code_rank(best_line[1]), -1);
         if (score) *score = 0;
         return SOURCE_GIVEAWAY;
     }

@@ -5,11 +5,11 @@
 
 #include <cstdint>
 
+#include "engine/level.h"
+
 #define INFINITE_SCORE 9999
 #define NODE_CHARGE_INTERVAL 8000
-#define LEVEL_COUNT 15
 
-extern int8_t level;           // playing level 0..14
 extern int32_t search_depth;   // plies searched, from the level at each new game
 extern int8_t root_order[16];  // the order the root tries the pieces of the side to move
 extern int32_t best_from_file, best_from_rank, best_to_file, best_to_rank;  // BestMove

@@ -40,14 +40,14 @@ struct ReachTables {
 
 // The bit of (file, rank), or nothing when the square is off the board.
 constexpr SquareSet bit_if_on_board(int file, int rank) {
-    return file >= 0 && file < 8 && rank >= 0 && rank < 8 ? (SquareSet)1 << (rank * 8 + file) : 0;
+    return file >= 0 && file < 8 && rank >= 0 && rank < 8 ? (SquareSet)1 << square_code(file, rank) : 0;
 }
 
 // Builds every table at compile time from the steps above.
 constexpr ReachTables build_reach_tables() {
     ReachTables tables{};
     for (int square = 0; square < SQUARE_COUNT; square++) {
-        int file = square % 8, rank = square / 8;
+        int file = code_file(square), rank = code_rank(square);
         for (int direction = 0; direction < DIRECTION_COUNT; direction++) {
             const Step step = DIRECTIONS[direction];
             for (int distance = 1; distance < 8; distance++) {
@@ -98,7 +98,7 @@ inline SquareSet diagonal_reach(int square, SquareSet occupied) {
 
 // The squares a piece attacks: where it would capture an enemy (a pawn's two diagonals).
 inline SquareSet attacks_of(const PieceRecord &piece, SquareSet occupied) {
-    int square = piece.rank * 8 + piece.file;
+    int square = square_code(piece.file, piece.rank);
     switch (piece.kind) {
     case Pawn:
         return TABLES.pawn_captures[piece.colour][square];
@@ -139,11 +139,12 @@ int moves_for(int id, int32_t side) {
 void sync_side_squares() {
     side_squares[White] = 0;
     side_squares[Black] = 0;
-    for (int square = 0; square < SQUARE_COUNT; square++) {
-        int id = BoardMap[square];
-        if (id == EMPTY_SQUARE) continue;
-        side_squares[PieceTable[id].colour == White ? White : Black] |=
-            square_bit(square / 8, square % 8);
+    for (int file = 0; file < 8; file++) {
+        for (int rank = 0; rank < 8; rank++) {
+            int id = BoardMap[board_index(file, rank)];
+            if (id == EMPTY_SQUARE) continue;
+            side_squares[PieceTable[id].colour == White ? White : Black] |= square_bit(file, rank);
+        }
     }
 }
 
@@ -194,7 +195,7 @@ int32_t count_captures(int32_t side, CapturePair *only) {
         if (found >= 2) return 2;
         int victim_square = lowest_square(hits);
         only->attacker = (int8_t)id;
-        only->victim = BoardMap[(victim_square % 8) * 8 + victim_square / 8];
+        only->victim = BoardMap[board_index(code_file(victim_square), code_rank(victim_square))];
     }
     return found;
 }

@@ -10,15 +10,15 @@
 #include "engine/captures.h"
 #include "engine/position.h"
 
-// Bit rank * 8 + file. Taking the lowest bit first visits targets by rank, then by file: the
+// Bit square_code(file, rank). Taking the lowest bit first visits targets by rank, then by file: the
 // order in which the searches have always tried them.
 typedef uint64_t SquareSet;
 
 extern SquareSet side_squares[2];  // the squares held by White's and by Black's pieces
 
 // The bit of a square.
-inline SquareSet square_bit(int file, int rank) { return (SquareSet)1 << (rank * 8 + file); }
-// The square code (rank * 8 + file) of the lowest square in a set that is not empty.
+inline SquareSet square_bit(int file, int rank) { return (SquareSet)1 << square_code(file, rank); }
+// The square code of the lowest square in a set that is not empty.
 inline int lowest_square(SquareSet squares) { return __builtin_ctzll(squares); }
 // The square code of the highest square in a set that is not empty.
 inline int highest_square(SquareSet squares) {

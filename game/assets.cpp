@@ -11,6 +11,7 @@
 #include "graphics/draw.h"
 #include "graphics/tga.h"
 #include "shell/shell.h"
+#include "sound/game_files.h"
 #include "sound/sound.h"
 
 uint16_t *about_picture = nullptr;
@@ -28,41 +29,35 @@ uint16_t *frame = nullptr;
 
 namespace {
 
-// One picture file: where its buffer lives, its name in the pictures folder and its size.
-struct PictureFile {
+// One screen's picture: where its buffer lives, its file in the pictures folder and its size.
+struct ScreenPicture {
     uint16_t **buffer;
     const char16_t *name;
     int width, height;
 };
 
-// The pictures in loading order.
-const PictureFile PICTURE_FILES[] = {
-    {&about_picture, u"about.tga", FRAME_WIDTH, FRAME_HEIGHT},
-    {&greenwin_picture, u"greenwin.tga", BANNER_WIDTH, BANNER_HEIGHT},
-    {&bluewin_picture, u"bluewin.tga", BANNER_WIDTH, BANNER_HEIGHT},
-    {&panel1_picture, u"panel1.tga", FRAME_WIDTH, PANEL_HEIGHT},
-    {&panel2_picture, u"panel2.tga", FRAME_WIDTH, PANEL_HEIGHT},
-    {&panel3_picture, u"panel3.tga", FRAME_WIDTH, FRAME_HEIGHT},
-    {&panel4_picture, u"panel4.tga", FRAME_WIDTH, TITLE_PANEL_HEIGHT},
-    {&board_picture, u"board.tga", BOARD_SIZE, BOARD_SIZE},
-    {&front_picture, u"front.tga", BOARD_SIZE, BOARD_SIZE},
-    {&piece_pictures[0], u"wpawn.tga", PIECE_SIZE, PIECE_SIZE},
-    {&piece_pictures[1], u"wrook.tga", PIECE_SIZE, PIECE_SIZE},
-    {&piece_pictures[2], u"wknight.tga", PIECE_SIZE, PIECE_SIZE},
-    {&piece_pictures[3], u"wbishop.tga", PIECE_SIZE, PIECE_SIZE},
-    {&piece_pictures[4], u"wqueen.tga", PIECE_SIZE, PIECE_SIZE},
-    {&piece_pictures[5], u"wking.tga", PIECE_SIZE, PIECE_SIZE},
-    {&piece_pictures[6], u"bpawn.tga", PIECE_SIZE, PIECE_SIZE},
-    {&piece_pictures[7], u"brook.tga", PIECE_SIZE, PIECE_SIZE},
-    {&piece_pictures[8], u"bknight.tga", PIECE_SIZE, PIECE_SIZE},
-    {&piece_pictures[9], u"bbishop.tga", PIECE_SIZE, PIECE_SIZE},
-    {&piece_pictures[10], u"bqueen.tga", PIECE_SIZE, PIECE_SIZE},
-    {&piece_pictures[11], u"bking.tga", PIECE_SIZE, PIECE_SIZE},
-};
+// The screens' pictures in loading order, each in its buffer name_picture.
+#define SCREEN_PICTURE(name, width, height, use) {&name##_picture, u"" #name ".tga", width, height},
+const ScreenPicture SCREEN_PICTURES[GAME_SCREEN_PICTURE_COUNT] = {GAME_SCREEN_PICTURES(SCREEN_PICTURE)};
+#undef SCREEN_PICTURE
+
+// The pieces' files in the order of piece_pictures.
+#define PIECE_PICTURE(name, use) u"" #name ".tga",
+const char16_t *const PIECE_FILES[PIECE_PICTURE_COUNT] = {GAME_PIECE_PICTURES(PIECE_PICTURE)};
+#undef PIECE_PICTURE
+
+static_assert(GAME_PIECE_PICTURE_COUNT == PIECE_PICTURE_COUNT && GAME_PIECE_SIZE == PIECE_SIZE,
+              "a piece picture for each kind and colour, one square in size");
 
 // A zeroed picture buffer, so a picture whose file is missing or short shows black, not leftovers.
 uint16_t *allocate_picture(int width, int height) {
     return static_cast<uint16_t *>(std::calloc((size_t)width * (size_t)height, sizeof(uint16_t)));
+}
+
+// Reads one picture of the pictures folder into its buffer.
+void load_picture(const char16_t *name, int width, int height, uint16_t *buffer) {
+    std::u16string path = pictures_folder + name;
+    load_tga(path.c_str(), width, height, buffer, 1);
 }
 
 // Frees one buffer and forgets it.
@@ -78,11 +73,11 @@ void load_assets() {
     srand(get_ticks());
     frame = get_frame();
     background_copy = allocate_picture(FRAME_WIDTH, FRAME_HEIGHT);
-    for (const PictureFile &file : PICTURE_FILES) *file.buffer = allocate_picture(file.width, file.height);
-    for (const PictureFile &file : PICTURE_FILES) {
-        std::u16string path = pictures_folder + file.name;
-        load_tga(path.c_str(), file.width, file.height, *file.buffer, 1);
-    }
+    for (const ScreenPicture &file : SCREEN_PICTURES) *file.buffer = allocate_picture(file.width, file.height);
+    for (uint16_t *&picture : piece_pictures) picture = allocate_picture(PIECE_SIZE, PIECE_SIZE);
+    for (const ScreenPicture &file : SCREEN_PICTURES) load_picture(file.name, file.width, file.height, *file.buffer);
+    for (int index = 0; index < PIECE_PICTURE_COUNT; index++)
+        load_picture(PIECE_FILES[index], PIECE_SIZE, PIECE_SIZE, piece_pictures[index]);
     clear_frame(0);
     screen_state = SCREEN_TITLE;
     time_control = 1;

@@ -1,22 +1,14 @@
-// New game set-up and the drawing of the play screen.
+// The drawing of the play screen.
 #include "game/board_view.h"
 
-#include "engine/captures.h"
 #include "engine/position.h"
-#include "engine/search.h"
 #include "game/assets.h"
-#include "game/clocks.h"
-#include "game/computer_turn.h"
 #include "game/game_state.h"
-#include "game/human_input.h"
 #include "graphics/draw.h"
 #include "shell/shell.h"
 #include "sound/sound.h"
 
 namespace {
-
-// The increment in ms for each increment_option value.
-const int32_t INCREMENT_MS[4] = {0, 2000, 5000, 9000};
 
 // The sound cross: six lines over the speaker corner, three pixels thick. The last two reach
 // x = 240, just outside the frame, where the line drawing leaves those points out.
@@ -29,12 +21,6 @@ const CrossLine SOUND_CROSS[6] = {
 };
 
 }  // namespace
-
-// Column of a file's cell.
-int square_x(int file) { return PIECE_SIZE * file; }
-
-// Row of a rank's cell: rank 0 at the bottom of the board.
-int square_y(int rank) { return PIECE_SIZE * (7 - rank); }
 
 // Plain copy of a picture; the pictures are packed with a stride of their width.
 void copy_picture(const uint16_t *picture, int x, int y, int width, int height) {
@@ -55,29 +41,6 @@ void copy_picture_keyed(const uint16_t *picture, int x, int y, int width, int he
     }
 }
 
-// Sets up the starting position with the options as they stand, arms the clocks and shows it.
-void new_game() {
-    setup_start_position();
-    side_to_move = White;
-    clear_selection();
-    history_count = 0;
-    capture_count = 0;
-    animation_pending = 0;
-    takeback_pending = 0;
-    game_over = 0;
-    quit_requested = 0;
-    promotion_pending = 0;
-    time_used[White] = time_used[Black] = 0;
-    move_counts[White] = move_counts[Black] = 0;
-    time_budget[White] = time_budget[Black] = (time_control + 1) * MS_PER_MINUTE;
-    tick_base = get_ticks();
-    if (increment_option < 4) increment_ms = INCREMENT_MS[increment_option];
-    draw_board();
-    draw_lower_panel();
-    present_and_pump(true);
-    search_depth = depth_for_level(level);
-}
-
 // One piece picture at (x, y), its pure-red pixels left out.
 void draw_piece(int index, int x, int y) {
     copy_picture_keyed(piece_pictures[index], x, y, PIECE_SIZE, PIECE_SIZE);
@@ -88,7 +51,7 @@ void draw_board() {
     copy_picture(board_picture, 0, 0, BOARD_SIZE, BOARD_SIZE);
     for (int rank = 0; rank < 8; rank++) {
         for (int file = 0; file < 8; file++) {
-            int id = BoardMap[file * 8 + rank];
+            int id = BoardMap[board_index(file, rank)];
             if (id == EMPTY_SQUARE) continue;
             const PieceRecord &piece = PieceTable[id];
             draw_piece(piece.kind + 6 * piece.colour, square_x(file), square_y(rank));

@@ -1,9 +1,11 @@
-// The play screen: a new game, the board with its pieces, the lower panel with the sound cross,
+// The play screen: the board with its pieces, the lower panel with the sound cross,
 // the result banner and the about picture; and the picture copies they are made of.
 #ifndef VORLEN_GAME_BOARD_VIEW_H
 #define VORLEN_GAME_BOARD_VIEW_H
 
 #include <cstdint>
+
+#include "game/assets.h"
 
 #define BOARD_ROWS 240         // rows 0-239 hold the board
 #define CLOCK_STRIP_TOP 240    // rows 240-259 hold the clocks
@@ -14,15 +16,14 @@
 #define SOUND_CROSS_COLOUR 0xF800
 
 // Top-left pixel of the cell of a file or rank (file 0 at the left, rank 0 at the bottom).
-int square_x(int file);
-int square_y(int rank);
+inline int square_x(int file) { return PIECE_SIZE * file; }
+inline int square_y(int rank) { return PIECE_SIZE * (7 - rank); }
 
 // Copies a width x height picture onto the frame at (x, y), every pixel.
 void copy_picture(const uint16_t *picture, int x, int y, int width, int height);
 // The same, skipping KEY_COLOUR pixels.
 void copy_picture_keyed(const uint16_t *picture, int x, int y, int width, int height);
 
-void new_game();
 void draw_piece(int index, int x, int y);
 void draw_board();
 void draw_lower_panel();

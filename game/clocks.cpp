@@ -12,11 +12,6 @@
 #include "graphics/font.h"
 #include "shell/shell.h"
 
-int32_t time_budget[2] = {0, 0};
-int32_t time_used[2] = {0, 0};
-uint32_t tick_base = 0;
-int32_t increment_ms = 0;
-
 namespace {
 
 #define CLOCK_STRIP_HEIGHT 20

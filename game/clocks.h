@@ -2,14 +2,7 @@
 #ifndef VORLEN_GAME_CLOCKS_H
 #define VORLEN_GAME_CLOCKS_H
 
-#include <cstdint>
-
 #define MS_PER_MINUTE 60000
-
-extern int32_t time_budget[2];  // ms allowed to each Colour; grows by the increment per move
-extern int32_t time_used[2];    // ms charged to each Colour since the new game
-extern uint32_t tick_base;      // tick count from which the next charge is measured
-extern int32_t increment_ms;    // 0, 2000, 5000 or 9000 ms added after each move
 
 // Adds the ticks since tick_base to the colour's time used and moves tick_base on.
 void charge_clock(int colour);

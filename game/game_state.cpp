@@ -19,6 +19,32 @@ uint8_t saved_level = 0;
 uint8_t saved_time_control = 0;
 uint8_t saved_increment_option = 0;
 
+int32_t time_budget[2] = {0, 0};
+int32_t time_used[2] = {0, 0};
+uint32_t tick_base = 0;
+int32_t increment_ms = 0;
+
+HistoryRecord move_history[HISTORY_SIZE];
+int history_count = 0;
+
+int anim_sprite = 0;
+int anim_from_x = 0, anim_from_y = 0;
+int anim_to_x = 0, anim_to_y = 0;
+int anim_step = 0;
+
+int arrival_kind = 0;
+int promoted_piece = 0;
+uint8_t computer_promoted = 0;
+
+int selected_col = NO_CELL;
+int selected_row = 0;
+int target_col = NO_CELL;
+int target_row = 0;
+
+int spin_angle = 0;
+int sway_angle_u = 0;
+int sway_angle_v = 0;
+
 // White is a person's unless the computer plays both; Black only when people play both.
 int is_person_to_move() {
     if (side_to_move == White) return players != PLAYERS_COMPUTER_ONLY;

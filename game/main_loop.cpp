@@ -8,6 +8,7 @@
 #include "game/assets.h"
 #include "game/board_view.h"
 #include "game/clocks.h"
+#include "game/animation.h"
 #include "game/computer_turn.h"
 #include "game/game_state.h"
 #include "game/human_input.h"

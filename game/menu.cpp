@@ -9,6 +9,7 @@
 #include "game/clocks.h"
 #include "game/game_state.h"
 #include "game/main_loop.h"
+#include "game/moves.h"
 #include "graphics/draw.h"
 #include "shell/shell.h"
 #include "sound/sound.h"

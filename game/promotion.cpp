@@ -4,7 +4,6 @@
 #include "engine/position.h"
 #include "game/assets.h"
 #include "game/board_view.h"
-#include "game/computer_turn.h"
 #include "game/game_state.h"
 #include "game/main_loop.h"
 #include "graphics/draw.h"

@@ -13,10 +13,6 @@
 #include "shell/shell.h"
 #include "sound/sound.h"
 
-int spin_angle = 0;
-int sway_angle_u = 0;
-int sway_angle_v = 0;
-
 namespace {
 
 #define DEGREES_TO_RADIANS 0.017453292519943295

@@ -2,6 +2,8 @@
 // handed by full path to the platform's player, which plays it while the game goes on.
 #include "sound/sound.h"
 
+#include "sound/game_files.h"
+
 std::u16string sound_folder;     // the executable's folder + "\Sound\"; empty until build_folders
 std::u16string pictures_folder;  // the executable's folder + "\Graph\"; empty until build_folders
 uint8_t sound_enabled = 0;       // 1: effects play; anything else silences them (the game sets 1)
@@ -40,9 +42,8 @@ void play_sound(LPCWSTR path) {
 // Stops whatever sound is playing, whether sound is on or off.
 void stop_sound() { PlaySoundW(nullptr, nullptr, STOP_FLAGS); }
 
-// The five effects.
-void play_menu1_sound() { play_effect(u"menu1.wav"); }
-void play_menu2_sound() { play_effect(u"menu2.wav"); }
-void play_movement_sound() { play_effect(u"movement.wav"); }
-void play_select_sound() { play_effect(u"select.wav"); }
-void play_nope_sound() { play_effect(u"nope.wav"); }
+// The effects, one play_<name>_sound for each file of the list (sound.h declares them).
+#define PLAY_FUNCTION(name, use) \
+    void play_##name##_sound() { play_effect(u"" #name ".wav"); }
+GAME_SOUNDS(PLAY_FUNCTION)
+#undef PLAY_FUNCTION

@@ -65,6 +65,12 @@ uci_tests() {
   node --test
 }
 
+# How many entries of the given kinds (an extended regex: PICTURE|PIECE, or SOUND) the game's list
+# of its files has.
+game_file_count() {
+  grep -v '^ *//' sound/game_files.h | grep -oE "($1)\([a-z0-9]+," | wc -l
+}
+
 # Fails with a message when the condition's command fails.
 expect() {
   local what=$1; shift
@@ -91,7 +97,11 @@ package_tests() {
   local found
   found=$(VORLEN_CHECK_FILES=1 SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$prefix/bin/vorlen")
   echo "$found" | tail -1
-  expect "the installed game reads 21 pictures and 5 sounds" grep -q "^21 pictures and 5 sounds beside $prefix/lib/vorlen\$" <<<"$found"
+  local pictures sounds
+  pictures=$(game_file_count 'PICTURE|PIECE')
+  sounds=$(game_file_count SOUND)
+  expect "the installed game reads $pictures pictures and $sounds sounds" \
+    grep -q "^$pictures pictures and $sounds sounds beside $prefix/lib/vorlen\$" <<<"$found"
   expect "the pictures and sounds the build made" test \
     "$(grep -oE '(Graph|Sound)/[^ ]+' <<<"$found")" = "$(cd build/bin && ls Graph/*.tga Sound/*.wav)"
   desktop-file-validate "$prefix/share/applications/vorlen.desktop"
@@ -111,8 +121,11 @@ package_checks() {
   tools/package.sh --source
   local out=build-package deb
   deb=$(ls $out/vorlen_*.deb)
-  expect "21 pictures and 5 sounds in the game's package" test \
-    "$(dpkg-deb -c "$deb" | grep -c '/usr/lib/vorlen/Graph/.*\.tga$')/$(dpkg-deb -c "$deb" | grep -c '/usr/lib/vorlen/Sound/.*\.wav$')" = 21/5
+  local pictures sounds
+  pictures=$(game_file_count 'PICTURE|PIECE')
+  sounds=$(game_file_count SOUND)
+  expect "$pictures pictures and $sounds sounds in the game's package" test \
+    "$(dpkg-deb -c "$deb" | grep -c '/usr/lib/vorlen/Graph/.*\.tga$')/$(dpkg-deb -c "$deb" | grep -c '/usr/lib/vorlen/Sound/.*\.wav$')" = "$pictures/$sounds"
   expect "the engine in its package under /usr/games" grep -q ' ./usr/games/vorlen-engine$' <<<"$(dpkg-deb -c $out/vorlen-engine_*.deb)"
   lintian --pedantic --display-info --fail-on error,warning $out/*.changes
 

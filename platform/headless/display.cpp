@@ -16,14 +16,18 @@ std::vector<std::function<void(int)>> frame_callbacks;  // run after each GXEndD
 
 }  // namespace
 
-void headless_set_display(int32_t bpp, int32_t x_pitch, int32_t y_pitch) { device_set_display(bpp, x_pitch, y_pitch); }
-uint8_t *headless_display_origin() { return device_display_origin(); }
-uint8_t *headless_display_memory() { return device_display_memory(); }
-size_t headless_display_size() { return device_display_size(); }
 const std::vector<std::vector<uint8_t>> &headless_frames() { return frames; }
 int headless_frame_count() { return frame_count; }
 void headless_record_frames(bool keep) { record_frames = keep; }
-void headless_on_frame(std::function<void(int frame)> fn) { frame_callbacks.push_back(std::move(fn)); }
+
+// Adds a callback; null clears them all, as the other hooks' setters do with theirs.
+void headless_on_frame(std::function<void(int frame)> fn) {
+    if (!fn) {
+        frame_callbacks.clear();
+        return;
+    }
+    frame_callbacks.push_back(std::move(fn));
+}
 
 void headless_reset_display() {
     device_set_display(16, 2, 480);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/common/display.h"
 #include "platform/common/windows.h"
 #include "platform/device.h"
 
@@ -18,14 +19,8 @@
 void headless_reset();
 
 // ---- Display ----
-// Lays the emulated display memory out as these properties say; pitches may be negative or odd.
-// The memory is sized and placed so that every pixel of a 240x320 display lies inside it.
-void headless_set_display(int32_t bpp, int32_t x_pitch, int32_t y_pitch);
-// The address GXBeginDraw hands out (pixel (0, 0) of the display).
-uint8_t *headless_display_origin();
-// The whole display memory block and its size, for checking that nothing is written outside it.
-uint8_t *headless_display_memory();
-size_t headless_display_size();
+// The layout, origin and memory block of the emulated display are the shared display's own
+// (device_set_display, device_display_origin, device_display_memory, device_display_size).
 // Every frame presented so far: a copy of the display memory block at each GXEndDraw.
 const std::vector<std::vector<uint8_t>> &headless_frames();
 // How many GXBeginDraw / GXEndDraw pairs have completed.
@@ -46,20 +41,18 @@ uint32_t headless_time();
 void headless_on_read(std::function<uint32_t(uint32_t now)> fn);
 
 // ---- Input ----
-// Queues a message for the main window; only the message pump (PeekMessageW/GetMessageW)
-// delivers it.
-void headless_post(UINT message, WPARAM w_param, LPARAM l_param);
+// Messages are queued with device_post and counted with device_queue_size; only the message pump
+// (PeekMessageW/GetMessageW) delivers them.
 // A stylus tap: pen down and pen up at (x, y).
 void headless_tap(int x, int y);
 // A close request on the window, as the desktop's close button sends.
 void headless_close();
-// How many messages wait in the queue.
-size_t headless_queued_messages();
 // Runs fn at every look of the message pump (each PeekMessageW and GetMessageW), before it looks
 // at the queue, as a host's input arrives on a real device. Null: no input arrives that way.
 void headless_on_look(std::function<void()> fn);
-// Runs fn whenever a frame has been presented (after GXEndDraw), with the number of frames
-// presented so far; a test uses it to script input and inspect the game at chosen moments.
+// Adds fn to the callbacks run whenever a frame has been presented (after GXEndDraw), with the
+// number of frames presented so far; a test uses them to script input and inspect the game at
+// chosen moments. Null: no callback runs any more.
 void headless_on_frame(std::function<void(int frame)> fn);
 
 // ---- Instances, files, module path ----
@@ -67,15 +60,8 @@ void headless_on_frame(std::function<void(int frame)> fn);
 // ShowWindow shows it).
 void headless_set_other_instance(bool running);
 bool headless_other_instance_shown();
-// Makes RegisterClassW or CreateWindowExW refuse, for the start-up failure paths.
-void headless_fail_register_class(bool fail);
-void headless_fail_create_window(bool fail);
-// The virtual-key codes GXGetDefaultKeys gives for the A, B, C and Start keys (the direction
-// keys are VK_UP, VK_DOWN, VK_LEFT and VK_RIGHT).
-#define HEADLESS_VK_A DEVICE_VK_A
-#define HEADLESS_VK_B DEVICE_VK_B
-#define HEADLESS_VK_C DEVICE_VK_C
-#define HEADLESS_VK_START DEVICE_VK_START
+// RegisterClassW or CreateWindowExW refuse after device_refuse_class or device_refuse_window, for
+// the start-up failure paths; GXGetDefaultKeys gives DEVICE_VK_A, _B, _C and _START.
 // The executable's path that GetModuleFileNameW reports (default u"\\vorlen\\vorlen.exe").
 void headless_set_module_path(const std::u16string &path);
 // An in-memory file at a device path (backslashes); CreateFileW opens it.
@@ -113,11 +99,8 @@ const std::vector<std::string> &headless_calls();
 // With false, calls are no longer noted (a long replay would otherwise grow without end); true
 // again (the default, and after a reset) resumes noting them.
 void headless_record_calls(bool keep);
-// The main window's rectangle and visibility, whether it is alive (created and not destroyed),
-// and whether the task bar is shown.
-RECT headless_window_rect();
-bool headless_window_visible();
-bool headless_window_alive();
-bool headless_taskbar_visible();
+// The main window's rectangle, visibility and life, and the task bar's, are the shared window
+// records' (device_window_rect, device_window_visible, device_window_alive,
+// device_taskbar_visible).
 
 #endif

@@ -43,8 +43,9 @@ TEST(Captures, TheListAgreesWithTheMoveRules) {
         int expected = 0;
         for (int from = 0; from < SQUARE_COUNT; from++) {
             for (int to = 0; to < SQUARE_COUNT; to++) {
-                if (BoardMap[to] == EMPTY_SQUARE) continue;
-                expected += is_legal_move(from / 8, from % 8, to / 8, to % 8, side_to_move);
+                int to_file = code_file(to), to_rank = code_rank(to);
+                if (BoardMap[board_index(to_file, to_rank)] == EMPTY_SQUARE) continue;
+                expected += is_legal_move(code_file(from), code_rank(from), to_file, to_rank, side_to_move);
             }
         }
         EXPECT_EQ(capture_count, expected) << "seed " << seed;

@@ -9,7 +9,7 @@ namespace {
 
 // Takes a piece off the board as a capture would.
 void capture_piece(int id) {
-    BoardMap[PieceTable[id].file * 8 + PieceTable[id].rank] = EMPTY_SQUARE;
+    BoardMap[board_index(PieceTable[id].file, PieceTable[id].rank)] = EMPTY_SQUARE;
     PieceTable[id].file = CAPTURED;
 }
 

@@ -8,8 +8,8 @@
 
 namespace {
 
-// The square code (rank * 8 + file) of a square named like "g7".
-int32_t code_of(const char *square) { return (square[1] - '1') * 8 + (square[0] - 'a'); }
+// The square code of a square named like "g7".
+int32_t code_of(const char *square) { return square_code(square[0] - 'a', square[1] - '1'); }
 
 }  // namespace
 

@@ -15,7 +15,7 @@ TEST(Search, TheFirstMoveOfAGameIsAPawnMove) {
             setup_start_position();
             move_counts[White] = counted;
             choose_at((int)seed % 5, seed, nullptr);
-            int kind = PieceTable[BoardMap[best_from_file * 8 + best_from_rank]].kind;
+            int kind = PieceTable[BoardMap[board_index(best_from_file, best_from_rank)]].kind;
             if (counted == 0) {
                 EXPECT_EQ(kind, Pawn) << "seed " << seed;
             }
@@ -39,7 +39,7 @@ TEST(Search, TheRootsOnlyCaptureIsPlayedAtOnceUnlessItPromotesAndNoMoveIsNone) {
     before = nodes_counted;
     choose_at(1, 1, nullptr);
     EXPECT_GT(nodes_counted - before, 5);
-    EXPECT_EQ(best_to_file * 8 + best_to_rank, 1 * 8 + 7);
+    EXPECT_TRUE(best_to_file == 1 && best_to_rank == 7);
     EXPECT_NE(best_promotion, -1);
     set_fen("4k3/8/8/8/p7/P7/8/8 w - - 0 20");  // no move leaves the best move empty
     EXPECT_EQ(choose_at(6, 1, &score), SOURCE_NONE);
@@ -54,7 +54,7 @@ TEST(Search, PromotionTakesTheKindWithTheHighestValueEarliestFirst) {
     int32_t before = evaluate_position(White);
     int32_t score = 0;
     choose_at(1, 3, &score);
-    EXPECT_EQ(best_to_file * 8 + best_to_rank, 1 * 8 + 7);
+    EXPECT_TRUE(best_to_file == 1 && best_to_rank == 7);
     EXPECT_EQ(best_promotion, Queen);
     EXPECT_EQ(score, before + 40);
     // With nothing to tell the kinds apart, the first kind tried wins.

@@ -38,9 +38,9 @@ void expect_targets_follow_the_rules(const std::string &where) {
             const PieceRecord &piece = PieceTable[side * 16 + index];
             SquareSet expected = 0;
             for (int square = 0; piece.file != CAPTURED && square < SQUARE_COUNT; square++) {
-                int file = square % 8, rank = square / 8;
+                int file = code_file(square), rank = code_rank(square);
                 if (is_legal_move(piece.file, piece.rank, file, rank, side) &&
-                    (captures == 0 || BoardMap[file * 8 + rank] != EMPTY_SQUARE)) {
+                    (captures == 0 || BoardMap[board_index(file, rank)] != EMPTY_SQUARE)) {
                     expected |= square_bit(file, rank);
                 }
             }

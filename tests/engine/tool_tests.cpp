@@ -64,8 +64,9 @@ TEST(Tool, FenGivesIdsAsAGameWould) {
     // Squares are visited file by file: the rook on h1 finds its ids taken and takes the first
     // free pawn id after the pawn on g2; the lone knight takes 10.
     set_fen("4k3/8/8/8/8/8/6PP/RR2K1NR b - - 3 12");
-    const int ids[][2] = {{0 * 8 + 0, 8}, {1 * 8 + 0, 9}, {4 * 8 + 0, 15}, {6 * 8 + 0, 10},
-                          {6 * 8 + 1, 0}, {7 * 8 + 0, 1}, {7 * 8 + 1, 2}, {4 * 8 + 7, 31}};
+    const int ids[][2] = {{board_index(0, 0), 8},  {board_index(1, 0), 9}, {board_index(4, 0), 15},
+                          {board_index(6, 0), 10}, {board_index(6, 1), 0}, {board_index(7, 0), 1},
+                          {board_index(7, 1), 2},  {board_index(4, 7), 31}};
     for (const auto &square_id : ids) EXPECT_EQ(BoardMap[square_id[0]], square_id[1]) << square_id[0];
     // Ids without a piece are captured pieces of their starting kind.
     EXPECT_TRUE(PieceTable[30].file == CAPTURED && PieceTable[30].kind == Queen);

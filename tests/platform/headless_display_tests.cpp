@@ -6,7 +6,7 @@
 namespace {
 
 // The offset from the GXBeginDraw pointer to the first byte of the display memory block.
-long origin_in_block() { return long(headless_display_origin() - headless_display_memory()); }
+long origin_in_block() { return long(device_display_origin() - device_display_memory()); }
 
 }  // namespace
 
@@ -24,8 +24,19 @@ TEST(HeadlessDisplay, EachLayoutIsSizedToHoldEveryPixelOrRow) {
     };
     headless_reset();
     for (const auto &l : layouts) {
-        headless_set_display(l.bpp, l.x_pitch, l.y_pitch);
+        device_set_display(l.bpp, l.x_pitch, l.y_pitch);
         EXPECT_EQ(origin_in_block(), l.origin) << l.bpp << " " << l.x_pitch << " " << l.y_pitch;
-        EXPECT_EQ(headless_display_size(), l.size) << l.bpp << " " << l.x_pitch << " " << l.y_pitch;
+        EXPECT_EQ(device_display_size(), l.size) << l.bpp << " " << l.x_pitch << " " << l.y_pitch;
     }
+}
+
+TEST(HeadlessDisplay, NullFrameCallbackClearsTheCallbacks) {
+    headless_reset();
+    int runs = 0;
+    headless_on_frame([&runs](int) { runs++; });
+    GXEndDraw();
+    headless_on_frame(nullptr);
+    EXPECT_NO_THROW(GXEndDraw());
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(headless_frame_count(), 2);
 }

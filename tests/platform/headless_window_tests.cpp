@@ -46,7 +46,7 @@ TEST(HeadlessWindow, CreationSendsCreateAndQueuedInputWaitsForThePump) {
     EXPECT_EQ(received, (std::vector<UINT>{WM_CREATE}));
     headless_tap(17, 300);
     EXPECT_EQ(received.size(), 1u);
-    EXPECT_EQ(headless_queued_messages(), 2u);
+    EXPECT_EQ(device_queue_size(), 2u);
     MSG msg;
     ASSERT_TRUE(PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE));
     EXPECT_EQ(msg.hwnd, window);

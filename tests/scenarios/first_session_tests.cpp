@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "engine/search.h"
-#include "game/title.h"
 #include "tests/scenarios/scenario.h"
 
 namespace {
@@ -118,7 +117,7 @@ TEST(FirstSession, TitleMenuOptionsAndAGameWithRefusalsACaptureTakeBacksAndTheMe
     });
     when(awaiting_person, [] {
         EXPECT_EQ(history_count, 0);
-        EXPECT_EQ(BoardMap[4 * 8 + 1], 4);
+        EXPECT_EQ(BoardMap[board_index(4, 1)], 4);
         EXPECT_TRUE(board_shown());
         EXPECT_EQ(move_counts[White], 1);  // move counts are not reduced
         EXPECT_EQ(time_budget[White], budget_before);
@@ -136,7 +135,7 @@ TEST(FirstSession, TitleMenuOptionsAndAGameWithRefusalsACaptureTakeBacksAndTheMe
     play_move(1, 0, 0, 2);  // Nb1-a3: legal but quiet while a capture exists
     then([] {
         EXPECT_EQ(sounds_named(u"nope.wav"), 3);
-        EXPECT_EQ(BoardMap[1 * 8 + 0], 1);
+        EXPECT_EQ(BoardMap[board_index(1, 0)], 1);
         tap_square(1, 0);  // put the knight back
     });
     play_move(4, 3, 3, 4);  // exd5
@@ -148,8 +147,8 @@ TEST(FirstSession, TitleMenuOptionsAndAGameWithRefusalsACaptureTakeBacksAndTheMe
     });
     static int32_t used_in_game;
     when(awaiting_person, [] {
-        EXPECT_EQ(BoardMap[3 * 8 + 4], 27);  // the victim is back
-        EXPECT_EQ(BoardMap[4 * 8 + 3], 12);
+        EXPECT_EQ(BoardMap[board_index(3, 4)], 27);  // the victim is back
+        EXPECT_EQ(BoardMap[board_index(4, 3)], 12);
         EXPECT_TRUE(board_shown());
         EXPECT_EQ(sounds_named(u"movement.wav"), 8);
         EXPECT_EQ(sounds_named(u""), 8);  // each slide stops the sound

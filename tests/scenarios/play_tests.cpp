@@ -41,7 +41,7 @@ TEST(Play, ThePersonPromotesThroughThePanelAndTheComputerWithoutIt) {
     });
     when(awaiting_person, [] {
         EXPECT_EQ(PieceTable[8].kind, Pawn);
-        EXPECT_EQ(BoardMap[0 * 8 + 6], 8);
+        EXPECT_EQ(BoardMap[board_index(0, 6)], 8);
         EXPECT_TRUE(board_shown());
         // White: king h1. Black: only the pawn b2, whose one move promotes.
         set_position({{4, 7, 0, White, King}, {25, 1, 1, Black, Pawn}});

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "engine/captures.h"
-#include "game/title.h"
 #include "shell/shell.h"
 
 namespace {
@@ -29,7 +28,7 @@ int tap_phase = 0, passes_when_read = 0;
 
 // 1 once the last posted tap has been read and the pass that read it has ended.
 bool tap_settled() {
-    if (tap_phase == 1 && headless_queued_messages() == 0 && input_state.tap_consumed != 0) {
+    if (tap_phase == 1 && device_queue_size() == 0 && input_state.tap_consumed != 0) {
         tap_phase = 2;
         passes_when_read = passes_ended;
         return false;
@@ -120,7 +119,7 @@ void play_move(int from_file, int from_rank, int to_file, int to_rank) {
 }
 
 uint16_t display_pixel(int x, int y) {
-    const uint8_t *pixel = headless_display_origin() + y * 480 + x * 2;
+    const uint8_t *pixel = device_display_origin() + y * 480 + x * 2;
     return (uint16_t)(pixel[0] | pixel[1] << 8);
 }
 

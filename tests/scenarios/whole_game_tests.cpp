@@ -21,7 +21,7 @@ TEST(WholeGame, AGameLongerThanTheHistoryStaysSoundAndTakeBackReachesTheOldestKe
     when(awaiting_person, [] {
         EXPECT_LE(history_count, HISTORY_SIZE);
         EXPECT_GE(history_count, HISTORY_SIZE - 1);
-        EXPECT_EQ(BoardMap[1 * 8 + 0], 10);
+        EXPECT_EQ(BoardMap[board_index(1, 0)], 10);
         EXPECT_EQ(move_counts[White] + move_counts[Black], SHUFFLE_MOVES);
     });
     for (int undo = 0; undo < HISTORY_SIZE; undo++) when(awaiting_person, [] {
@@ -31,8 +31,8 @@ TEST(WholeGame, AGameLongerThanTheHistoryStaysSoundAndTakeBackReachesTheOldestKe
         // Back to the position after move 50, the oldest kept: knights on c3 and c6.
         EXPECT_EQ(history_count, 0);
         EXPECT_EQ(side_to_move, White);
-        EXPECT_EQ(BoardMap[2 * 8 + 2], 10);
-        EXPECT_EQ(BoardMap[2 * 8 + 5], 26);
+        EXPECT_EQ(BoardMap[board_index(2, 2)], 10);
+        EXPECT_EQ(BoardMap[board_index(2, 5)], 26);
         EXPECT_TRUE(board_shown());
     });
     EXPECT_EQ(run_scenario(SCENARIO_FRAME_LIMIT * 2), 0u);

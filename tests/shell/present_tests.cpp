@@ -25,7 +25,7 @@ void only(std::initializer_list<std::pair<int, uint16_t>> pixels) {
 // Lays the display out, keeps its values as start-up does, and presents the frame once.
 void present_on(int32_t bpp, int32_t x_pitch, int32_t y_pitch) {
     headless_reset();
-    headless_set_display(bpp, x_pitch, y_pitch);
+    device_set_display(bpp, x_pitch, y_pitch);
     GXDisplayProperties p = GXGetDisplayProperties();
     cBPP = p.cBPP, cbxPitch = p.cbxPitch, cbyPitch = p.cbyPitch;
     BackBuffer = frame.data();
@@ -34,7 +34,7 @@ void present_on(int32_t bpp, int32_t x_pitch, int32_t y_pitch) {
 
 // The presented bytes as offsets from the GXBeginDraw pointer.
 uint8_t byte_at(long offset) {
-    return headless_frames().back().at(size_t(headless_display_origin() - headless_display_memory() + offset));
+    return headless_frames().back().at(size_t(device_display_origin() - device_display_memory() + offset));
 }
 uint16_t pixel_at(long offset) { return uint16_t(byte_at(offset) | byte_at(offset + 1) << 8); }
 

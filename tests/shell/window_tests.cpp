@@ -24,7 +24,7 @@ LRESULT send(UINT message, WPARAM w_param, LPARAM l_param) { return window_proc(
 
 // The window's rectangle as left, top, right, bottom.
 std::vector<LONG> window_rect() {
-    RECT r = headless_window_rect();
+    RECT r = device_window_rect();
     return {r.left, r.top, r.right, r.bottom};
 }
 
@@ -50,11 +50,11 @@ TEST(WindowProc, TapsAreReportedOnceAtTheLastPenDownAndMovesMoveOnlyThePen) {
 
 TEST(WindowProc, KeyLatchesHoldUntilReadAndDirectionsFollowTheKey) {
     start_fresh(false);
-    send(WM_KEYDOWN, HEADLESS_VK_A, 0);
-    send(WM_KEYUP, HEADLESS_VK_A, 0);
+    send(WM_KEYDOWN, DEVICE_VK_A, 0);
+    send(WM_KEYUP, DEVICE_VK_A, 0);
     EXPECT_TRUE(take_key_a());
     EXPECT_FALSE(take_key_a());
-    for (UINT code : {HEADLESS_VK_B, HEADLESS_VK_C, HEADLESS_VK_START, VK_RIGHT, VK_UP, VK_DOWN}) send(WM_KEYDOWN, code, 0);
+    for (UINT code : {DEVICE_VK_B, DEVICE_VK_C, DEVICE_VK_START, VK_RIGHT, VK_UP, VK_DOWN}) send(WM_KEYDOWN, code, 0);
     EXPECT_TRUE(take_key_b() && take_key_c() && take_key_start());
     EXPECT_TRUE(is_right_held() && is_up_held() && is_down_held());
     send(WM_KEYUP, VK_DOWN, 0);
@@ -73,13 +73,13 @@ TEST(WindowProc, ActivationLeavesAndReentersFullScreen) {
     EXPECT_EQ(window_rect(), (std::vector<LONG>{0, 0, 240, 320}));
     send(WM_ACTIVATE, WA_INACTIVE, 0);
     EXPECT_EQ(window_rect(), (std::vector<LONG>{0, 26, 240, 294}));
-    EXPECT_TRUE(headless_taskbar_visible());
+    EXPECT_TRUE(device_taskbar_visible());
     size_t calls = headless_calls().size();
     send(WM_ACTIVATE, WA_CLICKACTIVE, 0);
     EXPECT_EQ(headless_calls().size(), calls);
     send(WM_ACTIVATE, WA_ACTIVE | 0x10000, 0);  // the high half (minimised flag) is ignored
     EXPECT_EQ(window_rect(), (std::vector<LONG>{0, 0, 240, 320}));
-    EXPECT_FALSE(headless_taskbar_visible());
+    EXPECT_FALSE(device_taskbar_visible());
 }
 
 TEST(WindowProc, CreateEnableAndSettingChangeForceFullScreenByARelativeMove) {
@@ -91,7 +91,7 @@ TEST(WindowProc, CreateEnableAndSettingChangeForceFullScreenByARelativeMove) {
     // The height passed is the old bottom plus 26, so the window now reaches 26 above the screen.
     EXPECT_EQ(window_rect(), (std::vector<LONG>{0, -26, 240, 320}));
     send(WM_CREATE, 0, 0);
-    EXPECT_FALSE(headless_taskbar_visible());
+    EXPECT_FALSE(device_taskbar_visible());
     EXPECT_EQ(window_rect(), (std::vector<LONG>{0, -52, 240, 294}));  // moved once more
 }
 
@@ -103,10 +103,10 @@ TEST(WindowProc, DestroyOrAQuitFromAnywhereAsksTheGameToEnd) {
     EXPECT_EQ(close_requested, 0);
     present_and_pump(false);
     EXPECT_EQ(close_requested, 1);
-    EXPECT_TRUE(headless_window_alive());
+    EXPECT_TRUE(device_window_alive());
     close_requested = 0;
     headless_close();
     present_and_pump(false);
-    EXPECT_FALSE(headless_window_alive());
+    EXPECT_FALSE(device_window_alive());
     EXPECT_EQ(close_requested, 1);
 }

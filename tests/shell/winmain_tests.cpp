@@ -36,7 +36,7 @@ int start(std::function<void()> body) {
 void expect_released() {
     EXPECT_EQ(BackBuffer, nullptr);
     EXPECT_EQ(glyph_rows[GLYPH_COUNT - 1][GLYPH_ROWS - 1], nullptr);
-    EXPECT_TRUE(headless_taskbar_visible());
+    EXPECT_TRUE(device_taskbar_visible());
     const Calls &calls = headless_calls();
     ASSERT_GE(calls.size(), 2u);
     EXPECT_EQ(Calls(calls.end() - 2, calls.end()), (Calls{"GXCloseInput", "GXCloseDisplay"}));
@@ -76,7 +76,7 @@ TEST(WinMain, ASecondStartShowsTheFirstAndTouchesNothingElse) {
 }
 
 TEST(WinMain, FailedRegistrationOrWindowCreationUndoesStartUp) {
-    for (void (*fail)(bool) : {headless_fail_register_class, headless_fail_create_window}) {
+    for (void (*fail)(bool) : {device_refuse_class, device_refuse_window}) {
         headless_reset();
         fail(true);
         EXPECT_EQ(start(nullptr), 0);
@@ -104,7 +104,7 @@ TEST(WinMain, ScriptedTapsArriveThroughTheFramesAndCloseEndsTheLoop) {
     });
     EXPECT_EQ(taps_at, std::vector<int>{1});
     EXPECT_EQ(frames, 3);
-    EXPECT_FALSE(headless_window_alive());
+    EXPECT_FALSE(device_window_alive());
     ASSERT_EQ(headless_frames().size(), 3u);
     EXPECT_EQ(headless_frames()[2][0], 2);
     expect_released();

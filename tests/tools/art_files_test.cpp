@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "sound/game_files.h"
 #include "tests/tools/art_check.h"
 #include "tools/art/generate.h"
 #include "tools/art/layer.h"
@@ -16,15 +17,22 @@
 
 namespace {
 
-// The pictures the game loads before the pieces, with their sizes.
+// Every picture of the game's list with its size, and every sound.
 const struct {
     const char *name;
     int width, height;
-} SCREENS[9] = {{"about.tga", 240, 320}, {"greenwin.tga", 224, 100}, {"bluewin.tga", 224, 100},
-                {"panel1.tga", 240, 60}, {"panel2.tga", 240, 60},     {"panel3.tga", 240, 320},
-                {"panel4.tga", 240, 80}, {"board.tga", 240, 240},    {"front.tga", 240, 240}};
-const char *const PIECE_KINDS[6] = {"pawn", "rook", "knight", "bishop", "queen", "king"};
-const char *const SOUND_NAMES[SOUND_COUNT] = {"menu1.wav", "menu2.wav", "movement.wav", "select.wav", "nope.wav"};
+} PICTURES[] = {
+#define SCREEN(name, width, height, use) {#name ".tga", width, height},
+#define PIECE(name, use) {#name ".tga", GAME_PIECE_SIZE, GAME_PIECE_SIZE},
+    GAME_SCREEN_PICTURES(SCREEN) GAME_PIECE_PICTURES(PIECE)
+#undef SCREEN
+#undef PIECE
+};
+const char *const SOUND_NAMES[] = {
+#define SOUND(name, use) #name ".wav",
+    GAME_SOUNDS(SOUND)
+#undef SOUND
+};
 
 std::vector<uint8_t> read_all(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
@@ -42,13 +50,10 @@ TEST(ArtFiles, EveryFileHasTheLoadersLayoutSizeAndKeyAndAnUnwritableFolderIsRepo
     std::string dir = (std::filesystem::temp_directory_path() / ("vorlen-art-" + std::to_string(stamp))).string();
     ASSERT_TRUE(std::filesystem::create_directory(dir));
     ASSERT_EQ(write_art(dir), 1);
-    for (int i = 0; i < PICTURE_COUNT; i++) {
-        bool piece = i >= 9;
-        std::string name = piece ? "wb"[(i - 9) / 6] + std::string(PIECE_KINDS[(i - 9) % 6]) + ".tga"
-                                 : SCREENS[i].name;
-        int w = piece ? 30 : SCREENS[i].width, h = piece ? 30 : SCREENS[i].height;
-        SCOPED_TRACE(name);
-        std::vector<uint8_t> f = read_all(dir + "/Graph/" + name);
+    for (const auto &picture : PICTURES) {
+        int w = picture.width, h = picture.height;
+        SCOPED_TRACE(picture.name);
+        std::vector<uint8_t> f = read_all(dir + "/Graph/" + picture.name);
         ASSERT_EQ(f.size(), size_t(18 + 768 + w * h));
         const uint8_t header[8] = {0, 1, 1, 0, 0, 0, 1, 24};  // colour-mapped, 256 entries of 24 bits
         EXPECT_TRUE(std::equal(header, header + 8, f.begin()));

@@ -83,8 +83,8 @@ TEST(ArtLayout, KeyColourOnlyWhereTheGameShowsWhatLiesBehind) {
                   {"panel4.tga", 240, 80, 120, 33, false}};
     for (const auto &p : points)
         EXPECT_EQ(load_picture(p.name, p.width, p.height).at(p.x, p.y) == KEY, p.keyed) << p.name;
-    for (int i = 9; i < PICTURE_COUNT; i++) {
-        Decoded d = load_picture(PICTURE_FILES[i].name, 30, 30);
+    for (int i = GAME_SCREEN_PICTURE_COUNT; i < PICTURE_COUNT; i++) {
+        Decoded d = load_picture(PICTURE_FILES[i].name, PIECE_SIZE, PIECE_SIZE);
         EXPECT_TRUE(d.at(0, 0) == KEY && d.at(29, 0) == KEY && d.at(15, 25) != KEY) << PICTURE_FILES[i].name;
     }
 }

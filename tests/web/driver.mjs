@@ -6,19 +6,21 @@ import { readFileSync } from "node:fs";
 
 export const WAIT_MS = 10000;  // the longest any one step may take
 
-// The screens' tap rectangles ([x0, y0, x1, y1], both corners included) as the native build
-// writes them from the game's own layout (build/bin/layout.json, made with the pictures), and
-// the device point in the middle of one.
+// The screens' tap rectangles ([x0, y0, x1, y1], both corners included) and the board's squares
+// as the native build writes them from the game's own layout (build/bin/layout.json, made with
+// the pictures), and the device point in the middle of a rectangle.
 export const LAYOUT = JSON.parse(readFileSync(new URL("../../build/bin/layout.json", import.meta.url), "utf8"));
 export const middle = ([x0, y0, x1, y1]) => [Math.floor((x0 + x1) / 2), Math.floor((y0 + y1) / 2)];
 
-// Device points of the game's screens: the middle of a board square, the title's strip (any tap
-// below the board opens the menu), New game and the panel's buttons.
-export const square = (name) => [30 * (name.charCodeAt(0) - 97) + 15, 210 - 30 * (Number(name[1]) - 1) + 15];
-export const TITLE_START = [120, 290], NEW_GAME = middle(LAYOUT.menu.new_game);
+// The cell of a board square named like "e2" as [x, y, width, height], and device points of the
+// game's screens: the middle of a board square, the title's strip (any tap below the board opens
+// the menu), New game and the panel's buttons.
+const { square_size: SQUARE_SIZE, rank_offset: RANK_OFFSET } = LAYOUT.board;
+export const cell = (name) => [SQUARE_SIZE * (name.charCodeAt(0) - 97), RANK_OFFSET - SQUARE_SIZE * (Number(name[1]) - 1),
+  SQUARE_SIZE, SQUARE_SIZE];
+export const square = (name) => [cell(name)[0] + SQUARE_SIZE / 2, cell(name)[1] + SQUARE_SIZE / 2];
+export const TITLE_START = middle(LAYOUT.title.start), NEW_GAME = middle(LAYOUT.menu.new_game);
 export const QUIT = middle(LAYOUT.panel.quit), ABOUT = middle(LAYOUT.panel.about), SPEAKER = middle(LAYOUT.panel.sound);
-
-export const cell = (name) => [square(name)[0] - 15, square(name)[1] - 15, 30, 30];
 
 // Loads the page in a fresh browser context's window of this size, without waiting for the game.
 export async function visit(browser, url, viewport) {

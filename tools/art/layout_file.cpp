@@ -1,5 +1,6 @@
-// The lower panel's buttons and the menu's cells and buttons, written out from the headers the
-// game and the art generator use, so no other program keeps a copy of them.
+// The lower panel's buttons, the menu's cells and buttons, the board's squares and the title's
+// strip, written out from the headers the game and the art generator use, so no other program
+// keeps a copy of them.
 #include "tools/art/layout_file.h"
 
 #include <cstddef>
@@ -8,8 +9,10 @@
 #include <vector>
 
 #include "engine/search.h"
+#include "game/board_view.h"
 #include "game/menu_layout.h"
 #include "game/panel_layout.h"
+#include "graphics/draw.h"
 #include "tools/art/files.h"
 
 namespace {
@@ -52,7 +55,13 @@ std::string layout_json() {
                                     {"level", rects_json(levels)},
                                     {"new_game", rect_json(NEW_GAME_BUTTON)},
                                     {"back", rect_json(BACK_BUTTON)}});
-    return object_json({{"panel", panel}, {"menu", menu}}) + "\n";
+    // A square's cell is square_size wide and high, rank 0's at the top y rank_offset; the title
+    // opens the menu on any tap in the strip under the board.
+    std::string board = object_json({{"square_size", std::to_string(square_x(1))},
+                                     {"rank_offset", std::to_string(square_y(0))}});
+    ScreenRect title_start{0, TITLE_PANEL_TOP + 1, FRAME_WIDTH - 1, FRAME_HEIGHT - 1};
+    std::string title = object_json({{"start", rect_json(title_start)}});
+    return object_json({{"panel", panel}, {"menu", menu}, {"board", board}, {"title", title}}) + "\n";
 }
 
 int write_layout_file(const std::string &path) {

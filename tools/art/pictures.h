@@ -2,11 +2,12 @@
 #ifndef VORLEN_TOOLS_ART_PICTURES_H
 #define VORLEN_TOOLS_ART_PICTURES_H
 
+#include "sound/game_files.h"
 #include "tools/art/layer.h"
 
-#define PIECE_SIZE 30
+#define PIECE_SIZE GAME_PIECE_SIZE
+#define PICTURE_COUNT GAME_PICTURE_COUNT
 #define SQUARE_SIZE 30
-#define PICTURE_COUNT 21
 
 // Piece kinds and colours in the order of the game's piece pictures.
 enum ArtPiece { ART_PAWN, ART_ROOK, ART_KNIGHT, ART_BISHOP, ART_QUEEN, ART_KING, ART_KINDS };

@@ -7,10 +7,10 @@
 
 #include "tools/art/files.h"
 
-const SoundFile SOUND_FILES[SOUND_COUNT] = {
-    {"menu1.wav", make_menu1}, {"menu2.wav", make_menu2}, {"movement.wav", make_movement},
-    {"select.wav", make_select}, {"nope.wav", make_nope},
-};
+// Each file of the game's list, made by make_<name>.
+#define SOUND_FILE(name, use) {#name ".wav", make_##name},
+const SoundFile SOUND_FILES[SOUND_COUNT] = {GAME_SOUNDS(SOUND_FILE)};
+#undef SOUND_FILE
 
 namespace {
 

@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-#define SOUND_COUNT 5
+#include "sound/game_files.h"
+
+#define SOUND_COUNT GAME_SOUND_COUNT
 
 using Samples = std::vector<int16_t>;
 

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <string>
 
-#include "game/computer_turn.h"
 #include "game/game_state.h"
 #include "game/main_loop.h"
 #include "game/title.h"

@@ -31,7 +31,7 @@ const Layout LAYOUTS[] = {
 double time_layout(const Layout &layout) {
     headless_reset();
     headless_record_frames(false);
-    headless_set_display(layout.bpp, layout.x_pitch, layout.y_pitch);
+    device_set_display(layout.bpp, layout.x_pitch, layout.y_pitch);
     cBPP = layout.bpp;
     cbxPitch = layout.x_pitch;
     cbyPitch = layout.y_pitch;

@@ -60,7 +60,7 @@ int split_fields(const char *fen, FenFields &fields, char *error, int error_size
     return 1;
 }
 
-// Reads the placement field, rank 8 first, into `board` (index file * 8 + rank).
+// Reads the placement field, rank 8 first, into `board` (by board_index).
 int read_placement(const char *text, SquareText board[SQUARE_COUNT], char *error, int error_size) {
     int rank = 7;
     int file = 0;
@@ -78,7 +78,7 @@ int read_placement(const char *text, SquareText board[SQUARE_COUNT], char *error
             }
             file = 0;
         } else if (*at >= '1' && *at <= '8' && file + (*at - '0') <= 8) {
-            for (int count = *at - '0'; count > 0; count--) board[file++ * 8 + rank] = {-1, -1};
+            for (int count = *at - '0'; count > 0; count--) board[board_index(file++, rank)] = {-1, -1};
         } else {
             const char *letter =
                 *at ? strchr(PIECE_LETTERS, *at >= 'a' ? *at - 'a' + 'A' : *at) : nullptr;
@@ -94,7 +94,7 @@ int read_placement(const char *text, SquareText board[SQUARE_COUNT], char *error
                 }
                 return 0;
             }
-            board[file++ * 8 + rank] = {*at >= 'a' ? Black : White, (int)(letter - PIECE_LETTERS)};
+            board[board_index(file++, rank)] = {*at >= 'a' ? Black : White, (int)(letter - PIECE_LETTERS)};
         }
     }
     if (rank != 0) {
@@ -107,13 +107,15 @@ int read_placement(const char *text, SquareText board[SQUARE_COUNT], char *error
 // Refuses what the game cannot hold: more than 16 pieces of a colour, a pawn on rank 1 or 8.
 int check_placement(const SquareText board[SQUARE_COUNT], char *error, int error_size) {
     int pieces[2] = {0, 0};
-    for (int square = 0; square < SQUARE_COUNT; square++) {
-        if (board[square].colour < 0) continue;
-        pieces[board[square].colour]++;
-        int rank = square % 8;
-        if (board[square].kind == Pawn && (rank == 0 || rank == 7)) {
-            snprintf(error, (size_t)error_size, "FEN has a pawn on rank %d", rank + 1);
-            return 0;
+    for (int file = 0; file < 8; file++) {
+        for (int rank = 0; rank < 8; rank++) {
+            const SquareText &square = board[board_index(file, rank)];
+            if (square.colour < 0) continue;
+            pieces[square.colour]++;
+            if (square.kind == Pawn && (rank == 0 || rank == 7)) {
+                snprintf(error, (size_t)error_size, "FEN has a pawn on rank %d", rank + 1);
+                return 0;
+            }
         }
     }
     for (int colour = White; colour <= Black; colour++) {
@@ -137,15 +139,17 @@ int first_free(const int taken[16], int first, int last) {
 // Gives each piece of one colour its id, in BoardMap order, and places it.
 void place_colour(const SquareText board[SQUARE_COUNT], int colour) {
     int taken[16] = {0};
-    for (int square = 0; square < SQUARE_COUNT; square++) {
-        if (board[square].colour != colour) continue;
-        int kind = board[square].kind;
-        int index = first_free(taken, OWN_FIRST[kind], OWN_LAST[kind]);
-        if (index < 0) index = first_free(taken, 0, 7);
-        if (index < 0) index = first_free(taken, 0, 15);
-        taken[index] = 1;
-        place_piece((int8_t)(colour * 16 + index), (int8_t)(square / 8), (int8_t)(square % 8),
-                    (int8_t)colour, (int8_t)kind);
+    for (int file = 0; file < 8; file++) {
+        for (int rank = 0; rank < 8; rank++) {
+            const SquareText &square = board[board_index(file, rank)];
+            if (square.colour != colour) continue;
+            int index = first_free(taken, OWN_FIRST[square.kind], OWN_LAST[square.kind]);
+            if (index < 0) index = first_free(taken, 0, 7);
+            if (index < 0) index = first_free(taken, 0, 15);
+            taken[index] = 1;
+            place_piece((int8_t)(colour * 16 + index), (int8_t)file, (int8_t)rank, (int8_t)colour,
+                        (int8_t)square.kind);
+        }
     }
 }
 
@@ -211,8 +215,8 @@ int pieces_at_start(const SquareText board[SQUARE_COUNT], int colour) {
     int count = 0;
     for (int square = 0; square < SQUARE_COUNT; square++) count += board[square].colour == colour;
     for (int file = 0; file < 8; file++) {
-        const SquareText &back = board[file * 8 + back_rank];
-        const SquareText &pawn = board[file * 8 + pawn_rank];
+        const SquareText &back = board[board_index(file, back_rank)];
+        const SquareText &pawn = board[board_index(file, pawn_rank)];
         if (back.colour != colour || back.kind != BACK_RANK_KINDS[file]) return 0;
         if (pawn.colour != colour || pawn.kind != Pawn) return 0;
     }

@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/captures.h"
 #include "engine/rules.h"
 #include "engine/squares.h"
 #include "tools/engine/message.h"
@@ -49,6 +48,15 @@ int kind_from_letter(char letter) {
     return found ? (int)(found - KIND_LETTERS) : -1;
 }
 
+// Plays the move on the shared position with the engine's try_move, promoting when it says so;
+// the turn stays.
+PlayedMove try_tool_move(const ToolMove &move) {
+    int id = BoardMap[board_index(move.from_file, move.from_rank)];
+    PlayedMove played{try_move(id, move.to_file, move.to_rank), PieceTable[id].kind};
+    if (move.promotion >= 0) PieceTable[id].kind = move.promotion;
+    return played;
+}
+
 }  // namespace
 
 // Writes the move's squares, and the promotion letter when there is one.
@@ -70,8 +78,8 @@ int list_legal_moves(ToolMove moves[MAX_LEGAL_MOVES]) {
     int count = 0;
     for (int index = 0; index < 16; index++) {
         for (SquareSet left = targets[index]; left; left &= left - 1) {
-            count = add_moves(moves, count, side * 16 + index, lowest_square(left) % 8,
-                              lowest_square(left) / 8);
+            count = add_moves(moves, count, side * 16 + index, code_file(lowest_square(left)),
+                              code_rank(lowest_square(left)));
         }
     }
     return count;
@@ -82,11 +90,9 @@ void sort_moves_by_text(ToolMove *moves, int count) {
     qsort(moves, (size_t)count, sizeof(ToolMove), compare_move_text);
 }
 
-// Plays the move on the shared position, promoting when it says so, and passes the turn.
+// Plays the move in place and gives the turn to the other side, uncounted.
 PlayedMove play_in_place(const ToolMove &move) {
-    int id = BoardMap[move.from_file * 8 + move.from_rank];
-    PlayedMove played{try_move(id, move.to_file, move.to_rank), PieceTable[id].kind};
-    if (move.promotion >= 0) PieceTable[id].kind = move.promotion;
+    PlayedMove played = try_tool_move(move);
     side_to_move = 1 - side_to_move;
     return played;
 }
@@ -98,11 +104,11 @@ void take_back_in_place(const PlayedMove &played) {
     PieceTable[played.tried.id].kind = played.kind;
 }
 
-// Commits the move: the mover's count grows, the other side moves next with its captures known.
+// Commits the move as the game does, through the engine's pass_turn: the mover's count grows,
+// the other side moves next with its captures known.
 void commit_move(const ToolMove &move) {
-    move_counts[side_to_move]++;
-    play_in_place(move);
-    generate_captures(1);
+    try_tool_move(move);
+    pass_turn();
 }
 
 // Looks the text up among the legal moves' texts.

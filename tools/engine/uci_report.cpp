@@ -95,7 +95,8 @@ void giveaway_pv(char pv[PV_TEXT_SIZE]) {
     for (int step = 0; step * 2 + 1 < giveaway_target && plies + 2 <= MAX_PV_PLIES; step++) {
         int from = best_line[step * 2];
         int to = best_line[step * 2 + 1];
-        ToolMove move{(int8_t)(from % 8), (int8_t)(from / 8), (int8_t)(to % 8), (int8_t)(to / 8), -1};
+        ToolMove move{(int8_t)code_file(from), (int8_t)code_rank(from), (int8_t)code_file(to),
+                      (int8_t)code_rank(to), -1};
         append_move(pv, move);
         played[plies++] = play_in_place(move);
         generate_captures(1);

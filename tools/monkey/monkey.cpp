@@ -23,7 +23,7 @@ namespace {
 
 const uint32_t SMALL_JUMP_MS = 3000, LARGE_JUMP_MS = 600000;
 // Keys: the four directions, the device's A, B, C and Start, and any other code.
-const int KEYS[] = {VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT, HEADLESS_VK_A, HEADLESS_VK_B, HEADLESS_VK_C, HEADLESS_VK_START};
+const int KEYS[] = {VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT, DEVICE_VK_A, DEVICE_VK_B, DEVICE_VK_C, DEVICE_VK_START};
 
 unsigned long seed = 0;
 long count = 0;
@@ -54,13 +54,13 @@ LPARAM point(long x, long y) { return MAKELPARAM(uint16_t(x), uint16_t(y)); }
 // points count too, as the game reads their halves as unsigned.
 void pen_down(long x, long y) {
     if (tap_hits_quit(uint16_t(x), uint16_t(y))) return;
-    headless_post(WM_LBUTTONDOWN, 1, point(x, y));
+    device_post(WM_LBUTTONDOWN, 1, point(x, y));
 }
 
 // A tap: pen down (when allowed) and up.
 void tap(long x, long y) {
     pen_down(x, y);
-    headless_post(WM_LBUTTONUP, 0, point(x, y));
+    device_post(WM_LBUTTONUP, 0, point(x, y));
 }
 
 // The centre of a square holding a piece of the side to move, or of any square: taps there
@@ -89,13 +89,13 @@ void feed_event() {
         long x = pick(-20, FRAME_WIDTH + 20), y = pick(-20, FRAME_HEIGHT + 20);
         long which = pick(0, 2);
         if (which == 0) pen_down(x, y);
-        else headless_post(which == 1 ? WM_MOUSEMOVE : WM_LBUTTONUP, WPARAM(pick(0, 1)), point(x, y));
+        else device_post(which == 1 ? WM_MOUSEMOVE : WM_LBUTTONUP, WPARAM(pick(0, 1)), point(x, y));
     } else if (kind < 78) {
         int key = pick(0, 9) == 0 ? int(pick(0, 0xFFFF)) : KEYS[pick(0, 7)];
-        headless_post(pick(0, 1) ? WM_KEYDOWN : WM_KEYUP, WPARAM(key), 0);
+        device_post(pick(0, 1) ? WM_KEYDOWN : WM_KEYUP, WPARAM(key), 0);
     } else if (kind < 84) {  // the window deactivated and activated, settings changed, others
         UINT messages[] = {WM_ACTIVATE, WM_ACTIVATE, WM_SETTINGCHANGE, WM_ENABLE, UINT(pick(0x0400, 0x7FFF))};
-        headless_post(messages[pick(0, 4)], WPARAM(pick(0, 2)), LPARAM(pick(0, 0xFFFF)));
+        device_post(messages[pick(0, 4)], WPARAM(pick(0, 2)), LPARAM(pick(0, 0xFFFF)));
     } else if (kind < 94) {
         headless_advance_time(uint32_t(pick(0, SMALL_JUMP_MS)));
     } else if (kind < 98) {

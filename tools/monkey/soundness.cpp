@@ -22,7 +22,7 @@ std::string map_fault() {
         if (id == EMPTY_SQUARE) continue;
         if (id < 0 || id >= PIECE_COUNT) return fault("board map names no piece at square", square);
         const PieceRecord &piece = PieceTable[id];
-        if (piece.file == CAPTURED || piece.file * 8 + piece.rank != square)
+        if (piece.file == CAPTURED || board_index(piece.file, piece.rank) != square)
             return fault("board map and piece table disagree at square", square);
     }
     for (int id = 0; id < PIECE_COUNT; id++) {
@@ -30,7 +30,7 @@ std::string map_fault() {
         if (piece.file == CAPTURED) continue;
         if (piece.file < 0 || piece.file > 7 || piece.rank < 0 || piece.rank > 7)
             return fault("piece off the board", id);
-        if (BoardMap[piece.file * 8 + piece.rank] != id) return fault("piece missing from the board map", id);
+        if (BoardMap[board_index(piece.file, piece.rank)] != id) return fault("piece missing from the board map", id);
     }
     return "";
 }

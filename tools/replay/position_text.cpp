@@ -10,7 +10,7 @@ std::string position_fen() {
     for (int rank = 7; rank >= 0; --rank) {
         int empty = 0;
         for (int file = 0; file < 8; ++file) {
-            int id = BoardMap[file * 8 + rank];
+            int id = BoardMap[board_index(file, rank)];
             if (id == EMPTY_SQUARE) {
                 ++empty;
                 continue;

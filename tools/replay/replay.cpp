@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <utility>
 
-#include "game/clocks.h"
+#include "game/game_state.h"
 #include "platform/common/display.h"
 #include "platform/common/scanout.h"
 #include "platform/common/session_device.h"
@@ -43,7 +43,7 @@ void note_sounds() {
 // Keeps the frame's pixels as the eye sees them on this layout.
 void keep_pixels() {
     static uint16_t picture[DEVICE_DISPLAY_WIDTH * DEVICE_DISPLAY_HEIGHT];
-    scan_out(device_display_properties(), headless_display_origin(), picture);
+    scan_out(device_display_properties(), device_display_origin(), picture);
     result.pixels.assign(sizeof picture * 2, 0);
     part_to_rgba(picture, WHOLE_PICTURE, result.pixels.data());
 }
@@ -52,7 +52,7 @@ void keep_pixels() {
 // (or whose next line never comes due).
 void on_look() {
     note_sounds();
-    session_play_look(headless_time(), headless_post);
+    session_play_look(headless_time(), device_post);
     if (!closed_by_replay && session_idle_frames() >= SESSION_IDLE_FRAMES) {
         closed_by_replay = true;
         headless_close();
@@ -65,7 +65,7 @@ void on_frame(int frame) {
     note_sounds();
     char hash[17];
     std::snprintf(hash, sizeof hash, "%016llx",
-                  (unsigned long long)fnv1a64(headless_display_memory(), headless_display_size()));
+                  (unsigned long long)fnv1a64(device_display_memory(), device_display_size()));
     report("frame " + std::to_string(frame) + " tick " + std::to_string(headless_time()) + " fnv1a64 " + hash);
     if (frame == pixels_frame) keep_pixels();
 }

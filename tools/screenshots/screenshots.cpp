@@ -11,7 +11,6 @@
 #include "game/board_view.h"
 #include "game/game_state.h"
 #include "game/menu.h"
-#include "game/title.h"
 #include "graphics/draw.h"
 #include "platform/headless/headless.h"
 #include "tools/png/png_file.h"
@@ -36,7 +35,7 @@ int pictures_written = 0;
 // The display as the player sees it, saved as a PNG.
 void capture(const char *name) {
     std::vector<uint16_t> pixels(FRAME_WIDTH * FRAME_HEIGHT);
-    const uint8_t *origin = headless_display_origin();
+    const uint8_t *origin = device_display_origin();
     for (int i = 0; i < FRAME_WIDTH * FRAME_HEIGHT; i++) pixels[i] = (uint16_t)(origin[2 * i] | origin[2 * i + 1] << 8);
     std::string path = output_folder + "/" + name;
     if (write_png(path, png_from_rgb565(pixels, FRAME_WIDTH, FRAME_HEIGHT))) {
