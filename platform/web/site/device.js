@@ -37,10 +37,7 @@ var VorlenDevice = (() => {
   // Browsers that refuse workers to a page opened from a file say why instead of a black page.
   let worker = null;
   try { worker = new Worker(`worker.js?build=${BUILD}`); } catch (e) {
-    const notice = document.getElementById("ended");
-    notice.textContent = "vorlen cannot start from a file in this browser: open it from a web server.";
-    notice.hidden = false;
-    notice.disabled = true;
+    VorlenStart.failed("vorlen cannot start from a file in this browser: open it from a web server.");
   }
   const post = (message) => worker && worker.postMessage(message);
   // Each of the page's messages to the game is an entry of channel.js (a tag and three numbers):
@@ -140,7 +137,10 @@ var VorlenDevice = (() => {
         context.putImageData(new ImageData(new Uint8ClampedArray(data.pixels.buffer), data.width, data.height),
                              data.left, data.top);
         stats.presentMs += data.cost;
-        if (stats.frames++ === 0) stats.firstFrameMs = performance.now();  // since the page began loading
+        if (stats.frames++ === 0) {
+          stats.firstFrameMs = performance.now();  // since the page began loading
+          VorlenStart.started();
+        }
         break;
       case "place":
         Object.assign(canvas.style, { left: data.left + "px", top: data.top + "px", width: data.width + "px",
@@ -162,7 +162,7 @@ var VorlenDevice = (() => {
   // are dropped by the device. Only one pointer at a time is the stylus.
   document.addEventListener("pointerdown", (e) => {
     unlockAudio();
-    if (stats.ended) return;
+    if (stats.ended || e.target.closest("#notice")) return;
     e.preventDefault();
     if (activePointer !== null || !e.isPrimary || e.button !== 0) return;
     activePointer = e.pointerId;
