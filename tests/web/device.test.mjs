@@ -21,8 +21,12 @@ const SLOW_PRESENT_MS = 300;             // what each presented frame costs a sl
 const STILL_MS = 3000;                   // how long a still screen is watched
 const MOST_PUTS_PER_SECOND = 2;
 
+// A plain page of a canvas that lets the browser zoom, to show that the pinch below zooms one.
+const PLAIN_PAGE = `<!doctype html><meta charset="utf-8"><meta name="viewport" content="width=device-width, initial-scale=1">
+<canvas width="240" height="320" style="width:390px;height:520px"></canvas>`;
+
 let browser, site;
-serveForTests(SITE, (s, b) => { site = s; browser = b; });
+serveForTests(SITE, (s, b) => { site = s; browser = b; }, () => ({ "/plain.html": PLAIN_PAGE }));
 
 const frames = (view) => view.page.evaluate(() => VorlenDevice.stats.frames);
 
@@ -175,6 +179,30 @@ test("with a cached copy, a network that accepts and never answers still starts 
   await titleAnimates(again, "the title animates");
   await context.close();
   await hanging.close();
+});
+
+// Two fingers put down at a page point and spread apart, as a person zooming in does.
+async function pinch(page, [x, y]) {
+  const devtools = await page.createCDPSession();
+  const fingers = (apart) => [{ x: x - apart, y, id: 1 }, { x: x + apart, y, id: 2 }];
+  await devtools.send("Input.dispatchTouchEvent", { type: "touchStart", touchPoints: fingers(20) });
+  for (let apart = 25; apart <= 150; apart += 5) {
+    await devtools.send("Input.dispatchTouchEvent", { type: "touchMove", touchPoints: fingers(apart) });
+    await pause(16);
+  }
+  await devtools.send("Input.dispatchTouchEvent", { type: "touchEnd", touchPoints: [] });
+  await pause(300);
+}
+
+test("a pinch on the canvas does not zoom the page, as it zooms a plain page", async () => {
+  for (const [url, zooms] of [[site.url, false], [site.url + "plain.html", true]]) {
+    const { context, page } = await visit(browser, url, PHONE);
+    if (!zooms) await page.waitForFunction(() => VorlenDevice.stats.frames > 0, { timeout: WAIT_MS });
+    await pinch(page, [195, 300]);
+    const scale = await page.evaluate(() => window.visualViewport.scale);
+    assert.equal(scale > 1.1, zooms, `${url}: zoomed ${scale} times`);
+    await context.close();
+  }
 });
 
 test("the page: a main landmark, a heading, a labelled picture, and a keyboard's way to start again", async () => {

@@ -179,6 +179,10 @@ var VorlenDevice = (() => {
   document.addEventListener("pointerup", lift);
   document.addEventListener("pointercancel", lift);
   document.addEventListener("contextmenu", (e) => e.preventDefault());
+  // WebKit zooms on its own gesture events and on a two-finger move whatever touch-action says.
+  for (const gesture of ["gesturestart", "gesturechange", "gestureend"])
+    document.addEventListener(gesture, (e) => e.preventDefault());
+  document.addEventListener("touchmove", (e) => e.touches.length > 1 && e.preventDefault(), { passive: false });
   document.addEventListener("keydown", (e) => {
     unlockAudio();
     if (stats.ended || !HARDWARE_KEYS.has(e.keyCode)) return;
