@@ -21,19 +21,19 @@ uint8_t rgba[DEVICE_DISPLAY_WIDTH * DEVICE_DISPLAY_HEIGHT * 4];  // a changed pa
 
 // Sends the page a part of the picture; it also keeps how long presenting took, scan-out included.
 EM_JS(void, web_show_part, (int left, int top, int width, int height, const uint8_t *pixels, double started), {
-    VorlenDevice.showPart(left, top, width, height, HEAPU8.slice(pixels, pixels + width * height * 4), started);
+    VorlenWorker.showPart(left, top, width, height, HEAPU8.slice(pixels, pixels + width * height * 4), started);
 });
-EM_JS(void, web_show_canvas, (int shown), { VorlenDevice.showCanvas(shown); });
-EM_JS(int, web_suspended, (), { return VorlenDevice.suspended() ? 1 : 0; });
-EM_JS(double, web_ticks, (), { return VorlenDevice.ticks(); });
+EM_JS(void, web_show_canvas, (int shown), { VorlenWorker.showCanvas(shown); });
+EM_JS(int, web_suspended, (), { return VorlenWorker.suspended() ? 1 : 0; });
+EM_JS(double, web_ticks, (), { return VorlenWorker.ticks(); });
 // Counts a presented frame, shown or not, so that a replay can stop at a frame by its number.
-EM_JS(void, web_presented, (), { VorlenDevice.presented(); });
+EM_JS(void, web_presented, (), { VorlenWorker.presented(); });
 // Waits for the pause in the worker's event loop, and while the page is hidden until it is
 // shown again, so a hidden page's game neither runs nor wakes.
-EM_ASYNC_JS(void, web_pause, (double ms), { await VorlenDevice.pause(ms); });
+EM_ASYNC_JS(void, web_pause, (double ms), { await VorlenWorker.pause(ms); });
 // The same pause without leaving this call, where the page shares memory with the worker (its
 // messages arrive there): 1 when it was waited, 0 when the pause must go through the event loop.
-EM_JS(int, web_pause_here, (double ms), { return VorlenDevice.pauseHere(ms); });
+EM_JS(int, web_pause_here, (double ms), { return VorlenWorker.pauseHere(ms); });
 
 // Scans the frame out and sends the page the part it does not show yet.
 void show_frame() {

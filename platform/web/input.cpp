@@ -17,17 +17,17 @@ DeviceFit canvas_fit{0, 0, 0, 0};  // where the canvas lies on the page (none be
 
 // The next event in the inbox into kind, a, b; 0 when it is empty.
 EM_JS(int, web_next_event, (double *event), {
-    const next = VorlenDevice.nextEvent();
+    const next = VorlenWorker.nextEvent();
     if (!next) return 0;
     HEAPF64.set(next, event >> 3);
     return 1;
 });
 // The page's size in CSS pixels and its screen pixels per CSS pixel.
-EM_JS(void, web_page_size, (double *size), { HEAPF64.set(VorlenDevice.pageSize(), size >> 3); });
+EM_JS(void, web_page_size, (double *size), { HEAPF64.set(VorlenWorker.pageSize(), size >> 3); });
 EM_JS(void, web_set_canvas_place, (double left, double top, double width, double height),
-      { VorlenDevice.placeCanvas(left, top, width, height); });
+      { VorlenWorker.placeCanvas(left, top, width, height); });
 // Whether the page was resized since the last call.
-EM_JS(int, web_page_resized, (), { return VorlenDevice.takeResized(); });
+EM_JS(int, web_page_resized, (), { return VorlenWorker.takeResized(); });
 
 // One event as the device's messages.
 void page_event(int kind, double a, double b) {

@@ -1,5 +1,6 @@
-// What the parts of the browser device offer each other, and the page's side of it: each
-// EM_JS function in these files calls the page's device script (site/device.js).
+// What the parts of the browser device offer each other. Its C++ runs in the game's worker: each
+// EM_JS function in these files calls that worker's script (site/worker.js, its VorlenWorker),
+// never the page's (site/device.js), which it reaches only through the worker's messages.
 #ifndef VORLEN_PLATFORM_WEB_INTERNAL_H
 #define VORLEN_PLATFORM_WEB_INTERNAL_H
 

@@ -12,10 +12,10 @@ const int LAYOUT_NAME_SIZE = 16;  // longer than any layout's name
 
 // The page's ?display= parameter, cut to the buffer (empty when there is none).
 EM_JS(void, web_display_parameter, (char *name, int size), {
-    stringToUTF8(VorlenDevice.displayParameter(), name, size);
+    stringToUTF8(VorlenWorker.displayParameter(), name, size);
 });
 
-EM_JS(void, web_game_ended, (), { VorlenDevice.gameEnded(); });
+EM_JS(void, web_game_ended, (), { VorlenWorker.gameEnded(); });
 
 }  // namespace
 

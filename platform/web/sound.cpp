@@ -10,11 +10,11 @@
 
 namespace {
 
-EM_JS(int, web_sound_known, (const char *path), { return VorlenDevice.soundKnown(UTF8ToString(path)); });
+EM_JS(int, web_sound_known, (const char *path), { return VorlenWorker.soundKnown(UTF8ToString(path)); });
 EM_JS(void, web_sound_add, (const char *path, const uint8_t *bytes, int size),
-      { VorlenDevice.addSound(UTF8ToString(path), HEAPU8.slice(bytes, bytes + size)); });
-EM_JS(void, web_sound_play, (const char *path), { VorlenDevice.playSound(UTF8ToString(path)); });
-EM_JS(void, web_sound_stop, (), { VorlenDevice.stopSound(); });
+      { VorlenWorker.addSound(UTF8ToString(path), HEAPU8.slice(bytes, bytes + size)); });
+EM_JS(void, web_sound_play, (const char *path), { VorlenWorker.playSound(UTF8ToString(path)); });
+EM_JS(void, web_sound_stop, (), { VorlenWorker.stopSound(); });
 
 const DWORD READ_CHUNK = 16384;
 

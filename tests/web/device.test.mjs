@@ -101,8 +101,8 @@ test("the clock line the computer's search presents while it thinks reaches the 
   // A slow handheld: every frame the game presents keeps its worker busy a while after it is sent,
   // so the first think (the search presents its clock line every few thousand nodes) lasts seconds.
   await view.page.workers()[0].evaluate((ms) => {
-    const show = VorlenDevice.showPart;
-    VorlenDevice.showPart = (...part) => {
+    const show = VorlenWorker.showPart;
+    VorlenWorker.showPart = (...part) => {
       show(...part);
       for (const end = performance.now() + ms; performance.now() < end;) { /* busy, as a slow CPU */ }
     };

@@ -1,7 +1,8 @@
 // The game's side of the browser device: the worker the game runs in, so that however long the
 // computer thinks, the page's own thread stays free. The C++ device (platform/web) calls
-// VorlenDevice through EM_JS; it posts frames, the canvas's place and sounds to the page, and the
-// page posts its events, its size and its visibility here (device.js is the page's side).
+// VorlenWorker through EM_JS; it posts frames, the canvas's place and sounds to the page, and the
+// page posts its events, its size and its visibility here (device.js is the page's side, whose
+// object is VorlenDevice).
 // Where the page is cross-origin isolated it writes its messages into shared memory instead
 // (channel.js), and the game pauses in Atomics.wait without leaving its call: a cheaper wake.
 // Time and input each have one source, the clock and the inbox, so that a replay of a recorded
@@ -99,7 +100,7 @@ async function fetchSession(name) {
 const soundsSent = new Set();  // host paths whose bytes the page has
 const post = (message, transfer = []) => self.postMessage(message, transfer);
 
-var VorlenDevice = {
+var VorlenWorker = {
   displayParameter: () => inbox.display,
   nextEvent() {
     listen();
