@@ -1,7 +1,7 @@
 // The page's side of the browser device: the canvas the game's frames are drawn on, the pointer,
 // key, focus, size and visibility events sent to the game's worker (worker.js), the sounds
-// through Web Audio, the button that says the game has ended, and the service worker that keeps
-// the site for offline use. The page's own thread only draws and listens: the game never runs on it.
+// through Web Audio, the button that says the game has ended, the game's start and stop (as
+// single.js lets this page own it), and the service worker that keeps the site for offline use. The page's own thread only draws and listens: the game never runs on it.
 "use strict";
 
 var VorlenDevice = (() => {
@@ -11,6 +11,7 @@ var VorlenDevice = (() => {
   // A sound whose decoding ends later than this after its call is dropped, not played late.
   const SOUND_LATE_MS = 250;
   const RELOADED = "vorlen-reloaded-for-build";  // session key: a mix of builds was reloaded once
+  const STOP_MS = 3000;  // how long a game asked to stop may take to reach a frame boundary
 
   const canvas = document.getElementById("screen");
   const context = canvas.getContext("2d");
@@ -34,17 +35,13 @@ var VorlenDevice = (() => {
     return [view.clientWidth, view.clientHeight, window.devicePixelRatio || 1];
   };
 
-  // Browsers that refuse workers to a page opened from a file say why instead of a black page.
+  // The game's worker while it runs, and how the page's messages reach it: each is an entry of
+  // channel.js (a tag and three numbers), written into shared memory where the page is
+  // cross-origin isolated (write), else posted.
   let worker = null;
-  try { worker = new Worker(`worker.js?build=${BUILD}`); } catch (e) {
-    VorlenStart.failed("vorlen cannot start from a file in this browser: open it from a web server.");
-  }
+  let write = null;
+  let stopped = null;  // once the game is asked to stop: ends the stop when the worker says it has
   const post = (message) => worker && worker.postMessage(message);
-  // Each of the page's messages to the game is an entry of channel.js (a tag and three numbers):
-  // written into shared memory where the page is cross-origin isolated, else posted.
-  const channel = VorlenChannel.create();
-  const write = channel && VorlenChannel.writer(channel);
-  stats.shared = !!channel;
   const tell = (tag, a = 0, b = 0, c = 0) => (write ? write(tag, a, b, c) : post({ type: "entry", entry: [tag, a, b, c] }));
 
   // Lets the page make sound: browsers allow it only from a person's tap or key.
@@ -111,6 +108,7 @@ var VorlenDevice = (() => {
   // has the focus, so the tap that ended the game cannot).
   function gameEnded() {
     stats.ended = true;
+    VorlenSingle.letGo();
     canvas.hidden = true;
     const button = document.getElementById("ended");
     button.hidden = false;
@@ -131,7 +129,7 @@ var VorlenDevice = (() => {
   }
 
   // What the worker asks of the page.
-  if (worker) worker.onmessage = ({ data }) => {
+  function heard({ data }) {
     switch (data.type) {
       case "part":
         context.putImageData(new ImageData(new Uint8ClampedArray(data.pixels.buffer), data.width, data.height),
@@ -153,10 +151,48 @@ var VorlenDevice = (() => {
       case "held": stats.held = data.frame; break;
       case "ended": gameEnded(); break;
       case "build": checkBuild(data.build); break;
+      case "stopped": if (stopped) stopped(); break;
     }
-  };
-  // A fault in the worker is a fault of the page.
-  if (worker) worker.onerror = (e) => setTimeout(() => { throw new Error(`worker: ${e.message}`); });
+  }
+
+  // Starts the game in a new worker, which the page's messages reach from now on. Browsers that
+  // refuse workers to a page opened from a file say why instead of a black page.
+  function startGame() {
+    try { worker = new Worker(`worker.js?build=${BUILD}`); } catch (e) {
+      return VorlenStart.failed("vorlen cannot start from a file in this browser: open it from a web server.");
+    }
+    VorlenStart.begin();
+    const channel = VorlenChannel.create();
+    write = channel && VorlenChannel.writer(channel);
+    stats.shared = !!channel;
+    worker.onmessage = heard;
+    // A fault in the worker is a fault of the page.
+    worker.onerror = (e) => setTimeout(() => { throw new Error(`worker: ${e.message}`); });
+    hidden = document.visibilityState === "hidden";
+    const parameters = new URLSearchParams(location.search);
+    post({ type: "start", display: parameters.get("display") || "", session: parameters.get("session") || "",
+           hold: Math.max(0, Math.floor(Number(parameters.get("hold")) || 0)), size: pageSize(), hidden, at: now(),
+           channel });
+  }
+
+  // Stops the game at a frame boundary, after every message the page sent it, with its kept
+  // session up to date; resolves once its worker is gone. A worker that does not answer within
+  // STOP_MS (a game that has ended does not) is ended as it is.
+  function stopGame() {
+    if (!worker) return Promise.resolve();
+    stopSound();
+    return new Promise((resolve) => {
+      const timer = setTimeout(() => stopped(), STOP_MS);
+      stopped = () => {
+        clearTimeout(timer);
+        stopped = null;
+        worker.terminate();
+        worker = write = null;
+        resolve();
+      };
+      tell(VorlenChannel.TAGS.STOP);
+    });
+  }
 
   // Pointer events anywhere on the page: mouse, touch and pen alike; presses off the picture
   // are dropped by the device. Only one pointer at a time is the stylus.
@@ -201,11 +237,9 @@ var VorlenDevice = (() => {
   document.addEventListener("freeze", () => setHidden(true));
   document.addEventListener("resume", () => setHidden(document.visibilityState === "hidden"));
 
-  hidden = document.visibilityState === "hidden";
-  const parameters = new URLSearchParams(location.search);
-  post({ type: "start", display: parameters.get("display") || "", session: parameters.get("session") || "",
-         hold: Math.max(0, Math.floor(Number(parameters.get("hold")) || 0)), size: pageSize(), hidden, at: now(),
-         channel });
+  // A replayed session is not the player's game: it plays beside one.
+  if (new URLSearchParams(location.search).has("session")) startGame();
+  else VorlenSingle.claim({ start: startGame, stop: stopGame });
 
   if ("serviceWorker" in navigator && location.protocol !== "file:")
     navigator.serviceWorker.register("sw.js", { updateViaCache: "none" }).catch(() => {});

@@ -1,5 +1,5 @@
 // The page's watch over its own start: a script error before the game's first frame, or no first
-// frame within START_MS of the page being shown, is a start that failed. Where the service worker
+// frame within START_MS of the page being shown once the game was started, is a start that failed. Where the service worker
 // keeps an earlier build whose start succeeded, it gives that build back (dropping the one that
 // failed) and the page starts again from it; elsewhere the page says that vorlen could not start,
 // with a button to try again, rather than stay black. A replayed session's start is not watched:
@@ -13,6 +13,7 @@ var VorlenStart = (() => {
   const workers = "serviceWorker" in navigator ? navigator.serviceWorker : null;
   let shownMs = 0;
   let watching = !new URLSearchParams(location.search).has("session");
+  let begun = false;  // the game was started (a page waiting for another tab's game is not late)
 
   // The page cannot start: the notice and a button to load it again.
   function cannotStart(why) {
@@ -44,7 +45,7 @@ var VorlenStart = (() => {
   }
 
   const timer = setInterval(() => {
-    if (document.visibilityState === "visible") shownMs += LOOK_MS;
+    if (begun && document.visibilityState === "visible") shownMs += LOOK_MS;
     if (shownMs >= START_MS) failed("vorlen did not start.");
   }, LOOK_MS);
   // Script errors reach the page's window; a script that cannot be loaded, its own element.
@@ -52,5 +53,5 @@ var VorlenStart = (() => {
     if (e.target === window || (e.target && e.target.tagName === "SCRIPT")) failed(`vorlen could not start: ${e.message || "a script could not be loaded"}.`);
   }, true);
 
-  return { started, failed };
+  return { begin: () => { begun = true; }, started, failed };
 })();
