@@ -47,6 +47,7 @@ void device_record_call(const char *name) { headless_record_call(name); }
 DWORD device_message_time() { return headless_time(); }
 void device_collect_input() {
     if (look_hook) look_hook();
+    headless_keep_look();
 }
 bool device_other_instance_running() { return other_running; }
 void device_show_other_instance() { other_shown = true; }

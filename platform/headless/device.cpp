@@ -29,6 +29,7 @@ void headless_reset() {
     headless_reset_windows();
     headless_reset_files();
     headless_reset_clock();
+    headless_reset_keep();
     module_path = DEFAULT_MODULE_PATH;
     sounds.clear();
     calls.clear();
@@ -37,6 +38,7 @@ void headless_reset() {
 void headless_set_time(uint32_t ms) { now = ms; }
 void headless_advance_time(uint32_t ms) { now += ms; }
 void headless_set_tick_step(uint32_t ms) { tick_step = ms; }
+uint32_t headless_tick_step() { return tick_step; }
 uint32_t headless_time() { return now; }
 void headless_on_read(std::function<uint32_t(uint32_t)> fn) { read_hook = std::move(fn); }
 void headless_set_module_path(const std::u16string &path) { module_path = path; }
@@ -46,6 +48,7 @@ const std::vector<std::string> &headless_calls() { return calls; }
 // Not recorded as a call: busy-waits read the clock thousands of times a frame.
 DWORD GetTickCount(void) {
     if (read_hook) now = read_hook(now);
+    now = headless_keep_read(now);
     uint32_t reading = now;
     now += tick_step;
     return reading;
@@ -53,6 +56,7 @@ DWORD GetTickCount(void) {
 
 void Sleep(DWORD dwMilliseconds) {
     headless_record_call("Sleep");
+    headless_keep_sleep(dwMilliseconds);
     now += dwMilliseconds;
 }
 
@@ -63,6 +67,7 @@ DWORD GetModuleFileNameW(HMODULE, LPWSTR lpFilename, DWORD nSize) {
 
 BOOL PlaySoundW(LPCWSTR pszSound, HMODULE, DWORD fdwSound) {
     headless_record_call("PlaySoundW");
+    if (headless_keep_silent()) return TRUE;
     sounds.push_back(HeadlessSound{pszSound ? std::u16string(pszSound) : std::u16string(), fdwSound});
     return TRUE;
 }

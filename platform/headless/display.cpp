@@ -50,6 +50,7 @@ int GXEndDraw(void) {
         frames.emplace_back(block, block + device_display_size());
     }
     ++frame_count;
+    headless_keep_frame(frame_count);
     // A callback may add another callback; index so that growth is safe.
     for (size_t i = 0; i < frame_callbacks.size(); ++i) {
         std::function<void(int)> fn = frame_callbacks[i];

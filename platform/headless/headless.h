@@ -89,6 +89,18 @@ bool headless_file_exists(const std::u16string &path);
 // How many file handles are open (CreateFileW without its CloseHandle).
 int headless_open_file_count();
 
+// ---- Keeping ----
+// Keeps the run as a device that never loses a game does (platform/common/keep.h): every read of
+// the clock, Sleep, look of the pump and presented frame goes to the keeper (keep_text gives the
+// kept text). With a kept text, the run first plays it back on its own display layout and clock,
+// without sounds, to the kept frame; the clock then steps as it did before the call. Returns 1 when the
+// playback starts; 0 when there is no kept text or the keeper refused it (keep_refusal says why)
+// and a fresh run is kept from the present layout and clock. A refusal on the kept frame or at
+// the game's end comes later, as keep_state; this device then plays on (a real one starts afresh).
+int headless_keep(const std::string &kept, const std::string &build);
+// The frame at which the playback reached the kept frame (-1 when it has not).
+int headless_resumed_frame();
+
 // ---- Records ----
 struct HeadlessSound {
     std::u16string path;  // empty for the no-sound call that stops playback

@@ -11,6 +11,17 @@ void headless_reset_display();
 void headless_reset_windows();
 void headless_reset_files();
 void headless_reset_clock();
+void headless_reset_keep();
+// How far each read of the clock moves it on.
+uint32_t headless_tick_step();
+// The keeper's side of the device (keep.cpp): a read of the clock (the reading, after a played
+// session's clock line), a Sleep, a look of the pump, a presented frame, and whether sounds are
+// silenced (while a kept session plays back).
+uint32_t headless_keep_read(uint32_t now);
+void headless_keep_sleep(uint32_t ms);
+void headless_keep_look();
+void headless_keep_frame(int frame);
+bool headless_keep_silent();
 // Compares two device paths the way the device's file system does: ASCII letters fold case.
 bool headless_same_path(const std::u16string &a, const std::u16string &b);
 

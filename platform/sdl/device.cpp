@@ -10,6 +10,7 @@
 
 #include "platform/common/display.h"
 #include "platform/common/fit.h"
+#include "platform/common/keep.h"
 #include "platform/common/windows.h"
 #include "platform/sdl/internal.h"
 #include "platform/common/scanout.h"
@@ -149,9 +150,10 @@ void window_raise() {
     SDL_RaiseWindow(window);
 }
 
-// The desktop window follows the game's: shown while it is alive and visible.
+// The desktop window follows the game's: shown while it is alive and visible (and not while a
+// kept game plays back).
 void device_window_changed() {
-    bool shown = device_window_visible();
+    bool shown = device_window_visible() && !keeping_catches_up();
     if (!window || shown == window_shown) return;
     window_shown = shown;
     if (shown) {
@@ -168,8 +170,15 @@ DWORD device_message_time() { return host_clock_ms(); }
 int GXOpenDisplay(HWND, DWORD) { return 1; }
 int GXCloseDisplay(void) { return 1; }
 
-// Scans the display out and sends the window what it does not already show.
+// Scans the display out and sends the window what it does not already show; a kept game playing
+// back shows only the frame it reaches.
 int GXEndDraw(void) {
+    int kept = keeping_frame();
+    if (kept == KEEP_CATCHING_UP) return 1;
+    if (kept == KEEP_RESUMED) {
+        session_resumed();
+        device_window_changed();
+    }
     scan_out(device_display_properties(), device_display_origin(), picture);
     show_changes();
     if (present_watch) present_watch();
@@ -180,6 +189,7 @@ DWORD GetTickCount(void) { return session_clock(host_clock_ms()); }
 
 void Sleep(DWORD dwMilliseconds) {
     session_sleep(dwMilliseconds);
+    if (!session_paced()) return;
     timespec pause{time_t(dwMilliseconds / 1000), long(dwMilliseconds % 1000) * 1000000L};
     // A signal cuts the pause short; sleep on for what remains.
     while (nanosleep(&pause, &pause) == -1 && errno == EINTR) {

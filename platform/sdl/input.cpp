@@ -46,16 +46,22 @@ void key_event(const SDL_KeyboardEvent &e) {
 void window_event(const SDL_WindowEvent &e, bool take_focus) {
     if (take_focus && e.event == SDL_WINDOWEVENT_FOCUS_GAINED) device_post(WM_ACTIVATE, WA_ACTIVE, 0);
     if (take_focus && e.event == SDL_WINDOWEVENT_FOCUS_LOST) device_post(WM_ACTIVATE, WA_INACTIVE, 0);
+    if (e.event == SDL_WINDOWEVENT_FOCUS_LOST) keeping_store();  // the person may not come back
     if (e.event == SDL_WINDOWEVENT_EXPOSED || e.event == SDL_WINDOWEVENT_SIZE_CHANGED) window_redraw();
 }
 
 }  // namespace
 
 // While a session plays, the person's mouse, keys and focus do not reach the game; closing the
-// window still does.
+// window still does. While a kept game plays back, the host's input waits for the person's run.
 void device_collect_input() {
     if (!SDL_WasInit(SDL_INIT_EVENTS)) return;
+    keeping_look();
     session_look_begin();
+    if (keeping_catches_up()) {
+        session_look_end();
+        return;
+    }
     bool take = session_takes_host_input();
     SDL_Event e;
     while (SDL_PollEvent(&e)) {

@@ -1,4 +1,5 @@
-// The desktop's entry: start the device, run the game's WinMain, stop the device; or, with
+// The desktop's entry: start the device, run the game's WinMain, end the kept game the person
+// ended, stop the device; or, with
 // VORLEN_CHECK_FILES=1, check the game's files instead.
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +13,7 @@ int main() {
     if (!sdl_device_start()) return 1;
     static WCHAR command_line[1] = {0};  // the game takes no arguments
     int code = WinMain(nullptr, nullptr, command_line, SW_SHOW);
+    sdl_device_run_ended();
     sdl_device_stop();
     return code;
 }

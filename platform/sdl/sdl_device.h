@@ -13,6 +13,9 @@
 int sdl_device_start();
 // Closes everything sdl_device_start opened and gives the instance lock back.
 void sdl_device_stop();
+// After WinMain: forgets the kept game when the person ended it (Quit, the close box), or, when
+// a kept game's playback ended it, drops that and starts the program afresh.
+void sdl_device_run_ended();
 // Reads every picture and sound beside the executable's real path and lists them on stdout;
 // 0 when all were readable and there were some of each, 1 otherwise.
 int sdl_check_files();
@@ -33,6 +36,9 @@ void sdl_device_on_present(void (*watch)());
 const uint16_t *sdl_device_picture();
 // Bytes left to play of the current sound, in the sound device's format (0: silence).
 uint32_t sdl_sound_length();
+// Runs stand_in instead of starting the program again afresh when a kept game cannot be
+// resumed (it must not return; null: start again).
+void sdl_device_on_restart(void (*stand_in)());
 // Holds the sound device still (true) or lets it play on, so a test reads exact lengths.
 void sdl_sound_hold(bool hold);
 

@@ -29,9 +29,10 @@ struct PrivateFolder {
     ~PrivateFolder() { std::filesystem::remove_all(path); }
 } folder{mkdtemp(std::string("/tmp/vorlen-sdl-session-XXXXXX").data())};
 
-// The desktop device without a screen or sound card, at scale 1.
+// The desktop device without a screen or sound card, at scale 1, keeping its game in the folder.
 void use_dummy_device() {
     setenv("XDG_RUNTIME_DIR", folder.path.c_str(), 1);
+    setenv("XDG_STATE_HOME", folder.path.c_str(), 1);
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     setenv("VORLEN_SCALE", "1", 1);

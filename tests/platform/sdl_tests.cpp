@@ -36,9 +36,11 @@ struct PrivateFolder {
     ~PrivateFolder() { std::filesystem::remove_all(path); }
 } folder{mkdtemp(std::string("/tmp/vorlen-sdl-test-XXXXXX").data())};
 
-// Also picks SDL's dummy video and sound drivers, so the tests need no screen or sound card.
+// Also picks SDL's dummy video and sound drivers, so the tests need no screen or sound card. The
+// kept game lives there too.
 std::string private_folder() {
     setenv("XDG_RUNTIME_DIR", folder.path.c_str(), 1);
+    setenv("XDG_STATE_HOME", folder.path.c_str(), 1);
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     return folder.path;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/common/fnv1a64.h"
 #include "platform/common/session.h"
 
 // Frames presented after the session's last line before the replay closes the game's window,
@@ -28,8 +29,6 @@ struct ReplayResult {
 
 // Plays the session from power-on to the end of WinMain.
 ReplayResult replay_session(const Session &session, const ReplayOptions &options);
-// The FNV-1a 64-bit hash of a block of bytes.
-uint64_t fnv1a64(const uint8_t *bytes, size_t size);
 // The shared position as FEN ("none" before the first new game); castling and en passant
 // never exist, and the half-move clock is always 0.
 std::string position_fen();

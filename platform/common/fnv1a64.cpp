@@ -1,5 +1,5 @@
 // FNV-1a with 64 bits: a frame's fingerprint that any device and language can compute alike.
-#include "tools/replay/replay.h"
+#include "platform/common/fnv1a64.h"
 
 uint64_t fnv1a64(const uint8_t *bytes, size_t size) {
     uint64_t hash = 14695981039346656037ull;
