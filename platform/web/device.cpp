@@ -7,6 +7,7 @@
 #include "platform/common/change.h"
 #include "platform/common/display.h"
 #include "platform/common/files.h"
+#include "platform/common/keep.h"
 #include "platform/common/scanout.h"
 #include "platform/common/session.h"
 #include "platform/common/windows.h"
@@ -32,8 +33,14 @@ EM_JS(void, web_presented, (), { VorlenWorker.presented(); });
 // shown again, so a hidden page's game neither runs nor wakes.
 EM_ASYNC_JS(void, web_pause, (double ms), { await VorlenWorker.pause(ms); });
 // The same pause without leaving this call, where the page shares memory with the worker (its
-// messages arrive there): 1 when it was waited, 0 when the pause must go through the event loop.
+// messages arrive there): 1 when it was waited, PAUSE_HIDDEN when the page was hidden meanwhile
+// (the kept game is brought up to date before the pause goes on), 0 when the pause must go
+// through the event loop instead.
 EM_JS(int, web_pause_here, (double ms), { return VorlenWorker.pauseHere(ms); });
+// Whether the game is to stop at this frame (it moves to another tab).
+EM_JS(int, web_stopping, (), { return VorlenWorker.stopping() ? 1 : 0; });
+
+const int PAUSE_HIDDEN = 2;
 
 // Scans the frame out and sends the page the part it does not show yet.
 void show_frame() {
@@ -49,7 +56,7 @@ void show_frame() {
 
 void device_record_call(const char *) {}
 // The clock without a read of it: a replay's clock moves on at each read.
-DWORD device_message_time() { return web_session_playing() ? session_play_time() : DWORD(uint64_t(web_ticks())); }
+DWORD device_message_time() { return web_session_playing() ? session_play_time() : web_keep_time(); }
 // Each page is a device of its own: there is never another instance to find.
 bool device_other_instance_running() { return false; }
 void device_show_other_instance() {}
@@ -58,20 +65,35 @@ void device_window_changed() { web_show_canvas(device_window_visible() ? 1 : 0);
 int GXOpenDisplay(HWND, DWORD) { return 1; }
 int GXCloseDisplay(void) { return 1; }
 
+// A kept game playing back shows only the frame it reaches; a game about to move to another tab
+// is kept as it is at this frame first.
 int GXEndDraw(void) {
+    if (web_keep_frame() == KEEP_CATCHING_UP) return 1;
     if (!web_suspended()) show_frame();
+    if (web_stopping()) web_keep_store(true);
     web_presented();
     return 1;
 }
 
-// The device's tick count: milliseconds the page has been shown, wrapping at 2^32.
-DWORD GetTickCount(void) { return web_session_playing() ? session_play_clock() : DWORD(uint64_t(web_ticks())); }
+uint32_t web_page_ticks() { return uint32_t(uint64_t(web_ticks())); }
+
+// The device's tick count: milliseconds the page has been shown, wrapping at 2^32 (after a
+// resume, going on from the kept game's last reading).
+DWORD GetTickCount(void) { return web_session_playing() ? session_play_clock() : web_keep_read(); }
 
 // Pauses so that the page's events and visibility reach the game meanwhile: in shared memory
-// where the page is cross-origin isolated, else through the worker's event loop.
+// where the page is cross-origin isolated, else through the worker's event loop. A kept game
+// playing back does not pause; the kept text is brought up to date before each pause, at once
+// when the page is hidden (through the event loop, a page hidden during a pause is seen at the
+// next one).
 void Sleep(DWORD dwMilliseconds) {
     if (web_session_playing()) session_play_sleep(dwMilliseconds);
-    if (!web_pause_here(double(dwMilliseconds))) web_pause(double(dwMilliseconds));
+    web_keep_sleep(dwMilliseconds);
+    if (web_keep_catching_up()) return;
+    web_keep_store(web_suspended());
+    int waited;
+    while ((waited = web_pause_here(double(dwMilliseconds))) == PAUSE_HIDDEN) web_keep_store(true);
+    if (!waited) web_pause(double(dwMilliseconds));
 }
 
 DWORD GetModuleFileNameW(HMODULE, LPWSTR lpFilename, DWORD nSize) {

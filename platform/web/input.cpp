@@ -1,7 +1,8 @@
 // The page's input as the device's messages: pointer events on the page are the stylus, keys
 // are the hardware keys, the page's focus is activation. The worker's inbox keeps the events the
 // page sent; the pump takes them here and maps positions through the canvas's place on the page.
-// While a session replays, its input comes instead and the page's is dropped.
+// While a session replays or a kept game plays back, its input comes instead and the page's is
+// dropped.
 #include <emscripten.h>
 
 #include "platform/common/fit.h"
@@ -57,6 +58,7 @@ void device_collect_input() {
     if (web_page_resized()) web_place_canvas();
     double event[3];
     while (web_next_event(event))
-        if (web_session_takes_page_input()) page_event(int(event[0]), event[1], event[2]);
+        if (web_session_takes_page_input() && !web_keep_catching_up()) page_event(int(event[0]), event[1], event[2]);
     web_session_look();
+    web_keep_look();
 }

@@ -1,5 +1,6 @@
-// The browser's entry: lay the display out as the page asks (or as the session it replays
-// says), run the game's WinMain, and when it returns let the page say that the game has ended.
+// The browser's entry: lay the display out as the page asks (or as the session it replays or the
+// kept game says), run the game's WinMain, and when it returns forget the kept game and let the
+// page say that the game has ended.
 #include <emscripten.h>
 
 #include "platform/common/display.h"
@@ -24,9 +25,11 @@ int main() {
     web_display_parameter(name, LAYOUT_NAME_SIZE);
     device_choose_layout(name);
     web_session_start();
+    if (!web_session_playing()) web_keep_start();
     web_place_canvas();
     static WCHAR command_line[1] = {0};  // the game takes no arguments
     WinMain(nullptr, nullptr, command_line, SW_SHOW);
+    web_keep_run_ended();
     web_game_ended();
     return 0;
 }

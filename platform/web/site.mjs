@@ -57,7 +57,7 @@ function pngSize(file) {
 // name -> bytes of every file but sw.js and the list, as they are before stamping.
 function gather() {
   const files = new Map();
-  for (const name of ["index.html", "notice.js", "start.js", "single.js", "channel.js", "device.js", "worker.js",
+  for (const name of ["index.html", "notice.js", "start.js", "single.js", "kept.js", "channel.js", "device.js", "worker.js",
                       "manifest.webmanifest"])
     files.set(name, fs.readFileSync(path.join(SOURCE, name)));
   files.set("events.js", Buffer.from(

@@ -24,9 +24,11 @@ var VorlenDevice = (() => {
 
   // What the tests and the benchmark read: frames are the parts of frames drawn.
   // held is the frame a replay holds on the canvas, once it is there (0 before); shared, whether
-  // the page's messages go through shared memory.
+  // the page's messages go through shared memory; kept, whether a kept game is stored, keeps how
+  // many times it was, and framesAtKeep the parts drawn then (the kept frame is the canvas's
+  // while no part was drawn since); refused, why a kept game could not be resumed.
   const stats = { firstFrameMs: -1, frames: 0, presentMs: 0, soundsStarted: 0, lastSound: "", ended: false,
-                  build: null, held: 0, shared: false };
+                  build: null, held: 0, shared: false, kept: false, keeps: 0, framesAtKeep: 0, refused: "" };
 
   // Milliseconds on a clock the page and the worker share.
   const now = () => performance.timeOrigin + performance.now();
@@ -152,12 +154,52 @@ var VorlenDevice = (() => {
       case "ended": gameEnded(); break;
       case "build": checkBuild(data.build); break;
       case "stopped": if (stopped) stopped(); break;
+      case "keep": keep(data.text); break;
+      case "forget": forget(); break;
+      case "refused": refused(data.why); break;
     }
   }
 
-  // Starts the game in a new worker, which the page's messages reach from now on. Browsers that
-  // refuse workers to a page opened from a file say why instead of a black page.
-  function startGame() {
+  // Stores the kept game's text, and tells the service worker that this build's files are
+  // needed as long as it is kept.
+  function keep(text) {
+    VorlenKept.write(text);
+    stats.keeps++;
+    stats.framesAtKeep = stats.frames;
+    if (!stats.kept) tellServiceWorker({ type: "kept", build: BUILD });
+    stats.kept = true;
+  }
+
+  function forget() {
+    VorlenKept.forget();
+    tellServiceWorker({ type: "kept", build: null });
+    stats.kept = false;
+  }
+
+  // The kept game could not be resumed: it is forgotten, the page says so once, and a fresh game
+  // starts in a new worker.
+  function refused(why) {
+    forget();
+    stats.refused = why;
+    worker.terminate();
+    worker = write = null;
+    VorlenNotice.show(`Your last game could not be resumed (${why}): a new one starts.`, "OK", VorlenNotice.hide);
+    startGame(null);
+  }
+
+  function tellServiceWorker(message) {
+    if ("serviceWorker" in navigator) navigator.serviceWorker.ready.then((r) => r.active.postMessage(message));
+  }
+
+  // Starts the game, resuming the kept game when there is one (none for a replay).
+  function startKept() {
+    VorlenKept.read().then(startGame);
+  }
+
+  // Starts the game in a new worker with the kept game's text (null for none), which the page's
+  // messages reach from now on. Browsers that refuse workers to a page opened from a file say
+  // why instead of a black page.
+  function startGame(kept) {
     try { worker = new Worker(`worker.js?build=${BUILD}`); } catch (e) {
       return VorlenStart.failed("vorlen cannot start from a file in this browser: open it from a web server.");
     }
@@ -172,7 +214,7 @@ var VorlenDevice = (() => {
     const parameters = new URLSearchParams(location.search);
     post({ type: "start", display: parameters.get("display") || "", session: parameters.get("session") || "",
            hold: Math.max(0, Math.floor(Number(parameters.get("hold")) || 0)), size: pageSize(), hidden, at: now(),
-           channel });
+           channel, kept });
   }
 
   // Stops the game at a frame boundary, after every message the page sent it, with its kept
@@ -188,7 +230,7 @@ var VorlenDevice = (() => {
         stopped = null;
         worker.terminate();
         worker = write = null;
-        resolve();
+        VorlenKept.settled().then(resolve);  // the kept game is stored before another page reads it
       };
       tell(VorlenChannel.TAGS.STOP);
     });
@@ -238,8 +280,8 @@ var VorlenDevice = (() => {
   document.addEventListener("resume", () => setHidden(document.visibilityState === "hidden"));
 
   // A replayed session is not the player's game: it plays beside one.
-  if (new URLSearchParams(location.search).has("session")) startGame();
-  else VorlenSingle.claim({ start: startGame, stop: stopGame });
+  if (new URLSearchParams(location.search).has("session")) startGame(null);
+  else VorlenSingle.claim({ start: startKept, stop: stopGame });
 
   if ("serviceWorker" in navigator && location.protocol !== "file:")
     navigator.serviceWorker.register("sw.js", { updateViaCache: "none" }).catch(() => {});

@@ -6,7 +6,10 @@
 // fails the install, and the build kept before goes on serving. A cache is complete once it holds
 // its list, which is put last. The build whose page last started (showed its first frame) is
 // the good one: should a start of a newer build fail all the same, the page asks for the good
-// build back, and this build's copy is dropped.
+// build back, and this build's copy is dropped. While the page keeps a game in progress, the
+// build that played it is kept and serves the starts (a kept game resumes only on its own
+// build), so an update never costs a player the game; the newer build takes over at the first
+// start without one.
 // Whatever the server sends, what it serves makes the page cross-origin isolated, so that the
 // page and the game's worker can share memory (channel.js).
 "use strict";
@@ -14,7 +17,7 @@
 const BUILD = "@VORLEN_BUILD@";
 const PREFIX = "vorlen-";
 const CACHE = PREFIX + BUILD;
-const STATE = "vorlen-state";  // a cache of its own: { good } as JSON under STATE_KEY
+const STATE = "vorlen-state";  // a cache of its own: { good, kept } as JSON under STATE_KEY
 const STATE_KEY = "state.json";
 // Every file is the site's own, so requiring that of what a page embeds costs nothing.
 const ISOLATION = { "Cross-Origin-Opener-Policy": "same-origin", "Cross-Origin-Embedder-Policy": "require-corp" };
@@ -76,27 +79,29 @@ async function complete(build) {
   return !!(await (await caches.open(cacheOf(build))).match(listName(build)));
 }
 
-// What is remembered across starts: the good build.
+// What is remembered across starts: the good build, and the build of the kept game.
 async function readState() {
   const kept = await (await caches.open(STATE)).match(STATE_KEY);
-  return kept ? kept.json() : { good: null };
+  return { good: null, kept: null, ...(kept ? await kept.json() : {}) };
 }
 async function writeState(state) {
   await (await caches.open(STATE)).put(STATE_KEY, new Response(JSON.stringify(state)));
 }
 
-// The build whose copy serves a start: this one when it is kept whole, else the good one.
+// The build whose copy serves a start: the kept game's, else this one, else the good one; each
+// only when it is kept whole.
 async function servingBuild() {
-  if (await complete(BUILD)) return BUILD;
-  const { good } = await readState();
-  return (await complete(good)) ? good : null;
+  const { good, kept } = await readState();
+  for (const build of [kept, BUILD, good]) if (await complete(build)) return build;
+  return null;
 }
 
-// Drops other builds' caches, but for the good build's and those a running client's address
-// names (a game's worker is started as worker.js?build=...), where the browser lists it.
+// Drops other builds' caches, but for the good build's, the kept game's and those a running
+// client's address names (a game's worker is started as worker.js?build=...), where the browser
+// lists it.
 async function prune() {
-  const { good } = await readState();
-  const keep = new Set([CACHE, STATE, cacheOf(good)]);
+  const { good, kept } = await readState();
+  const keep = new Set([CACHE, STATE, cacheOf(good), cacheOf(kept)]);
   for (const client of await self.clients.matchAll({ type: "all", includeUncontrolled: true }))
     keep.add(cacheOf(new URL(client.url).searchParams.get("build")));
   for (const name of await caches.keys())
@@ -109,11 +114,13 @@ self.addEventListener("activate", (event) => event.waitUntil(prune().then(() => 
 
 // A page tells how its start went: "started" (its first frame was shown) makes its build the good
 // one; "failed" drops the failed build's copy when a good build of another stamp is kept whole,
-// and answers whether the page should start again from that one.
+// and answers whether the page should start again from that one. "kept" names the build of the
+// game it keeps (null once it keeps none).
 async function heard(message) {
   const state = await readState();
-  if (message.type === "started") {
-    if (state.good !== message.build) await writeState({ ...state, good: message.build });
+  if (message.type === "started" || message.type === "kept") {
+    const key = message.type === "started" ? "good" : "kept";
+    if (state[key] !== message.build) await writeState({ ...state, [key]: message.build });
     return null;
   }
   if (message.type !== "failed") return null;

@@ -18,12 +18,14 @@ importScripts(`channel.js?build=${BUILD}`);
 // Milliseconds on a clock the page and the worker share.
 const now = () => performance.timeOrigin + performance.now();
 
+const HIDDEN = 2;  // a pause's answer in shared memory: the page was hidden (device.cpp's PAUSE_HIDDEN)
+
 // The device's tick count: the time the page was shown since the game started. A hidden page is
 // a handheld switched off: the count stops and resumes where it stopped. Visibility changes are
 // charged from when the page saw them, even when the game was computing then; the count never
 // goes back.
 const clock = {
-  start: now(), hiddenTotal: 0, hiddenSince: null, last: 0, waking: [],
+  start: now(), hiddenTotal: 0, hiddenSince: null, last: 0, waking: [], told: false,
   ticks() {
     const hidden = this.hiddenTotal + (this.hiddenSince === null ? 0 : now() - this.hiddenSince);
     this.last = Math.max(this.last, now() - this.start - hidden);
@@ -32,6 +34,7 @@ const clock = {
   suspend(at) { if (this.hiddenSince === null) this.hiddenSince = Math.min(at, now()); },
   resume(at) {
     if (this.hiddenSince === null) return;
+    this.told = false;
     this.hiddenTotal += Math.max(0, Math.min(at, now()) - this.hiddenSince);
     this.hiddenSince = null;
     for (const wake of this.waking.splice(0)) wake();
@@ -43,6 +46,13 @@ const clock = {
     if (frozen()) return new Promise(() => {});
     if (this.suspended()) return new Promise((wake) => this.waking.push(wake));
     return new Promise((wake) => setTimeout(wake, ms));
+  },
+  // Whether the page is hidden and the game has not been told so by a pause in shared memory;
+  // it is told now.
+  hiddenUntold() {
+    if (!this.suspended() || this.told) return false;
+    this.told = true;
+    return true;
   },
 };
 
@@ -90,13 +100,15 @@ function listen() {
 }
 
 // A pause of ms of the page's time in the game's own call, where the page writes to shared
-// memory; like clock.pause, it waits first for a hidden page to be shown, and never ends once the
-// game stands still for good. 0 where the page posts instead: the pause must go through the event loop.
+// memory; like clock.pause, it waits first for a hidden page to be shown (telling the game first),
+// and never ends once the game stands still for good. 0 where the page posts instead: the pause
+// must go through the event loop.
 function pauseHere(ms) {
   if (!inbox.channel) return 0;
   const end = clock.ticks() + ms;
   for (;;) {
     listen();
+    if (clock.hiddenUntold()) return HIDDEN;
     if (frozen() || clock.suspended()) inbox.channel.wait(Infinity);
     else if (clock.ticks() >= end) return 1;
     else inbox.channel.wait(end - clock.ticks());
@@ -121,6 +133,7 @@ async function fetchSession(name) {
 }
 
 const soundsSent = new Set();  // host paths whose bytes the page has
+let kept = null;               // the kept game's text the page found at its start, null for none
 const post = (message, transfer = []) => self.postMessage(message, transfer);
 
 var VorlenWorker = {
@@ -167,6 +180,17 @@ var VorlenWorker = {
   },
   playSound: (path) => post({ type: "sound-play", path }),
   stopSound: () => post({ type: "sound-stop" }),
+  build: BUILD,
+  keptText: () => kept,
+  // The kept game's text to store, to forget, or why it could not be resumed: the page then
+  // starts afresh, and this game stands still until its worker is ended.
+  store: (text) => post({ type: "keep", text }),
+  forget: () => post({ type: "forget" }),
+  refused(why) {
+    handOver.stopped = true;
+    post({ type: "refused", why });
+  },
+  stopping: () => handOver.due && !handOver.stopped,
   gameEnded() {
     handOver.ended = true;
     post({ type: "ended" });
@@ -216,6 +240,7 @@ self.onmessage = ({ data }) => {
     case "start":
       inbox.display = data.display;
       inbox.size = data.size;
+      kept = data.kept;
       if (data.hidden) clock.suspend(data.at);
       if (data.channel) inbox.channel = VorlenChannel.reader(data.channel);
       if (!data.session) {
