@@ -2,6 +2,8 @@
 # Benchmark, not a test: the processor share the desktop game takes while nothing moves, per
 # screen, measured with pidstat under Xvfb at scale 2 with Mesa's software renderer.
 #   tools/bench-idle.sh [SECONDS [REPEATS]]   each screen is measured REPEATS times for SECONDS
+# The game keeps its session in a private folder; VORLEN_BENCH_KEEP=0 gives it nowhere to keep
+# it, to measure what keeping costs.
 # Prints, per screen, every measure and their median, in per cent of one core.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,7 +19,8 @@ fi
 
 export LC_ALL=C VORLEN_SCALE=2 LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=dummy
 XDG_RUNTIME_DIR=$(mktemp -d)
-export XDG_RUNTIME_DIR
+export XDG_RUNTIME_DIR XDG_STATE_HOME=$XDG_RUNTIME_DIR
+if [ "${VORLEN_BENCH_KEEP:-1}" = 0 ]; then unset XDG_STATE_HOME HOME; fi
 build/bin/vorlen &
 game=$!
 trap 'kill "$game" 2>/dev/null; wait "$game" 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT

@@ -107,6 +107,11 @@ const char *device_layout_name() {
     return nullptr;
 }
 
+const char *device_layout_at(int index) {
+    int count = int(sizeof LAYOUTS / sizeof LAYOUTS[0]);
+    return index >= 0 && index < count ? LAYOUTS[index].name : nullptr;
+}
+
 GXDisplayProperties device_display_properties() {
     GXDisplayProperties properties{};
     properties.cxWidth = DEVICE_DISPLAY_WIDTH;

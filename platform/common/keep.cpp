@@ -22,6 +22,7 @@ std::string build_name;                       // the build that plays, as kept t
 std::string kept_form;                        // the session so far, in the kept form
 uint32_t form_base = 0;                       // the clock the kept form's last line left
 bool overgrown = false;                       // the session outgrew KEEP_MAX_BYTES: nothing kept
+bool touched = false;                         // the session holds input: before it, nothing is kept
 size_t kept_bytes = 0;                        // how much of kept_form the kept moment covers
 uint32_t frames = 0;                          // frames presented since power-on, played back ones too
 uint32_t kept_frame = 0;                      // the frame the kept moment is at (0: none yet)
@@ -32,9 +33,32 @@ uint32_t resume_frame = 0;                    // the frame a playback must reach
 uint64_t resume_hash = 0;
 std::string refusal;
 
+// The next line of a text from *at (without its line end), moving *at past it; false at the end.
+bool next_line(const std::string &text, size_t *at, std::string *line) {
+    if (*at >= text.size()) return false;
+    size_t end = text.find('\n', *at);
+    if (end == std::string::npos) return false;  // a line cut short
+    *line = text.substr(*at, end - *at);
+    *at = end + 1;
+    return true;
+}
+
+// Whether recorded text holds an input line (a timed line whose event is no clock or jump).
+bool holds_input(const std::string &text) {
+    size_t at = 0;
+    for (std::string line; next_line(text, &at, &line);) {
+        size_t blank = line.find(' ');
+        if (line[0] < '0' || line[0] > '9' || blank == std::string::npos) continue;
+        std::string event = line.substr(blank + 1);
+        if (event.compare(0, 6, "clock ") != 0 && event.compare(0, 5, "jump ") != 0) return true;
+    }
+    return false;
+}
+
 // The recorder's writer.
 void write(const std::string &text) {
     if (also_write) also_write(text);
+    touched = touched || holds_input(text);
     if (overgrown) return;
     kept_form += keep_tighten(text, &form_base);
     if (kept_form.size() <= KEEP_MAX_BYTES) return;
@@ -48,21 +72,11 @@ uint64_t shown_hash() { return fnv1a64(device_display_memory(), device_display_s
 
 // Ends a resume that cannot be: nothing is kept or recorded from here on.
 int refuse(const std::string &why) {
-    session_record_stop();
+    session_record_stop(false);
     state = KEEP_REFUSED;
     refusal = why;
     kept_form.clear();
     return KEEP_REFUSED;
-}
-
-// The next line of a text from *at (without its line end), moving *at past it; false at the end.
-bool next_line(const std::string &text, size_t *at, std::string *line) {
-    if (*at >= text.size()) return false;
-    size_t end = text.find('\n', *at);
-    if (end == std::string::npos) return false;  // a line cut short
-    *line = text.substr(*at, end - *at);
-    *at = end + 1;
-    return true;
 }
 
 // A build's name as one line of a kept text.
@@ -110,6 +124,7 @@ void keep_start(const std::string &build, const std::string &display, uint32_t s
     kept_form.clear();
     form_base = start;
     overgrown = false;
+    touched = false;
     kept_bytes = 0;
     frames = kept_frame = resume_frame = 0;
     moved = false;
@@ -139,7 +154,7 @@ int keep_frame() {
 
 std::string keep_text() {
     moved = false;
-    if (state != KEEP_LIVE || kept_frame == 0 || overgrown) return "";
+    if (state != KEEP_LIVE || kept_frame == 0 || overgrown || !touched) return "";
     char frame[96];
     std::snprintf(frame, sizeof frame, "frame %" PRIu32 " fnv1a64 %016" PRIx64 " bytes %zu\n", kept_frame,
                   shown_hash(), kept_bytes);
@@ -148,8 +163,14 @@ std::string keep_text() {
 
 bool keep_moved() { return moved; }
 
+std::string keep_recorded() {
+    std::string text;
+    keep_loosen(kept_form, &text);
+    return text;
+}
+
 void keep_stop() {
-    if (state == KEEP_LIVE || state == KEEP_CATCHING_UP) session_record_stop();
+    if (state == KEEP_LIVE || state == KEEP_CATCHING_UP) session_record_stop(true);
     state = KEEP_OFF;
     kept_form.clear();
     kept_frame = 0;

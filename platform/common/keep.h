@@ -58,14 +58,18 @@ void keep_also_write(void (*write)(const std::string &text));
 // here, or the playback's verdict comes. Returns the state (KEEP_RESUMED once, on the kept frame).
 int keep_frame();
 // The kept text now: the session up to the last presented frame, with the build and that
-// frame's number and hash; empty when nothing is kept (before the first frame, while catching
-// up, after keep_stop or when the session grew past KEEP_MAX_BYTES). Call it at a frame
+// frame's number and hash; empty when nothing is kept (before the first frame, before the first
+// input, as the title left alone has nothing to lose and would only lengthen the playback, while
+// catching up, after keep_stop or when the session grew past KEEP_MAX_BYTES). Call it at a frame
 // boundary, where the display memory holds the last presented frame.
 std::string keep_text();
 // Whether the kept text has moved on since keep_text last gave it (the device need not store
 // the same text twice).
 bool keep_moved();
-// Stops keeping (the recorder too); keep_text is empty from here on.
+// The session recorded so far, as a session's text (for a recording file opened after the
+// keeping started).
+std::string keep_recorded();
+// Stops keeping (the recorder too, cleanly); keep_text is empty from here on.
 void keep_stop();
 int keep_state();
 

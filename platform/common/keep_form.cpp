@@ -26,9 +26,15 @@ void split(const std::string &line, std::string *first, std::string *rest) {
     *rest = blank == std::string::npos ? "" : line.substr(blank + 1);
 }
 
-// Whether a line is no timed line: a comment, a blank line or one of the header's.
-bool untimed(const std::string &line) {
-    return line.empty() || line[0] < '0' || line[0] > '9';
+// Whether a line is no timed line (a comment, a blank line or one of the header's, which pass
+// unchanged); the header's start line sets the clock the first timed line is written from.
+bool untimed(const std::string &line, uint32_t *base) {
+    if (!line.empty() && line[0] >= '0' && line[0] <= '9') return false;
+    std::string word, value;
+    split(line, &word, &value);
+    long long start = 0;
+    if (word == "start" && whole(value, 0, 0xFFFFFFFFll, &start)) *base = uint32_t(start);
+    return true;
 }
 
 // The clock a timed line leaves: a clock line's reading, a jump's end, otherwise its tick;
@@ -47,13 +53,9 @@ bool clock_after(uint32_t tick, const std::string &event, uint32_t *clock) {
 
 // One line tightened; base moves to the clock it leaves.
 std::string tighten_line(const std::string &line, uint32_t *base) {
+    if (untimed(line, base)) return line;
     std::string moment, event;
     split(line, &moment, &event);
-    if (untimed(line)) {
-        long long start = 0;
-        if (moment == "start" && whole(event, 0, 0xFFFFFFFFll, &start)) *base = uint32_t(start);
-        return line;
-    }
     size_t plus = moment.find('+');
     long long tick = 0;
     if (!whole(moment.substr(0, plus), 0, 0xFFFFFFFFll, &tick)) return line;
@@ -68,14 +70,12 @@ std::string tighten_line(const std::string &line, uint32_t *base) {
 
 // One tightened line loosened; false when it is not of the tighter form.
 bool loosen_line(const std::string &line, uint32_t *base, std::string *out) {
-    std::string moment, event;
-    split(line, &moment, &event);
-    if (untimed(line)) {
-        long long start = 0;
-        if (moment == "start" && whole(event, 0, 0xFFFFFFFFll, &start)) *base = uint32_t(start);
+    if (untimed(line, base)) {
         *out += line;
         return true;
     }
+    std::string moment, event;
+    split(line, &moment, &event);
     size_t plus = moment.find('+');
     long long delta = 0, skip = 0;
     if (!whole(moment.substr(0, plus), 0, 0xFFFFFFFFll, &delta)) return false;

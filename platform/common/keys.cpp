@@ -1,28 +1,34 @@
-// The keyboard keys that stand for the device's hardware keys, by Windows' virtual-key codes.
+// The hardware keys by name, by the device's code and by the host key that stands for each.
 #include "platform/common/keys.h"
 
-#include "platform/common/windows.h"
+#include <cstring>
 
 namespace {
 
-const unsigned HOST_VK_RETURN = 0x0D;  // Windows' virtual-key codes that differ from the device's
-const unsigned HOST_VK_A = 'A';
-const unsigned HOST_VK_B = 'B';
-const unsigned HOST_VK_C = 'C';
-
-struct KeyBinding {
-    unsigned key;
+struct HardwareKey {
+    const char *name;
     WPARAM code;
+    unsigned host;
 };
-const KeyBinding KEY_BINDINGS[] = {
-    {VK_UP, VK_UP},          {VK_DOWN, VK_DOWN},        {VK_LEFT, VK_LEFT},
-    {VK_RIGHT, VK_RIGHT},    {HOST_VK_A, DEVICE_VK_A},  {HOST_VK_B, DEVICE_VK_B},
-    {HOST_VK_C, DEVICE_VK_C}, {HOST_VK_RETURN, DEVICE_VK_START},
-};
+#define DEVICE_KEY_ROW(name, code, host) {#name, code, host},
+const HardwareKey HARDWARE_KEYS[] = {DEVICE_HARDWARE_KEYS(DEVICE_KEY_ROW)};
+#undef DEVICE_KEY_ROW
 
 }  // namespace
 
 void device_host_key(unsigned virtual_key, bool down) {
-    for (const KeyBinding &binding : KEY_BINDINGS)
-        if (binding.key == virtual_key) device_post(down ? WM_KEYDOWN : WM_KEYUP, binding.code, 0);
+    for (const HardwareKey &key : HARDWARE_KEYS)
+        if (key.host == virtual_key) device_post(down ? WM_KEYDOWN : WM_KEYUP, key.code, 0);
+}
+
+int device_key_code(const char *name) {
+    for (const HardwareKey &key : HARDWARE_KEYS)
+        if (std::strcmp(key.name, name) == 0) return int(key.code);
+    return -1;
+}
+
+const char *device_key_name(WPARAM code) {
+    for (const HardwareKey &key : HARDWARE_KEYS)
+        if (key.code == code) return key.name;
+    return nullptr;
 }

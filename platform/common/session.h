@@ -17,6 +17,12 @@
 // message M W L for any other window message. Clock events happen at a read of the clock, before
 // it is read: jump D (the clock moves on D ms, as when the device sleeps) and clock V (it reads V
 // from here on). Blank lines and lines starting with # are comments.
+//   end                   closes a recording that stopped cleanly; nothing timed may follow it
+// Every line ends with a newline. A last line without one was cut short (a recording stopped
+// mid-write) and is left out; a session without its end line may have stopped early. Both still
+// play, as far as they go, and the reader says what is missing. At most SESSION_INPUT_PER_READ
+// input lines happen between two reads of the clock: the rest wait for the next read, so that a
+// session whose lines are all due at once still lets the game present frames and obey a close.
 #ifndef VORLEN_PLATFORM_COMMON_SESSION_H
 #define VORLEN_PLATFORM_COMMON_SESSION_H
 
@@ -27,6 +33,8 @@
 #include "platform/device.h"
 
 #define SESSION_HEADER "vorlen-session 1"
+#define SESSION_END "end"
+#define SESSION_INPUT_PER_READ 4096
 
 enum SessionKind { SESSION_INPUT = 0, SESSION_JUMP = 1, SESSION_CLOCK = 2 };
 
@@ -47,11 +55,21 @@ struct Session {
     uint32_t start = 0;
     uint32_t step = 1;
     std::vector<SessionLine> lines;
+    bool ended = false;  // the text closed with its end line
+    int cut_line = 0;    // the number of a last line left out for want of its newline, 0 when none
 };
 
 // ---- Text (session_text.cpp) ----
-// Reads a session's text; 1 when it is well formed, 0 with "line N: what is wrong" in error.
+// Reads a session's text; 1 when it is well formed, 0 with "line N: what is wrong" in error
+// (any byte of the text that is not printable shown escaped).
 int session_parse(const std::string &text, Session *session, std::string *error);
+// What a read session lacks, as one sentence: a last line cut short or the end line missing;
+// empty when it is whole.
+std::string session_damage(const Session &session);
+// The whole text of a session: the header, the timed lines and the end line when it has one.
+std::string session_text(const Session &session);
+// Text fit for a terminal: bytes other than printable ASCII become \xNN (and a backslash \\).
+std::string session_printable(const std::string &text);
 // The header's lines, each ending in a newline.
 std::string session_header_text(const Session &session);
 // One timed line as the text holds it, ending in a newline.
@@ -63,7 +81,7 @@ SessionLine session_input(uint32_t tick, uint32_t skip, UINT message, WPARAM w_p
 // ---- Playing (session_play.cpp) ----
 // Starts playing a session (its header is the device's to apply); the lines then happen as the
 // device reports its moments below.
-void session_play(const Session &session);
+void session_play(Session session);
 // A look of the pump with the clock at now: posts, through post, every input line now due.
 void session_play_look(uint32_t now, void (*post)(UINT message, WPARAM w_param, LPARAM l_param));
 // A read of the clock at now: what the clock reads once a clock line now due has happened.
@@ -76,7 +94,13 @@ uint32_t session_play_time();
 void session_play_sleep(uint32_t ms);
 // How many lines have happened, and whether all have.
 size_t session_played();
+size_t session_unplayed();
 bool session_finished();
+// A presented frame, and how many frames have been presented since a look of the pump last
+// found that a line had happened (or since the session started): what tells a session whose
+// next line never comes due from one still playing.
+void session_play_frame();
+uint32_t session_idle_frames();
 
 // ---- Recording (session_record.cpp) ----
 // Starts recording a device's run into lines handed to write as text (the header first). The
@@ -89,8 +113,9 @@ void session_record_start(const std::string &display, uint32_t start, void (*wri
 void session_record_read(uint32_t reading);
 void session_record_sleep(uint32_t ms);
 void session_record_look(const std::vector<MSG> &posted);
-// Stops recording; nothing is written after it.
-void session_record_stop();
+// Stops recording; nothing is written after it. A clean stop writes the end line first; a
+// recording that cannot go on (its file cannot be written) stops without it.
+void session_record_stop(bool clean);
 bool session_recording();
 
 #endif

@@ -12,8 +12,10 @@ uint32_t clock_now = 0;   // what the player's clock reads at this point of the 
 uint32_t looks_here = 0;  // looks since the last line at which the clock read clock_now
 uint32_t reads_here = 0;  // reads likewise
 
-// Writes a line; the moments counted so far belong to it.
+// Writes a line; the moments counted so far belong to it. (A write that fails may have stopped
+// the recording meanwhile.)
 void write_line(const SessionLine &line) {
+    if (!recording) return;
     write_text(session_line_text(line));
     looks_here = reads_here = 0;
 }
@@ -29,7 +31,7 @@ void session_record_start(const std::string &display, uint32_t start, void (*wri
     recording = true;
     clock_now = start;
     looks_here = reads_here = 0;
-    write_text(session_header_text(header));
+    write(session_header_text(header));
 }
 
 void session_record_read(uint32_t reading) {
@@ -60,7 +62,8 @@ void session_record_look(const std::vector<MSG> &posted) {
     ++looks_here;
 }
 
-void session_record_stop() {
+void session_record_stop(bool clean) {
+    if (recording && clean) write_text(SESSION_END "\n");
     recording = false;
     write_text = nullptr;
 }

@@ -12,11 +12,15 @@ uint32_t tick_step = 1;          // how far each GetTickCount read moves the clo
 std::u16string module_path = DEFAULT_MODULE_PATH;  // what GetModuleFileNameW reports
 std::vector<HeadlessSound> sounds;                 // every PlaySoundW call in order
 std::vector<std::string> calls;                    // every platform call by name, in order
+bool record_calls = true;                          // false: calls are not noted
 std::function<uint32_t(uint32_t)> read_hook;       // gives the clock's reading, when set
 
 }  // namespace
 
-void headless_record_call(const char *name) { calls.emplace_back(name); }
+void headless_record_call(const char *name) {
+    if (record_calls) calls.emplace_back(name);
+}
+void headless_record_calls(bool keep) { record_calls = keep; }
 
 void headless_reset_clock() {
     now = 0;
@@ -33,6 +37,7 @@ void headless_reset() {
     module_path = DEFAULT_MODULE_PATH;
     sounds.clear();
     calls.clear();
+    record_calls = true;
 }
 
 void headless_set_time(uint32_t ms) { now = ms; }

@@ -110,6 +110,9 @@ const std::vector<HeadlessSound> &headless_sounds();
 // Every platform call in order, by name ("GXOpenDisplay", "ShowWindow", ...), for tests of
 // start-up and shut-down order; GetTickCount is left out (busy-waits read it constantly).
 const std::vector<std::string> &headless_calls();
+// With false, calls are no longer noted (a long replay would otherwise grow without end); true
+// again (the default, and after a reset) resumes noting them.
+void headless_record_calls(bool keep);
 // The main window's rectangle and visibility, whether it is alive (created and not destroyed),
 // and whether the task bar is shown.
 RECT headless_window_rect();

@@ -11,6 +11,7 @@
 #include "platform/common/display.h"
 #include "platform/common/fit.h"
 #include "platform/common/keep.h"
+#include "platform/common/session_device.h"
 #include "platform/common/windows.h"
 #include "platform/sdl/internal.h"
 #include "platform/common/scanout.h"
@@ -99,7 +100,8 @@ int sdl_device_start() {
     device_layout_from_environment();
     owns_instance = instance_claim();
     if (!owns_instance) return 1;  // WinMain finds the running instance and shows it
-    if (!session_start_from_environment()) {
+    if (!std::getenv("VORLEN_REPLAY")) keeping_start();
+    if (!device_session_from_environment(host_clock_ms())) {
         sdl_device_stop();
         return 0;
     }
@@ -113,7 +115,7 @@ int sdl_device_start() {
 }
 
 void sdl_device_stop() {
-    session_stop();
+    device_session_stop();
     sound_close();
     if (scaled) SDL_FreeSurface(scaled);
     if (window) SDL_DestroyWindow(window);
@@ -153,7 +155,7 @@ void window_raise() {
 // The desktop window follows the game's: shown while it is alive and visible (and not while a
 // kept game plays back).
 void device_window_changed() {
-    bool shown = device_window_visible() && !keeping_catches_up();
+    bool shown = device_window_visible() && !device_session_catching_up();
     if (!window || shown == window_shown) return;
     window_shown = shown;
     if (shown) {
@@ -165,7 +167,7 @@ void device_window_changed() {
 }
 
 void device_record_call(const char *) {}
-DWORD device_message_time() { return host_clock_ms(); }
+DWORD device_message_time() { return device_session_time(host_clock_ms()); }
 
 int GXOpenDisplay(HWND, DWORD) { return 1; }
 int GXCloseDisplay(void) { return 1; }
@@ -173,23 +175,19 @@ int GXCloseDisplay(void) { return 1; }
 // Scans the display out and sends the window what it does not already show; a kept game playing
 // back shows only the frame it reaches.
 int GXEndDraw(void) {
-    int kept = keeping_frame();
+    int kept = keeping_frame(device_session_frame());
     if (kept == KEEP_CATCHING_UP) return 1;
-    if (kept == KEEP_RESUMED) {
-        session_resumed();
-        device_window_changed();
-    }
+    if (kept == KEEP_RESUMED) device_window_changed();
     scan_out(device_display_properties(), device_display_origin(), picture);
     show_changes();
     if (present_watch) present_watch();
     return 1;
 }
 
-DWORD GetTickCount(void) { return session_clock(host_clock_ms()); }
+DWORD GetTickCount(void) { return device_session_clock(host_clock_ms()); }
 
 void Sleep(DWORD dwMilliseconds) {
-    session_sleep(dwMilliseconds);
-    if (!session_paced()) return;
+    if (!device_session_sleep(dwMilliseconds)) return;
     timespec pause{time_t(dwMilliseconds / 1000), long(dwMilliseconds % 1000) * 1000000L};
     // A signal cuts the pause short; sleep on for what remains.
     while (nanosleep(&pause, &pause) == -1 && errno == EINTR) {

@@ -2,22 +2,28 @@
 // the hardware keys, closing the window is a close request, focus is activation.
 #include <SDL.h>
 
+#include "platform/common/keys.h"
+#include "platform/common/session_device.h"
 #include "platform/common/stylus.h"
 #include "platform/common/windows.h"
 #include "platform/sdl/internal.h"
 
 namespace {
 
-// The keyboard keys that stand for the device's hardware keys.
-struct KeyBinding {
-    SDL_Keycode key;
-    WPARAM code;
-};
-const KeyBinding KEY_BINDINGS[] = {
-    {SDLK_UP, VK_UP},       {SDLK_DOWN, VK_DOWN}, {SDLK_LEFT, VK_LEFT},
-    {SDLK_RIGHT, VK_RIGHT}, {SDLK_a, DEVICE_VK_A}, {SDLK_b, DEVICE_VK_B},
-    {SDLK_c, DEVICE_VK_C},  {SDLK_RETURN, DEVICE_VK_START}, {SDLK_KP_ENTER, DEVICE_VK_START},
-};
+// A desktop key as Windows' virtual-key code names it, for the hardware keys' one table: letters
+// by their capital, either Enter as Return, the arrows; 0 for any key that table cannot hold.
+unsigned windows_key(SDL_Keycode key) {
+    if (key >= SDLK_a && key <= SDLK_z) return unsigned('A' + (key - SDLK_a));
+    switch (key) {
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER: return 0x0D;
+        case SDLK_LEFT: return VK_LEFT;
+        case SDLK_UP: return VK_UP;
+        case SDLK_RIGHT: return VK_RIGHT;
+        case SDLK_DOWN: return VK_DOWN;
+        default: return 0;
+    }
+}
 
 // The stylus: the left button pressed, moved and released, at the device pixel the window
 // shows under the pointer.
@@ -36,9 +42,7 @@ void stylus_event(const SDL_Event &e) {
 
 // A bound key going down (not its auto-repeat) or up.
 void key_event(const SDL_KeyboardEvent &e) {
-    if (e.repeat) return;
-    for (const KeyBinding &binding : KEY_BINDINGS)
-        if (binding.key == e.keysym.sym) device_post(e.type == SDL_KEYDOWN ? WM_KEYDOWN : WM_KEYUP, binding.code, 0);
+    if (!e.repeat) device_host_key(windows_key(e.keysym.sym), e.type == SDL_KEYDOWN);
 }
 
 // Focus changes are activation (when the person's input is taken); exposure and resizing redraw
@@ -57,12 +61,12 @@ void window_event(const SDL_WindowEvent &e, bool take_focus) {
 void device_collect_input() {
     if (!SDL_WasInit(SDL_INIT_EVENTS)) return;
     keeping_look();
-    session_look_begin();
-    if (keeping_catches_up()) {
-        session_look_end();
+    device_session_look_begin();
+    if (device_session_catching_up()) {
+        device_session_look_end();
         return;
     }
-    bool take = session_takes_host_input();
+    bool take = device_session_takes_host_input();
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         if (e.type == SDL_WINDOWEVENT)
@@ -77,5 +81,5 @@ void device_collect_input() {
             stylus_event(e);
     }
     if (instance_take_show_request()) window_raise();
-    session_look_end();
+    device_session_look_end();
 }

@@ -61,34 +61,17 @@ void draw_scaled(const WindowPicture &placed, const uint16_t *picture, const Pix
 // The host's monotonic clock in milliseconds, wrapping at 2^32 like the device's tick count.
 uint32_t host_clock_ms();
 
-// Sessions (session.cpp): started as VORLEN_REPLAY says, or recorded (kept, and into
-// VORLEN_RECORD's file) (0, with a message, when the session to play cannot be read) and stopped; the clock's reading from the host's (the
-// played session's clock instead while one plays); a Sleep; whether the host's mouse and keys
-// reach the game (not while a session plays); and the two ends of each look of the pump.
-int session_start_from_environment();
-void session_stop();
-uint32_t session_clock(uint32_t host_reading);
-void session_sleep(uint32_t ms);
-// Whether Sleep takes its time (not while a kept game plays back), and the kept game's playback
-// reaching its frame: the clock goes on from the played clock's reading.
-bool session_paced();
-void session_resumed();
-bool session_takes_host_input();
-void session_look_begin();
-void session_look_end();
 
-// The kept game (keeping.cpp). keeping_start reads what is kept and starts keeping (1: a kept
-// game plays back first, on its own display layout; 0: a fresh run, having said once why a kept
-// game could not be resumed); keeping_stop stops (the file stays as it is). keeping_catches_up:
-// the kept game is playing back (unpaced, unheard, unseen). keeping_store brings the kept file up
-// to date (at a frame boundary); keeping_frame follows each presented frame (the keeper's state:
-// a refusal starts the program afresh and does not return); keeping_look lets a caught ending
-// signal take its course once the game is kept.
-int keeping_start();
-void keeping_stop();
-bool keeping_catches_up();
+// The kept game (keeping.cpp), kept by the device's session (session_device.h). keeping_start
+// reads what is kept and starts keeping (a kept game plays back first; one that cannot be
+// resumed is said once on stderr and dropped). keeping_store brings the kept file up to date (at
+// a frame boundary); keeping_frame follows each presented frame with the keeper's state, storing
+// at most a second apart, and starts the program afresh when the playback missed the kept frame
+// (it then does not return); keeping_look lets a caught ending signal take its course once the
+// game is kept.
+void keeping_start();
 void keeping_store();
-int keeping_frame();
+int keeping_frame(int state);
 void keeping_look();
 
 // Gives the window the game's icon.

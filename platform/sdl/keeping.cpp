@@ -22,6 +22,7 @@
 #include "platform/common/fnv1a64.h"
 #include "platform/common/files.h"
 #include "platform/common/keep.h"
+#include "platform/common/session_device.h"
 #include "platform/sdl/internal.h"
 #include "platform/sdl/sdl_device.h"
 
@@ -113,10 +114,15 @@ void on_ending_signal(int signal) { ending_signal = signal; }
 
 void keep_at_exit() { keeping_store(); }
 
+// The one line that says a kept game is dropped.
+void say_dropped(const std::string &why) {
+    std::fprintf(stderr, "vorlen: the kept game could not be resumed (%s); starting afresh\n", why.c_str());
+}
+
 // Says once why the kept game is dropped, drops it, and starts the program again afresh (a test
 // may stand in for that).
 [[noreturn]] void start_afresh(const std::string &why) {
-    std::fprintf(stderr, "vorlen: the kept game could not be resumed (%s); starting afresh\n", why.c_str());
+    say_dropped(why);
     remove_kept();
     keeping = false;
     if (restart) restart();
@@ -131,46 +137,28 @@ void keep_at_exit() { keeping_store(); }
 
 }  // namespace
 
-int keeping_start() {
+void keeping_start() {
     folder = state_folder();
-    if (folder.empty()) return 0;
+    if (folder.empty()) return;
     keeping = true;
-    std::string build = build_name();
     const char *fresh = std::getenv("VORLEN_FRESH_START");
     bool afresh = fresh && std::strcmp(fresh, "1") == 0;
     unsetenv("VORLEN_FRESH_START");
     std::vector<uint8_t> bytes;
-    int resuming = 0;
-    if (afresh) {
+    if (afresh) remove_kept();
+    else read_host_file(kept_path(), KEEP_MAX_BYTES + 4096, &bytes);
+    std::string why;
+    if (!device_session_keep(std::string(bytes.begin(), bytes.end()), build_name(), host_clock_ms(), &why) &&
+        !why.empty()) {
+        say_dropped(why);
         remove_kept();
-    } else if (read_host_file(kept_path(), KEEP_MAX_BYTES + 4096, &bytes)) {
-        std::string why;
-        resuming = keep_resume(std::string(bytes.begin(), bytes.end()), build, &why);
-        if (!resuming) {
-            std::fprintf(stderr, "vorlen: the kept game could not be resumed (%s); starting afresh\n", why.c_str());
-            remove_kept();
-        }
-    }
-    if (resuming) {
-        device_choose_layout(keep_session().display.c_str());
-    } else {
-        const char *layout = device_layout_name();
-        keep_start(build, layout ? layout : "packed", host_clock_ms());
     }
     for (int signal : {SIGTERM, SIGINT, SIGHUP}) std::signal(signal, on_ending_signal);
     static bool registered = false;
     if (!registered) std::atexit(keep_at_exit);
     registered = true;
     stored_at = host_clock_ms();
-    return resuming;
 }
-
-void keeping_stop() {
-    if (keeping) keep_stop();
-    keeping = false;
-}
-
-bool keeping_catches_up() { return keeping && keep_state() == KEEP_CATCHING_UP; }
 
 void keeping_store() {
     if (!keeping || keep_state() != KEEP_LIVE) return;
@@ -186,9 +174,8 @@ void keeping_store() {
         unlink(temporary.c_str());
 }
 
-int keeping_frame() {
-    if (!keeping) return KEEP_OFF;
-    int state = keep_frame();
+int keeping_frame(int state) {
+    if (!keeping) return state;
     if (state == KEEP_REFUSED) start_afresh(keep_refusal());
     if (state == KEEP_LIVE && host_clock_ms() - stored_at >= STORE_EVERY_MS) keeping_store();
     return state;
@@ -198,7 +185,7 @@ void keeping_look() {
     if (!ending_signal) return;
     int signal = ending_signal;
     keeping_store();
-    keeping_stop();
+    keeping = false;
     sdl_device_stop();
     std::signal(signal, SIG_DFL);
     std::raise(signal);

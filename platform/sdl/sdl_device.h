@@ -1,6 +1,6 @@
 // The desktop device's own controls: starting and stopping it around WinMain, and what its
 // smoke test reads back. It reads VORLEN_DISPLAY and VORLEN_SCALE at start
-// (platform/common/desktop.h), and VORLEN_RECORD or VORLEN_REPLAY (session.cpp); with
+// (platform/common/desktop.h), and VORLEN_RECORD or VORLEN_REPLAY (platform/common/session_device.h); with
 // VORLEN_CHECK_FILES=1 main lists and reads the game's pictures and sounds instead of playing.
 #ifndef VORLEN_PLATFORM_SDL_SDL_DEVICE_H
 #define VORLEN_PLATFORM_SDL_SDL_DEVICE_H

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/common/files.h"
+#include "platform/common/session_device.h"
 #include "platform/common/windows.h"
 #include "platform/sdl/internal.h"
 #include "platform/sdl/sdl_device.h"
@@ -106,7 +107,7 @@ void sdl_sound_hold(bool hold) {
 }
 
 BOOL PlaySoundW(LPCWSTR pszSound, HMODULE, DWORD) {
-    if (audio == 0 || keeping_catches_up()) return TRUE;  // no sound device, or a kept game playing back
+    if (audio == 0 || device_session_catching_up()) return TRUE;  // no sound device, or a kept game playing back
     Samples sound;
     if (pszSound && !(sound = load(device_host_path(pszSound)))) return FALSE;
     start(sound);

@@ -1,7 +1,7 @@
 // The browser device's display, clock, pause and executable's place, run in the page's worker;
 // the hooks the shared window services call. Frames go to the page as their changed part only,
 // and while the page is hidden (the handheld switched off) nothing is presented. A replayed
-// session's clock (session.cpp) stands in for the page's.
+// session's clock (platform/common/session_device.h) stands in for the page's.
 #include <emscripten.h>
 
 #include "platform/common/change.h"
@@ -9,7 +9,7 @@
 #include "platform/common/files.h"
 #include "platform/common/keep.h"
 #include "platform/common/scanout.h"
-#include "platform/common/session.h"
+#include "platform/common/session_device.h"
 #include "platform/common/windows.h"
 #include "platform/web/internal.h"
 
@@ -56,7 +56,7 @@ void show_frame() {
 
 void device_record_call(const char *) {}
 // The clock without a read of it: a replay's clock moves on at each read.
-DWORD device_message_time() { return web_session_playing() ? session_play_time() : web_keep_time(); }
+DWORD device_message_time() { return device_session_time(web_page_ticks()); }
 // Each page is a device of its own: there is never another instance to find.
 bool device_other_instance_running() { return false; }
 void device_show_other_instance() {}
@@ -79,7 +79,7 @@ uint32_t web_page_ticks() { return uint32_t(uint64_t(web_ticks())); }
 
 // The device's tick count: milliseconds the page has been shown, wrapping at 2^32 (after a
 // resume, going on from the kept game's last reading).
-DWORD GetTickCount(void) { return web_session_playing() ? session_play_clock() : web_keep_read(); }
+DWORD GetTickCount(void) { return device_session_clock(web_page_ticks()); }
 
 // Pauses so that the page's events and visibility reach the game meanwhile: in shared memory
 // where the page is cross-origin isolated, else through the worker's event loop. A kept game
@@ -87,9 +87,7 @@ DWORD GetTickCount(void) { return web_session_playing() ? session_play_clock() :
 // when the page is hidden (through the event loop, a page hidden during a pause is seen at the
 // next one).
 void Sleep(DWORD dwMilliseconds) {
-    if (web_session_playing()) session_play_sleep(dwMilliseconds);
-    web_keep_sleep(dwMilliseconds);
-    if (web_keep_catching_up()) return;
+    if (!device_session_sleep(dwMilliseconds)) return;
     web_keep_store(web_suspended());
     int waited;
     while ((waited = web_pause_here(double(dwMilliseconds))) == PAUSE_HIDDEN) web_keep_store(true);

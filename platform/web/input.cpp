@@ -7,6 +7,7 @@
 
 #include "platform/common/fit.h"
 #include "platform/common/keys.h"
+#include "platform/common/session_device.h"
 #include "platform/common/stylus.h"
 #include "platform/common/windows.h"
 #include "platform/web/events.h"
@@ -34,10 +35,16 @@ EM_JS(int, web_page_resized, (), { return VorlenWorker.takeResized(); });
 void page_event(int kind, double a, double b) {
     POINT at = device_pixel_at(canvas_fit, a, b);
     switch (kind) {
-        case WEB_PRESS: device_stylus_press(int(at.x), int(at.y)); break;
+        case WEB_PRESS:
+            web_keep_touched();
+            device_stylus_press(int(at.x), int(at.y));
+            break;
         case WEB_MOVE: device_stylus_move(int(at.x), int(at.y)); break;
         case WEB_RELEASE: device_stylus_release(int(at.x), int(at.y)); break;
-        case WEB_KEY_DOWN: device_host_key(unsigned(int(a)), true); break;  // the page drops auto-repeats
+        case WEB_KEY_DOWN:  // the page drops auto-repeats
+            web_keep_touched();
+            device_host_key(unsigned(int(a)), true);
+            break;
         case WEB_KEY_UP: device_host_key(unsigned(int(a)), false); break;
         case WEB_FOCUS: device_post(WM_ACTIVATE, WA_ACTIVE, 0); break;
         case WEB_BLUR: device_post(WM_ACTIVATE, WA_INACTIVE, 0); break;
@@ -57,8 +64,8 @@ void web_place_canvas() {
 void device_collect_input() {
     if (web_page_resized()) web_place_canvas();
     double event[3];
+    device_session_look_begin();
     while (web_next_event(event))
-        if (web_session_takes_page_input() && !web_keep_catching_up()) page_event(int(event[0]), event[1], event[2]);
-    web_session_look();
-    web_keep_look();
+        if (device_session_takes_host_input()) page_event(int(event[0]), event[1], event[2]);
+    device_session_look_end();
 }

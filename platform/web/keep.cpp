@@ -7,11 +7,9 @@
 #include <emscripten.h>
 
 #include <string>
-#include <vector>
 
-#include "platform/common/display.h"
 #include "platform/common/keep.h"
-#include "platform/common/windows.h"
+#include "platform/common/session_device.h"
 #include "platform/web/internal.h"
 
 namespace {
@@ -22,8 +20,6 @@ const int BUILD_NAME_SIZE = 64;      // longer than any build's stamp
 bool keeping = false;      // this run is kept
 bool touched = false;      // the person has tapped or pressed a key: until then there is nothing to keep
 double stored_at = 0;      // the page's clock when the kept text was last handed over
-uint32_t clock_offset = 0; // the live clock's lead over the page's tick count, after a resume
-std::vector<MSG> posted;   // what was posted since the pump's last look
 
 // The kept text the page found (its UTF-8 size, -1 for none), and a copy of it.
 EM_JS(int, web_kept_size, (), {
@@ -37,8 +33,6 @@ EM_JS(double, web_now, (), { return performance.now(); });
 EM_JS(void, web_store, (const char *text, int size), { VorlenWorker.store(UTF8ToString(text, size)); });
 EM_JS(void, web_forget, (), { VorlenWorker.forget(); });
 EM_JS(void, web_refused, (const char *why), { VorlenWorker.refused(UTF8ToString(why)); });
-
-void note_post(const MSG &msg) { posted.push_back(msg); }
 
 // The kept text the page found, or "" for none.
 std::string kept_text() {
@@ -55,54 +49,19 @@ std::string kept_text() {
 void web_keep_start() {
     char stamp[BUILD_NAME_SIZE];
     web_build(stamp, BUILD_NAME_SIZE);
-    std::string build = std::string("web ") + stamp, why;
-    std::string kept = kept_text();
+    std::string why;
     keeping = true;
-    posted.clear();
-    device_watch_posts(note_post);
     stored_at = web_now();
-    touched = false;
-    if (!kept.empty() && keep_resume(kept, build, &why)) {
-        device_choose_layout(keep_session().display.c_str());
-        touched = true;
-        return;
-    }
-    if (!kept.empty()) web_refused(why.c_str());
-    const char *layout = device_layout_name();
-    keep_start(build, layout ? layout : "packed", web_page_ticks());
+    touched = device_session_keep(kept_text(), std::string("web ") + stamp, web_page_ticks(), &why) == 1;
+    if (!why.empty()) web_refused(why.c_str());
 }
 
-bool web_keep_catching_up() { return keeping && keep_state() == KEEP_CATCHING_UP; }
+void web_keep_touched() { touched = true; }
 
-uint32_t web_keep_time() { return web_keep_catching_up() ? session_play_time() : web_page_ticks() + clock_offset; }
-
-uint32_t web_keep_read() {
-    uint32_t reading = web_keep_catching_up() ? session_play_clock() : web_page_ticks() + clock_offset;
-    if (keeping) session_record_read(reading);
-    return reading;
-}
-
-void web_keep_sleep(uint32_t ms) {
-    if (!keeping) return;
-    session_record_sleep(ms);
-    if (web_keep_catching_up()) session_play_sleep(ms);
-}
-
-void web_keep_look() {
-    if (!keeping) return;
-    if (web_keep_catching_up()) session_play_look(session_play_time(), device_post);
-    for (const MSG &msg : posted) touched = touched || msg.message == WM_LBUTTONDOWN || msg.message == WM_KEYDOWN;
-    session_record_look(posted);
-    posted.clear();
-}
-
-// On the kept frame the person's run goes on: the live clock continues from the played one's
-// reading. A playback that cannot reach it is refused: the page starts afresh.
+// A playback that cannot reach the kept frame is refused: the page starts afresh.
 int web_keep_frame() {
-    if (!keeping) return KEEP_OFF;
-    int state = keep_frame();
-    if (state == KEEP_RESUMED) clock_offset = session_play_time() - web_page_ticks();
-    if (state == KEEP_REFUSED) {
+    int state = device_session_frame();
+    if (keeping && state == KEEP_REFUSED) {
         keeping = false;
         web_refused(keep_refusal().c_str());
     }

@@ -4,6 +4,7 @@
 #include <emscripten.h>
 
 #include "platform/common/display.h"
+#include "platform/common/session_device.h"
 #include "platform/device.h"
 #include "platform/web/internal.h"
 
@@ -25,7 +26,7 @@ int main() {
     web_display_parameter(name, LAYOUT_NAME_SIZE);
     device_choose_layout(name);
     web_session_start();
-    if (!web_session_playing()) web_keep_start();
+    if (!device_session_playing()) web_keep_start();
     web_place_canvas();
     static WCHAR command_line[1] = {0};  // the game takes no arguments
     WinMain(nullptr, nullptr, command_line, SW_SHOW);

@@ -3,21 +3,19 @@
 // in the person's place as the headless device does: the session's display layout, its clock
 // (each read moves it on by the session's step, each Sleep by its time) and its input at the
 // pump's looks. So frame N in the page is frame N of vorlen-replay. The person's input is
-// dropped until the whole session has happened.
+// dropped until the whole session has happened (platform/common/session_device.h).
 #include <emscripten.h>
 
+#include <cstdio>
 #include <string>
+#include <utility>
 
-#include "platform/common/display.h"
-#include "platform/common/session.h"
-#include "platform/common/windows.h"
+#include "platform/common/session_device.h"
 #include "platform/web/internal.h"
 
 namespace {
 
 const int SESSION_NAME_SIZE = 80;  // longer than any name the worker accepts
-
-bool playing = false;  // a session is being played
 
 // The page's ?session= name (empty when there is none), and the fetched text's size in bytes:
 // -1 when it could not be fetched (or the name is not one the worker fetches).
@@ -44,21 +42,15 @@ void web_session_start() {
     if (name[0] == '\0') return;
     int size = web_session_size();
     if (size < 0) return refuse(name, "cannot fetch sessions/" + std::string(name) + ".session");
+    if (size_t(size) > SESSION_MAX_BYTES)
+        return refuse(name, "it is too large: a session holds at most " + std::to_string(SESSION_MAX_BYTES) + " bytes");
     std::string text(size_t(size) + 1, '\0');  // stringToUTF8 ends the text with a zero byte
     web_session_copy(&text[0], size + 1);
     text.resize(size_t(size));
     Session session;
     std::string error;
     if (!session_parse(text, &session, &error)) return refuse(name, error);
-    device_choose_layout(session.display.c_str());
-    session_play(session);
-    playing = true;
-}
-
-bool web_session_playing() { return playing; }
-
-bool web_session_takes_page_input() { return !playing || session_finished(); }
-
-void web_session_look() {
-    if (playing) session_play_look(session_play_time(), device_post);
+    std::string damage = session_damage(session);
+    if (!damage.empty()) std::fprintf(stderr, "vorlen: session '%s': %s\n", name, damage.c_str());
+    device_session_play(std::move(session), name, true);
 }

@@ -1,10 +1,10 @@
 // Puts the site together: the page's files from site/, the game's vorlen.js and vorlen.wasm,
-// events.js written from the event kinds of events.h, the icons and the manifest's screenshot
-// when they exist, sw.js, and files-STAMP.json, the list of the build's files with the size and
-// SHA-256 digest of each, against which the service worker checks every download. Every file
-// carries the build's stamp, made from their content: the page and the scripts in place of
-// @VORLEN_BUILD@, vorlen.js as a variable at its end, vorlen.wasm as a custom section, so a
-// page, a worker or the service worker can tell files of two builds apart.
+// events.js written from the event kinds of events.h and the hardware keys of keys.h, the icons
+// and the manifest's screenshot when they exist, sw.js, and files-STAMP.json, the list of the
+// build's files with the size and SHA-256 digest of each, against which the service worker checks
+// every download. Every file carries the build's stamp, made from their content: the page and
+// the scripts in place of @VORLEN_BUILD@, vorlen.js as a variable at its end, vorlen.wasm as a
+// custom section, so a page, a worker or the service worker can tell files of two builds apart.
 //   node site.mjs SITE BIN ICONS SCREENSHOT
 import fs from "node:fs";
 import path from "node:path";
@@ -28,6 +28,14 @@ function eventKinds() {
   for (const [, name, number] of header.matchAll(/KIND\((\w+), (\d+)\)/g)) kinds[name] = Number(number);
   if (!Object.keys(kinds).length) throw new Error("no event kinds in events.h");
   return kinds;
+}
+
+// The page's key codes of the hardware keys, from the KEY(name, code, host) lines of the keys' table.
+function hardwareKeys() {
+  const header = fs.readFileSync(path.join(HERE, "../common/keys.h"), "utf8");
+  const keys = [...header.matchAll(/KEY\((\w+), \w+, (0x[0-9A-Fa-f]+)\)/g)].map(([, , host]) => Number(host));
+  if (!keys.length) throw new Error("no hardware keys in keys.h");
+  return keys;
 }
 
 // An unsigned LEB128 number, as WebAssembly writes sizes.
@@ -61,8 +69,10 @@ function gather() {
                       "manifest.webmanifest"])
     files.set(name, fs.readFileSync(path.join(SOURCE, name)));
   files.set("events.js", Buffer.from(
-    "// Written by the site's build from platform/web/events.h: the kinds of event the page sends the game.\n" +
+    "// Written by the site's build from platform/web/events.h and platform/common/keys.h: the kinds of\n" +
+    "// event the page sends the game, and the page's key codes of the hardware keys.\n" +
     `"use strict";\nconst VorlenEvents = Object.freeze(${JSON.stringify(eventKinds())});\n` +
+    `const VorlenHardwareKeys = Object.freeze(${JSON.stringify(hardwareKeys())});\n` +
     "const vorlenEventsBuild = \"@VORLEN_BUILD@\";\n"));
   for (const name of ["vorlen.js", "vorlen.wasm"]) files.set(name, fs.readFileSync(path.join(BIN, name)));
   for (const name of [...Object.keys(ICON_FILES), TOUCH_ICON])

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/common/files.h"
-#include "platform/web/internal.h"
+#include "platform/common/session_device.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ bool read_whole(LPCWSTR path, std::vector<uint8_t> *bytes) {
 }  // namespace
 
 BOOL PlaySoundW(LPCWSTR pszSound, HMODULE, DWORD) {
-    if (web_keep_catching_up()) return TRUE;  // a kept game plays back unheard
+    if (device_session_catching_up()) return TRUE;  // a kept game plays back unheard
     if (!pszSound) {
         web_sound_stop();
         return TRUE;

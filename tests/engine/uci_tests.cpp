@@ -296,6 +296,19 @@ TEST(Uci, LongMoveListsAreTakenAndOverlongOnesRefused) {
     output = converse("go searchmoves " + std::string(UCI_LINE_LIMIT, 'a') + "\nisready\n");
     ASSERT_EQ(lines_of(output).size(), 3u) << output.substr(0, 200);
     EXPECT_EQ(lines_of(output)[1], "bestmove 0000");
+    // An overlong go or position during a held search releases the held answer first, so that
+    // the client never reads 0000 as its search's answer.
+    const std::string answer = lines_of(converse("go\n")).back();
+    const std::string refused = "info string error: line longer than 16777216 bytes ignored";
+    for (const char *command : {"go searchmoves ", "position startpos moves "}) {
+        std::vector<std::string> said;
+        for (const std::string &line :
+             lines_of(converse(std::string("go infinite\n") + command + std::string(UCI_LINE_LIMIT, 'a') + "\ngo\n")))
+            if (line.rfind("bestmove ", 0) == 0 || line == refused) said.push_back(line);
+        std::vector<std::string> expected = {answer, refused, "bestmove 0000"};
+        if (command[0] == 'g') expected.push_back(answer);  // a refused go is answered at once
+        EXPECT_EQ(said, expected) << command;                  // a refused position leaves none
+    }
 }
 
 TEST(Uci, HostileInputNeitherCrashesNorHangs) {

@@ -15,6 +15,7 @@
 
 #include "platform/common/display.h"
 #include "platform/sdl/sdl_device.h"
+#include "tests/platform/sdl_test_device.h"
 #include "tools/replay/replay.h"
 
 namespace {
@@ -28,15 +29,6 @@ struct PrivateFolder {
     std::string path;
     ~PrivateFolder() { std::filesystem::remove_all(path); }
 } folder{mkdtemp(std::string("/tmp/vorlen-sdl-session-XXXXXX").data())};
-
-// The desktop device without a screen or sound card, at scale 1, keeping its game in the folder.
-void use_dummy_device() {
-    setenv("XDG_RUNTIME_DIR", folder.path.c_str(), 1);
-    setenv("XDG_STATE_HOME", folder.path.c_str(), 1);
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    setenv("VORLEN_SCALE", "1", 1);
-}
 
 // The window's pixels as RGB.
 std::vector<uint8_t> read_window() {
@@ -59,16 +51,6 @@ void note_frame() {
     if (int(frame_hashes.size()) == pixels_frame) window_rgb = read_window();
 }
 
-// Pushes a left-button click (press and release) at a window position.
-void push_click(int x, int y) {
-    for (Uint32 type : {Uint32(SDL_MOUSEBUTTONDOWN), Uint32(SDL_MOUSEBUTTONUP)}) {
-        SDL_Event e{};
-        Uint8 state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-        e.button = SDL_MouseButtonEvent{type, 0, sdl_device_window_id(), 0, SDL_BUTTON_LEFT, state, 1, 0, x, y};
-        SDL_PushEvent(&e);
-    }
-}
-
 // A person's short game, clicked at chosen frames: the menu, New game, e2-e4, then the window
 // closed. The clicks come by frame, the clock is the host's: each run differs a little.
 void play_as_a_person() {
@@ -79,9 +61,7 @@ void play_as_a_person() {
     if (frame == 45) push_click(135, 195);  // e2
     if (frame == 55) push_click(135, 135);  // e4
     if (frame == 110) {
-        SDL_Event quit{};
-        quit.type = SDL_QUIT;
-        SDL_PushEvent(&quit);
+        push_close();
     }
 }
 
@@ -122,7 +102,7 @@ std::vector<uint64_t> hashes_of(const std::string &report) {
 }
 
 TEST(SdlSession, ARecordedRunReplaysOnTheHeadlessDeviceToTheSameFrames) {
-    use_dummy_device();
+    use_dummy_device(folder.path);
     std::string session = folder.path + "/played.session";
     setenv("VORLEN_RECORD", session.c_str(), 1);
     setenv("VORLEN_DISPLAY", "rotated", 1);
@@ -135,6 +115,7 @@ TEST(SdlSession, ARecordedRunReplaysOnTheHeadlessDeviceToTheSameFrames) {
     EXPECT_EQ(text.str().rfind(SESSION_HEADER "\ndisplay rotated\n", 0), 0u) << text.str();
     for (const char *event : {" down 120 280\n", " up 57 281\n", " down 135 195\n", " up 135 135\n", " close\n"})
         EXPECT_NE(text.str().find(event), std::string::npos) << event;
+    EXPECT_EQ(text.str().substr(text.str().size() - 4), SESSION_END "\n");  // the window closed cleanly
 
     int status = 0;
     std::string report = run_replay(session, -1, &status);
@@ -144,8 +125,31 @@ TEST(SdlSession, ARecordedRunReplaysOnTheHeadlessDeviceToTheSameFrames) {
     EXPECT_NE(report.find(" w - - 0 2\n"), std::string::npos) << report.substr(report.rfind("end "));
 }
 
+// Closes the window at the third frame.
+void close_at_third_frame() {
+    note_frame();
+    if (frame_hashes.size() != 3) return;
+    push_close();
+}
+
+TEST(SdlSession, TheWindowClosesAtOnceWhileASessionFloodsTheGameWithInput) {
+    use_dummy_device(folder.path);
+    std::string session = folder.path + "/flood.session";
+    {
+        std::ofstream file(session);
+        file << SESSION_HEADER "\n";
+        for (int i = 0; i < 200000; ++i) file << "0 move 120 160\n";
+        file << SESSION_END "\n";
+    }
+    setenv("VORLEN_REPLAY", session.c_str(), 1);
+    ASSERT_EQ(run_desktop(close_at_third_frame), 0);
+    unsetenv("VORLEN_REPLAY");
+    EXPECT_LE(frame_hashes.size(), 5u);
+    EXPECT_GT(session_unplayed(), 150000u);  // the close did not wait for the session's input
+}
+
 TEST(SdlSession, APlayedSessionShowsInTheWindowWhatTheHeadlessDevicePresents) {
-    use_dummy_device();
+    use_dummy_device(folder.path);
     std::string session = std::string(VORLEN_SESSIONS_DIR) + "/" + "menu-and-about.session";
     setenv("VORLEN_REPLAY", session.c_str(), 1);
     pixels_frame = 120;  // the about picture

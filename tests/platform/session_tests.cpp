@@ -80,11 +80,68 @@ TEST(SessionText, AMalformedTextIsRefusedNamingItsLine) {
     EXPECT_EQ(fault_of(""), "empty: the first line must be \"" SESSION_HEADER "\"");
     EXPECT_EQ(fault_of("display packed\n"), "line 1: the first line must be \"" SESSION_HEADER "\"");
     EXPECT_EQ(fault_of(SESSION_HEADER "\n1 close\nstep 1\n"), "line 3: the header's lines come before the timed ones");
-    const char *bad[] = {"display tv", "1 down 70000 3", "1 down 3", "-1 close", "1+x close", "1 key-down q",
-                         "1 jump", "1 clock 4294967296", "1 fly", "step -1", "1 close now"};
-    for (const char *line : bad)
-        EXPECT_EQ(fault_of(std::string(SESSION_HEADER "\n") + line + "\n"),
-                  std::string("line 2: not a session line: ") + line);
+    EXPECT_EQ(fault_of(SESSION_HEADER "\nend\n1 close\n"), "line 3: nothing may follow the end line");
+    // Each fault says what the line needs: the names it may use, a number's range.
+    const std::string range = " is not a whole number from ";
+    const std::pair<const char *, std::string> bad[] = {
+        {"display packed16", "unknown display layout 'packed16' (the layouts are packed, padded, rotated, grey4, grey2)"},
+        {"step -1", "step '-1'" + range + "0 to 4294967295"},
+        {"start", "'start' takes one value"},
+        {"1 down 2147483648 -2147483648", "x '2147483648'" + range + "-32768 to 65535"},
+        {"1 down 3 -32769", "y '-32769'" + range + "-32768 to 65535"},
+        {"1 down 3", "'down' takes x and y"},
+        {"-1 close", "the tick '-1'" + range + "0 to 4294967295"},
+        {"1+x close", "the count after + 'x'" + range + "0 to 4294967295"},
+        {"1 key-down q", "key 'q' is none of up, down, left, right, a, b, c, start, nor a number from 0 to 65535"},
+        {"1 jump", "'jump' takes milliseconds"},
+        {"1 clock 4294967296", "the time '4294967296'" + range + "0 to 4294967295"},
+        {"1 message 1 2 -3", "lParam '-3'" + range + "0 to 4294967295"},
+        {"1 fly", "unknown event 'fly' (the events are down, move, up, key-down, key-up, activate, deactivate, close, "
+                  "message, jump, clock)"},
+        {"1 close now", "'close' takes nothing more"},
+        {"close", "not a session line: a timed line is a moment and an event"},
+    };
+    for (const auto &line : bad)
+        EXPECT_EQ(fault_of(std::string(SESSION_HEADER "\n") + line.first + "\n"), "line 2: " + line.second);
+}
+
+TEST(SessionText, AFaultShowsTheFilesUnprintableBytesEscaped) {
+    std::string fault = fault_of(SESSION_HEADER "\n1 \x1b[2J\x1b]0;title\x07\\ \xff\n");
+    EXPECT_EQ(fault, "line 2: unknown event '\\x1b[2J\\x1b]0;title\\x07\\\\'"
+                     " (the events are down, move, up, key-down, key-up, activate, deactivate, close, message, jump, clock)");
+    EXPECT_EQ(session_printable(std::string("a\0b\tc\r\n", 7)), "a\\x00b\\x09c\\x0d\\x0a");
+}
+
+TEST(SessionText, ACutLastLineIsLeftOutAndTheMissingEndIsNamed) {
+    // A recording cut mid-line: the tap at y 19 never happens.
+    Session cut = parsed(SESSION_HEADER "\n100 down 45 195\n23100 down 45 19");
+    ASSERT_EQ(cut.lines.size(), 1u);
+    EXPECT_EQ(cut.cut_line, 3);
+    EXPECT_FALSE(cut.ended);
+    EXPECT_EQ(session_damage(cut),
+              "line 3 is cut short (no newline at its end) and is left out: the session plays up to the line before");
+    // Cut exactly at a line's end: only the missing end line shows it.
+    Session stopped = parsed(SESSION_HEADER "\n100 down 45 195\n");
+    EXPECT_EQ(stopped.cut_line, 0);
+    EXPECT_EQ(session_damage(stopped), "it has no end line: it may have stopped early (it plays as far as it goes)");
+    Session whole = parsed(SESSION_HEADER "\n100 down 45 195\nend\n# a comment after the end\n");
+    EXPECT_TRUE(whole.ended);
+    EXPECT_EQ(session_damage(whole), "");
+    // Even the end line needs its newline; a cut comment loses nothing.
+    EXPECT_EQ(parsed(SESSION_HEADER "\nend").cut_line, 2);
+    Session commented = parsed(SESSION_HEADER "\nend\n# not");
+    EXPECT_TRUE(commented.ended);
+    EXPECT_EQ(commented.cut_line, 0);
+    EXPECT_EQ(fault_of(SESSION_HEADER "\n1 fly\n2 close"), "line 2: unknown event 'fly' (the events are down, move, "
+                                                            "up, key-down, key-up, activate, deactivate, close, message, "
+                                                            "jump, clock)");
+}
+
+TEST(SessionText, TheWholeTextIsWrittenAsItIsRead) {
+    const std::string text = SESSION_HEADER "\ndisplay padded\nstart 4\nstep 2\n1+3 key-up start\n2 clock 9\nend\n";
+    EXPECT_EQ(session_text(parsed(text)), text);
+    Session unended = parsed(SESSION_HEADER "\n1 close\n");
+    EXPECT_EQ(session_text(unended), SESSION_HEADER "\ndisplay packed\nstart 0\nstep 1\n1 close\n");
 }
 
 TEST(SessionPlay, InputHappensAtTheLooksItNamesAndTheClockAtReads) {
@@ -149,6 +206,41 @@ TEST(SessionPlay, TheClockRunsOnAcrossItsWrap) {
     EXPECT_EQ(posted.size(), 1u);
 }
 
+TEST(SessionPlay, LinesDueAtOnceComeAFewThousandToAReadSoThePumpRunsDry) {
+    std::string text = SESSION_HEADER "\n";
+    for (int i = 0; i < SESSION_INPUT_PER_READ * 2 + 5; ++i) text += "0 move 120 160\n";
+    session_play(parsed(text));
+    posted.clear();
+    session_play_look(0, note);
+    EXPECT_EQ(posted.size(), size_t(SESSION_INPUT_PER_READ));
+    session_play_look(0, note);  // the pump looks again and again before the game reads the clock
+    session_play_look(0, note);
+    EXPECT_EQ(posted.size(), size_t(SESSION_INPUT_PER_READ));
+    session_play_read(0);
+    session_play_look(0, note);
+    session_play_read(0);
+    session_play_look(0, note);
+    EXPECT_EQ(posted.size(), size_t(SESSION_INPUT_PER_READ * 2 + 5));
+    EXPECT_TRUE(session_finished());
+}
+
+TEST(SessionPlay, IdleFramesCountFromTheLookThatFoundALineHappened) {
+    session_play(parsed(SESSION_HEADER "\n5 close\n2147483648 close\n"));
+    posted.clear();
+    session_play_frame();
+    session_play_look(0, note);
+    EXPECT_EQ(session_idle_frames(), 1u);  // nothing has happened since the start
+    session_play_frame();
+    session_play_look(5, note);
+    EXPECT_EQ(session_idle_frames(), 0u);
+    for (int i = 0; i < 30; ++i) {
+        session_play_frame();
+        session_play_look(5 + 1000 * i, note);  // the second line is 2^31 ms ahead: it never comes
+    }
+    EXPECT_EQ(session_idle_frames(), 30u);
+    EXPECT_EQ(session_unplayed(), 1u);
+}
+
 std::string recorded;
 void keep(const std::string &text) { recorded += text; }
 
@@ -189,8 +281,9 @@ TEST(SessionRecord, ARecordedRunPlaysBackWithTheSameReadingsAndInputAtTheSameMom
         if (moment.kind == 1) session_record_sleep(moment.value);
         if (moment.kind == 2) session_record_look(moment.messages);
     }
-    session_record_stop();
+    session_record_stop(true);
     EXPECT_FALSE(session_recording());
+    EXPECT_EQ(recorded.substr(recorded.size() - 4), SESSION_END "\n");
 
     // Played on a device whose clock is the played clock: the same readings, the same input at
     // the same looks.

@@ -200,6 +200,15 @@ void go_choose(char *cursor, FILE *out) {
     if (!held.infinite && !held.ponder) release_answer(out);
 }
 
+// A client that changes the position or the options during a held search, starts another or
+// stops it has ended the first one: its held answer comes before anything said to the command,
+// even when the command's line is refused.
+void release_for(const char *command, FILE *out) {
+    int ends = strcmp(command, "position") == 0 || strcmp(command, "go") == 0 || strcmp(command, "ucinewgame") == 0 ||
+               strcmp(command, "setoption") == 0 || strcmp(command, "stop") == 0;
+    if (held.waiting && ends) release_answer(out);
+}
+
 // Runs one command line; 0 when the loop is to end.
 int run_command(char *line, FILE *out) {
     char error[UCI_ERROR_SIZE] = "";
@@ -207,11 +216,7 @@ int run_command(char *line, FILE *out) {
     char *command = next_word(&cursor);
     if (!command) return 1;
     if (strcmp(command, "quit") == 0) return 0;
-    // A client that changes the position or the options during a held search, or starts
-    // another, has stopped the first one: its answer comes first.
-    int changes = strcmp(command, "position") == 0 || strcmp(command, "go") == 0 ||
-                  strcmp(command, "ucinewgame") == 0 || strcmp(command, "setoption") == 0;
-    if (held.waiting && (changes || strcmp(command, "stop") == 0)) release_answer(out);
+    release_for(command, out);
     if (strcmp(command, "uci") == 0) {
         print_identity(out);
     } else if (strcmp(command, "isready") == 0) {
@@ -243,8 +248,10 @@ int run_command(char *line, FILE *out) {
 void refuse_long_line(const std::string &line, FILE *out) {
     char error[UCI_ERROR_SIZE];
     size_t start = line.find_first_not_of(' ');
-    int is_position = start != std::string::npos && line.compare(start, 9, "position ") == 0;
-    int is_go = start != std::string::npos && line.compare(start, 3, "go ") == 0;
+    std::string command = start == std::string::npos ? "" : line.substr(start, line.find(' ', start) - start);
+    int is_position = command == "position";
+    int is_go = command == "go";
+    release_for(command.c_str(), out);
     if (is_position) position_valid = 0;
     snprintf(error, UCI_ERROR_SIZE, "line longer than %d bytes ignored", UCI_LINE_LIMIT);
     report_error(out, error);

@@ -1,12 +1,14 @@
 // vorlen-replay [--pixels FRAME FILE] SESSION: plays a recorded session through the game on the
 // headless device and prints what it showed (tools/replay/replay.h); with --pixels, also writes
 // that frame's pixels to FILE (PNG when FILE ends in .png, raw RGBA otherwise). Exits 0 when the
-// game ended by itself, 1 when the replay had to close it, 2 on a usage or session error.
+// game ended by itself, 1 when the replay had to close it, 2 on a usage or session error. A
+// session cut short plays as far as it goes, with a note of what it lacks on stderr.
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
+#include <utility>
+
+#include "platform/common/session_device.h"
 
 #include "tools/replay/pixels.h"
 #include "tools/replay/replay.h"
@@ -51,20 +53,16 @@ int main(int argc, char **argv) {
         next = 4;
     }
     if (argc != next + 1) return usage();
-    std::ifstream file(argv[next], std::ios::binary);
-    if (!file) {
-        std::fprintf(stderr, "vorlen-replay: cannot read %s\n", argv[next]);
-        return 2;
-    }
-    std::stringstream text;
-    text << file.rdbuf();
     Session session;
     std::string error;
-    if (!session_parse(text.str(), &session, &error)) {
-        std::fprintf(stderr, "vorlen-replay: %s: %s\n", argv[next], error.c_str());
+    std::string name = session_printable(argv[next]);
+    if (!device_session_read_file(argv[next], &session, &error)) {
+        std::fprintf(stderr, "vorlen-replay: %s: %s\n", name.c_str(), error.c_str());
         return 2;
     }
-    ReplayResult result = replay_session(session, options);
+    std::string damage = session_damage(session);
+    if (!damage.empty()) std::fprintf(stderr, "vorlen-replay: %s: %s\n", name.c_str(), damage.c_str());
+    ReplayResult result = replay_session(std::move(session), options);
     std::fwrite(result.report.data(), 1, result.report.size(), stdout);
     if (!pixels_path.empty() && !write_pixels(pixels_path, result)) return 2;
     return result.finished ? 0 : 1;

@@ -3,10 +3,12 @@
 #include "tools/replay/replay.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "game/clocks.h"
 #include "platform/common/display.h"
 #include "platform/common/scanout.h"
+#include "platform/common/session_device.h"
 #include "platform/headless/headless.h"
 
 namespace {
@@ -14,7 +16,6 @@ namespace {
 ReplayResult result;          // what the run being played shows
 int pixels_frame = -1;        // the frame whose pixels are kept
 size_t sounds_noted = 0;      // sound calls already reported
-int frames_when_done = -1;    // frames presented when the session's last line happened, -1 before
 bool closed_by_replay = false;
 
 // Appends one line to the report.
@@ -47,13 +48,12 @@ void keep_pixels() {
     part_to_rgba(picture, WHOLE_PICTURE, result.pixels.data());
 }
 
-// A look of the pump: the input due, or the close that ends a session which never ended the game.
+// A look of the pump: the input due, or the close that ends a session which never ended the game
+// (or whose next line never comes due).
 void on_look() {
     note_sounds();
     session_play_look(headless_time(), headless_post);
-    if (session_finished() && frames_when_done < 0) frames_when_done = headless_frame_count();
-    if (frames_when_done >= 0 && !closed_by_replay &&
-        headless_frame_count() - frames_when_done >= REPLAY_FRAMES_AFTER_SESSION) {
+    if (!closed_by_replay && session_idle_frames() >= SESSION_IDLE_FRAMES) {
         closed_by_replay = true;
         headless_close();
     }
@@ -61,6 +61,7 @@ void on_look() {
 
 // A presented frame: its line, and its pixels when asked for.
 void on_frame(int frame) {
+    session_play_frame();
     note_sounds();
     char hash[17];
     std::snprintf(hash, sizeof hash, "%016llx",
@@ -77,19 +78,19 @@ std::string clocks_text() {
 
 }  // namespace
 
-ReplayResult replay_session(const Session &session, const ReplayOptions &options) {
+ReplayResult replay_session(Session session, const ReplayOptions &options) {
     result = ReplayResult{};
     pixels_frame = options.pixels_frame;
     sounds_noted = 0;
-    frames_when_done = -1;
     closed_by_replay = false;
     headless_reset();
     headless_record_frames(false);
+    headless_record_calls(false);
     headless_add_game_folders(options.assets);
     device_choose_layout(session.display.c_str());
     headless_set_time(session.start);
     headless_set_tick_step(session.step);
-    session_play(session);
+    session_play(std::move(session));
     headless_on_look(on_look);
     headless_on_read([](uint32_t now) {
         note_sounds();
@@ -102,8 +103,11 @@ ReplayResult replay_session(const Session &session, const ReplayOptions &options
     headless_on_read(nullptr);
     report("end frames " + std::to_string(headless_frame_count()) + " tick " + std::to_string(headless_time()));
     if (!session_finished())
-        report("unplayed lines " + std::to_string(session.lines.size() - session_played()) + " (the game ended first)");
-    if (closed_by_replay) report("closed: the session ended without ending the game");
+        report("unplayed lines " + std::to_string(session_unplayed()) +
+               (closed_by_replay ? "" : " (the game ended first)"));
+    if (closed_by_replay)
+        report(session_finished() ? "closed: the session ended without ending the game"
+                                  : "closed: no line came due in " + std::to_string(SESSION_IDLE_FRAMES) + " frames");
     report("fen " + position_fen());
     report(clocks_text());
     report("exit " + std::to_string(status));

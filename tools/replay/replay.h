@@ -12,10 +12,6 @@
 #include "platform/common/fnv1a64.h"
 #include "platform/common/session.h"
 
-// Frames presented after the session's last line before the replay closes the game's window,
-// so that a session which never ends the game still ends (about ten minutes of play).
-#define REPLAY_FRAMES_AFTER_SESSION 20000
-
 struct ReplayOptions {
     std::string assets;        // the host folder holding the game's Graph and Sound folders
     int pixels_frame = -1;     // a frame whose pixels to keep (1 = the first presented), -1 none
@@ -27,8 +23,10 @@ struct ReplayResult {
     bool finished = false;        // the game ended by itself, not closed by the replay
 };
 
-// Plays the session from power-on to the end of WinMain.
-ReplayResult replay_session(const Session &session, const ReplayOptions &options);
+// Plays the session from power-on to the end of WinMain. Once SESSION_IDLE_FRAMES frames pass
+// without a line happening (after the last line, or before a line that never comes due), the
+// replay closes the game's window, so that every session ends.
+ReplayResult replay_session(Session session, const ReplayOptions &options);
 // The shared position as FEN ("none" before the first new game); castling and en passant
 // never exist, and the half-move clock is always 0.
 std::string position_fen();

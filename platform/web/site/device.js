@@ -6,8 +6,8 @@
 
 var VorlenDevice = (() => {
   const BUILD = "@VORLEN_BUILD@";
-  // The page's key codes of the arrow keys, A, B, C and Enter: the hardware keys.
-  const HARDWARE_KEYS = new Set([37, 38, 39, 40, 65, 66, 67, 13]);
+  // The page's key codes of the arrow keys, A, B, C and Enter: the hardware keys (events.js).
+  const HARDWARE_KEYS = new Set(VorlenHardwareKeys);
   // A sound whose decoding ends later than this after its call is dropped, not played late.
   const SOUND_LATE_MS = 250;
   const RELOADED = "vorlen-reloaded-for-build";  // session key: a mix of builds was reloaded once
