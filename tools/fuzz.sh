@@ -12,9 +12,10 @@ tools/setup.sh fuzz
 build=build-fuzz
 cmake -S . -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVORLEN_FUZZ=ON -DVORLEN_TESTS=OFF \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-# Each target with its seeds: the generated pictures and sounds, the engine tool's positions.
-targets=(fuzz-tga-headless fuzz-tga-sdl fuzz-wav fuzz-engine-text)
-seeds=("$build/bin/Graph" "$build/bin/Graph" "$build/bin/Sound" tools/fuzz/seeds/engine)
+# Each target with its seeds: the generated pictures and sounds, the engine tool's positions, the
+# recorded sessions and a few UCI conversations.
+targets=(fuzz-tga-headless fuzz-tga-sdl fuzz-wav fuzz-engine-text fuzz-session-text fuzz-uci-loop)
+seeds=("$build/bin/Graph" "$build/bin/Graph" "$build/bin/Sound" tools/fuzz/seeds/engine tests/sessions tools/fuzz/seeds/uci)
 nice cmake --build "$build" -j 2 --target "${targets[@]}" vorlen_assets
 
 failed=()

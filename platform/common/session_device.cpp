@@ -65,31 +65,40 @@ void note_post(const MSG &msg) { looked.push_back(msg); }
 
 bool catching_up() { return keeping && keep_state() == KEEP_CATCHING_UP; }
 
-// The file's bytes when it is a regular file of at most SESSION_MAX_BYTES; 0 with the reason.
-int read_bytes(const std::string &path, std::string *bytes, std::string *error) {
+// Why a path names no file a session may be read from (missing, not a regular file, larger than
+// the cap); empty when it names one, whose size is then in *size.
+std::string file_fault(const std::string &path, uint64_t *size) {
     struct stat info;
-    if (path.empty()) *error = "no file is named (the value is empty)";
-    else if (stat(path.c_str(), &info) != 0)
-        *error = errno == ENOENT || errno == ENOTDIR ? "there is no such file" : std::strerror(errno);
-    else if (S_ISDIR(info.st_mode)) *error = "it is a folder, not a session file";
-    else if (!S_ISREG(info.st_mode)) *error = "it is not a regular file";
-    else if (uint64_t(info.st_size) > SESSION_MAX_BYTES)
-        *error = "it is too large: " + std::to_string(uint64_t(info.st_size)) + " bytes, and a session holds at most " +
-                 std::to_string(SESSION_MAX_BYTES) + " (64 MiB)";
+    if (path.empty()) return "no file is named (the value is empty)";
+    if (stat(path.c_str(), &info) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? "there is no such file" : std::strerror(errno);
+    if (S_ISDIR(info.st_mode)) return "it is a folder, not a session file";
+    if (!S_ISREG(info.st_mode)) return "it is not a regular file";
+    *size = uint64_t(info.st_size);
+    if (*size <= SESSION_MAX_BYTES) return "";
+    return "it is too large: " + std::to_string(*size) + " bytes, and a session holds at most " +
+           std::to_string(SESSION_MAX_BYTES) + " (64 MiB)";
+}
+
+// The file's bytes when it is one a session may be read from; 0 with the reason. (A FIFO is
+// never opened: it would block.)
+int read_bytes(const std::string &path, std::string *bytes, std::string *error) {
+    uint64_t size = 0;
+    *error = file_fault(path, &size);
     if (!error->empty()) return 0;
     std::FILE *file = std::fopen(path.c_str(), "rb");
     if (!file) {
         *error = std::string("cannot open it: ") + std::strerror(errno);
         return 0;
     }
-    // Read up to one byte past the cap, in case the file grew since it was looked at.
-    bytes->resize(size_t(info.st_size) + 1);
+    // One byte more than its size is asked for, to notice a file that grows while it is read.
+    bytes->resize(size_t(size) + 1);
     size_t got = std::fread(&(*bytes)[0], 1, bytes->size(), file);
     bool failed = std::ferror(file) != 0;
     std::fclose(file);
     bytes->resize(got);
     if (failed) *error = "cannot read it";
-    else if (got > SESSION_MAX_BYTES) *error = "it is too large: a session holds at most " + std::to_string(SESSION_MAX_BYTES) + " bytes (64 MiB)";
+    if (got > size) *error = "it grew while it was read: read it again once it is written";
     return error->empty() ? 1 : 0;
 }
 
