@@ -112,6 +112,12 @@ const char *device_layout_at(int index) {
     return index >= 0 && index < count ? LAYOUTS[index].name : nullptr;
 }
 
+std::string device_layout_list() {
+    std::string list;
+    for (const Layout &layout : LAYOUTS) list += std::string(list.empty() ? "" : ", ") + layout.name;
+    return list;
+}
+
 GXDisplayProperties device_display_properties() {
     GXDisplayProperties properties{};
     properties.cxWidth = DEVICE_DISPLAY_WIDTH;

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "platform/device.h"
 
@@ -23,8 +24,10 @@ void device_set_display(int32_t bpp, int32_t x_pitch, int32_t y_pitch);
 int device_choose_layout(const char *name);
 // The name of the layout the memory is laid out as (null when it is none of those names).
 const char *device_layout_name();
-// The layouts' names in order, one by one (null past the last), for those that check or list them.
+// The layouts' names in order, one by one (null past the last), for those that check them, and
+// as a list for a message ("packed, padded, ...").
 const char *device_layout_at(int index);
+std::string device_layout_list();
 // The properties GXGetDisplayProperties reports, without noting a call.
 GXDisplayProperties device_display_properties();
 // The pointer GXBeginDraw hands out, and the whole block.

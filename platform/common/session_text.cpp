@@ -147,13 +147,6 @@ bool event(const std::vector<std::string> &w, SessionLine *line, std::string *fa
     return false;
 }
 
-// The display layouts' names as a list for a message.
-std::string layout_list() {
-    std::string list;
-    for (int i = 0; device_layout_at(i); ++i) list += std::string(i ? ", " : "") + device_layout_at(i);
-    return list;
-}
-
 // A header line's value (display, start, step); false, with the reason, when it is not one.
 bool header_value(const std::vector<std::string> &w, Session *session, std::string *fault) {
     if (w.size() != 2) {
@@ -167,7 +160,7 @@ bool header_value(const std::vector<std::string> &w, Session *session, std::stri
             session->display = w[1];
             return true;
         }
-    *fault = "unknown display layout " + quoted(w[1]) + " (the layouts are " + layout_list() + ")";
+    *fault = "unknown display layout " + quoted(w[1]) + " (the layouts are " + device_layout_list() + ")";
     return false;
 }
 

@@ -63,7 +63,7 @@ TEST(Environment, AnUnknownSettingIsWarnedAboutOnceAndNoSettingWithoutAWord) {
     if (!stderr_capturable()) GTEST_SKIP() << "the standard error cannot be read back on this host";
     static std::string unknown = "VORLEN_DISPLAY=colour";
     set_variable(&unknown);
-    EXPECT_EQ(warning_of_choice(), "vorlen: unknown VORLEN_DISPLAY 'colour', using packed\n");
+    EXPECT_EQ(warning_of_choice(), "vorlen: unknown VORLEN_DISPLAY 'colour' (the layouts are packed, padded, rotated, grey4, grey2), using packed\n");
     unset_display();
     EXPECT_EQ(warning_of_choice(), "");
 }

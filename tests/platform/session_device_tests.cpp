@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 #include "platform/common/display.h"
@@ -20,9 +21,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A private folder for the tests' files, removed at exit.
+// A private folder for the tests' files, removed at exit (each test runs in a process of its own,
+// side by side with the others).
 struct Folder {
-    fs::path path = fs::temp_directory_path() / ("vorlen-session-device-" + std::to_string(std::rand()));
+    fs::path path = fs::temp_directory_path() / ("vorlen-session-device-" + std::to_string(std::random_device()()));
     Folder() { fs::create_directories(path); }
     ~Folder() { fs::remove_all(path); }
     std::string file(const std::string &name, const std::string &text) const {
@@ -30,6 +32,14 @@ struct Folder {
         return (path / name).string();
     }
 } folder;
+
+// Whether this host lets a test read back the standard error (the WebAssembly build under Node
+// writes it past the descriptors that capture it): the warnings' text is checked only there.
+bool stderr_capturable() {
+    testing::internal::CaptureStderr();
+    std::fputs("?", stderr);
+    return testing::internal::GetCapturedStderr() == "?";
+}
 
 // What reading the file gives: the error, or "" when it is read.
 std::string read_error(const std::string &path) {
@@ -70,6 +80,7 @@ TEST(SessionWriter, AWriteThatFailsWarnsOnceAndStopsTheRecording) {
     device_session_look_end();
     device_session_stop();
     std::string warned = testing::internal::GetCapturedStderr();
+    if (!stderr_capturable()) return;
     EXPECT_EQ(warned.substr(0, 48), "vorlen: VORLEN_RECORD 'rec\\x1b.session': cannot ");
     EXPECT_EQ(warned.find('\n'), warned.size() - 1) << warned;  // one line
 }
@@ -110,6 +121,7 @@ TEST(SessionWriter, AFullDiskLeavesAFileTheReaderKnowsIsCut) {
     std::string warned = testing::internal::GetCapturedStderr();
     EXPECT_NE(warned.find("(No space left on device); the recording stops here, without its end line\n"),
               std::string::npos) << warned;
+    EXPECT_FALSE(device_session_recording());
     EXPECT_EQ(disk.written.size(), 66u);
     Session session;
     std::string error;
@@ -138,10 +150,12 @@ TEST(SessionPlayer, ASessionWhoseNextLineNeverComesIsGivenUpAndTheInputHandedBac
         device_session_look_end();
         device_session_frame();
     }
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "vorlen: VORLEN_REPLAY 'test': no line came due in 20000 frames; the last 1 lines are not played and "
-              "the input is the person's again\n");
+    std::string warned = testing::internal::GetCapturedStderr();
     EXPECT_TRUE(device_session_takes_host_input());
+    if (stderr_capturable()) {
+        EXPECT_EQ(warned, "vorlen: VORLEN_REPLAY 'test': no line came due in 20000 frames; the last 1 lines are not "
+                          "played and the input is the person's again\n");
+    }
     EXPECT_EQ(device_queue_size(), 0u);
     device_session_stop();
 }
