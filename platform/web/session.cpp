@@ -19,12 +19,12 @@ const int SESSION_NAME_SIZE = 80;  // longer than any name the worker accepts
 
 // The page's ?session= name (empty when there is none), and the fetched text's size in bytes:
 // -1 when it could not be fetched (or the name is not one the worker fetches).
-EM_JS(void, web_session_name, (char *name, int size), { stringToUTF8(VorlenDevice.sessionName(), name, size); });
+EM_JS(void, web_session_name, (char *name, int size), { stringToUTF8(VorlenWorker.sessionName(), name, size); });
 EM_JS(int, web_session_size, (), {
-    const text = VorlenDevice.sessionText();
+    const text = VorlenWorker.sessionText();
     return text === null ? -1 : lengthBytesUTF8(text);
 });
-EM_JS(void, web_session_copy, (char *text, int size), { stringToUTF8(VorlenDevice.sessionText(), text, size); });
+EM_JS(void, web_session_copy, (char *text, int size), { stringToUTF8(VorlenWorker.sessionText(), text, size); });
 // A replay asked for and impossible is a fault of the page, not a game played instead.
 EM_JS(void, web_refuse, (const char *why), { throw new Error(UTF8ToString(why)); });
 

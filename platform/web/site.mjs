@@ -1,9 +1,10 @@
 // Puts the site together: the page's files from site/, the game's vorlen.js and vorlen.wasm,
 // events.js written from the event kinds of events.h and the hardware keys of keys.h, the icons
-// and the manifest's screenshot when they exist, and sw.js with the list of files to keep. Every
-// file carries the build's stamp, made from their content: the page and the scripts in place of
-// @VORLEN_BUILD@, vorlen.js as a variable at its end, vorlen.wasm as a custom section, so a page,
-// a worker or the service worker can tell files of two builds apart.
+// and the manifest's screenshot when they exist, sw.js, and files-STAMP.json, the list of the
+// build's files with the size and SHA-256 digest of each, against which the service worker checks
+// every download. Every file carries the build's stamp, made from their content: the page and
+// the scripts in place of @VORLEN_BUILD@, vorlen.js as a variable at its end, vorlen.wasm as a
+// custom section, so a page, a worker or the service worker can tell files of two builds apart.
 //   node site.mjs SITE BIN ICONS SCREENSHOT
 import fs from "node:fs";
 import path from "node:path";
@@ -61,10 +62,11 @@ function pngSize(file) {
   return `${bytes.readUInt32BE(16)}x${bytes.readUInt32BE(20)}`;
 }
 
-// name -> bytes of every file but sw.js, as they are before stamping.
+// name -> bytes of every file but sw.js and the list, as they are before stamping.
 function gather() {
   const files = new Map();
-  for (const name of ["index.html", "channel.js", "device.js", "worker.js", "manifest.webmanifest"])
+  for (const name of ["index.html", "notice.js", "start.js", "single.js", "kept.js", "channel.js", "device.js", "worker.js",
+                      "manifest.webmanifest"])
     files.set(name, fs.readFileSync(path.join(SOURCE, name)));
   files.set("events.js", Buffer.from(
     "// Written by the site's build from platform/web/events.h and platform/common/keys.h: the kinds of\n" +
@@ -90,6 +92,14 @@ function manifest(template, files) {
   return Buffer.from(JSON.stringify(m, null, 2) + "\n");
 }
 
+// name -> { size, sha256 } of every file the service worker keeps, sorted by name.
+function fileList(files) {
+  const list = {};
+  for (const name of [...files.keys()].sort())
+    list[name] = { size: files.get(name).length, sha256: crypto.createHash("sha256").update(files.get(name)).digest("hex") };
+  return list;
+}
+
 const files = gather();
 const hash = crypto.createHash("sha256");
 for (const [name, bytes] of [...files].sort(([a], [b]) => (a < b ? -1 : 1))) hash.update(name).update(bytes);
@@ -101,9 +111,8 @@ for (const [name, bytes] of files)
 files.set("vorlen.js", Buffer.concat([files.get("vorlen.js"), Buffer.from(`\nvar vorlenBuild = "${stamp}";\n`)]));
 files.set("vorlen.wasm", Buffer.concat([files.get("vorlen.wasm"), customSection(WASM_SECTION, stamp)]));
 
-const kept = ["./", ...files.keys()];
-files.set("sw.js", Buffer.from(fs.readFileSync(path.join(SOURCE, "sw.js"), "utf8").replace(PLACEHOLDER, stamp)
-  .replace("@VORLEN_SITE_FILES@", kept.map((name) => JSON.stringify(name)).join(", "))));
+files.set(`files-${stamp}.json`, Buffer.from(JSON.stringify({ build: stamp, files: fileList(files) }, null, 1) + "\n"));
+files.set("sw.js", Buffer.from(fs.readFileSync(path.join(SOURCE, "sw.js"), "utf8").replace(PLACEHOLDER, stamp)));
 
 fs.rmSync(SITE, { recursive: true, force: true });
 for (const [name, bytes] of files) {

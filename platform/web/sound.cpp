@@ -7,14 +7,15 @@
 #include <vector>
 
 #include "platform/common/files.h"
+#include "platform/common/session_device.h"
 
 namespace {
 
-EM_JS(int, web_sound_known, (const char *path), { return VorlenDevice.soundKnown(UTF8ToString(path)); });
+EM_JS(int, web_sound_known, (const char *path), { return VorlenWorker.soundKnown(UTF8ToString(path)); });
 EM_JS(void, web_sound_add, (const char *path, const uint8_t *bytes, int size),
-      { VorlenDevice.addSound(UTF8ToString(path), HEAPU8.slice(bytes, bytes + size)); });
-EM_JS(void, web_sound_play, (const char *path), { VorlenDevice.playSound(UTF8ToString(path)); });
-EM_JS(void, web_sound_stop, (), { VorlenDevice.stopSound(); });
+      { VorlenWorker.addSound(UTF8ToString(path), HEAPU8.slice(bytes, bytes + size)); });
+EM_JS(void, web_sound_play, (const char *path), { VorlenWorker.playSound(UTF8ToString(path)); });
+EM_JS(void, web_sound_stop, (), { VorlenWorker.stopSound(); });
 
 const DWORD READ_CHUNK = 16384;
 
@@ -38,6 +39,7 @@ bool read_whole(LPCWSTR path, std::vector<uint8_t> *bytes) {
 }  // namespace
 
 BOOL PlaySoundW(LPCWSTR pszSound, HMODULE, DWORD) {
+    if (device_session_catching_up()) return TRUE;  // a kept game plays back unheard
     if (!pszSound) {
         web_sound_stop();
         return TRUE;

@@ -156,3 +156,26 @@ export async function startGame(view) {
   return settled(view, cell("e4"));
 }
 
+
+// The builds the service worker keeps whole or in part, by their stamps.
+export function keptBuilds(page) {
+  return page.evaluate(async () => (await caches.keys()).filter((name) => /^vorlen-[0-9a-f]{12}$/.test(name))
+    .map((name) => name.slice("vorlen-".length)));
+}
+
+// Waits until this page's service worker keeps one build and is in charge; resolves to the build.
+export async function installed(page) {
+  await page.waitForFunction(async () => {
+    const registration = await navigator.serviceWorker.getRegistration();
+    return registration && registration.active && registration.active.state === "activated" &&
+      !registration.installing && !registration.waiting &&
+      (await caches.keys()).filter((name) => /^vorlen-[0-9a-f]{12}$/.test(name)).length === 1;
+  }, { timeout: WAIT_MS });
+  return (await keptBuilds(page))[0];
+}
+
+// The builds the page, its scripts and the WebAssembly carry, once the worker has loaded them.
+export async function builds(page) {
+  await page.waitForFunction(() => window.VorlenDevice && VorlenDevice.stats.build, { timeout: WAIT_MS });
+  return page.evaluate(() => VorlenDevice.stats.build);
+}

@@ -9,7 +9,7 @@ import path from "node:path";
 import { fileURLToPath } from "node:url";
 import { serve, serveForTests } from "./site.mjs";
 import { WAIT_MS, square, cell, NEW_GAME, QUIT, ABOUT, SPEAKER, TITLE_START, openPage, visit, titleAnimates, pixels, differing, pause,
-         until, settled, tap, pickUp, startGame } from "./driver.mjs";
+         until, settled, tap, pickUp, startGame, installed } from "./driver.mjs";
 
 const SITE = process.env.VORLEN_SITE ||
   path.join(path.dirname(fileURLToPath(import.meta.url)), "../../build-web/site");
@@ -109,11 +109,7 @@ test("the 4-bit grey display: greys only, and the menu opens", async () => {
 test("after one visit the game starts without a network", async () => {
   const offline = await serve(SITE);
   const { context, page } = await visit(browser, offline.url, PHONE);
-  await page.waitForFunction(async () => {
-    const registration = await navigator.serviceWorker.ready;
-    return !!registration.active && (await caches.keys()).length > 0 &&
-      (await (await caches.open((await caches.keys())[0])).keys()).length >= 6;
-  }, { timeout: WAIT_MS });
+  await installed(page);
   await offline.close();
   await page.reload();
   await titleAnimates(page, "the title animates offline");

@@ -11,7 +11,8 @@ var VorlenChannel = (() => {
   const WIDTH = 4;        // numbers an entry
   const ENTRIES_AT = 8;   // the ring's byte offset, after the count
   // The page's own messages beside the input events (whose kinds are all positive).
-  const TAGS = Object.freeze({ SIZE: -1, SUSPEND: -2, RESUME: -3 });
+  // STOP asks the game to stop for good at its next frame boundary.
+  const TAGS = Object.freeze({ SIZE: -1, SUSPEND: -2, RESUME: -3, STOP: -4 });
 
   // A new shared buffer where this page may have one, else null (the page posts its messages).
   function create() {

@@ -10,7 +10,7 @@ import zlib from "node:zlib";
 import { execFileSync } from "node:child_process";
 import { fileURLToPath } from "node:url";
 import { serve, launch } from "../../../tests/web/site.mjs";
-import { openPage, pixels, differing, pause, tap, startGame, toMenu, chooseComputerGame, NEW_GAME }
+import { openPage, pixels, differing, pause, tap, startGame, toMenu, chooseComputerGame, installed, NEW_GAME }
   from "../../../tests/web/driver.mjs";
 import lighthouse from "lighthouse";
 
@@ -147,8 +147,7 @@ async function hangingStart(browser) {
   const context = await browser.createBrowserContext();
   const first = await context.newPage();
   await first.goto(hanging.url);
-  await first.waitForFunction(async () => (await navigator.serviceWorker.ready).active.state === "activated" &&
-    (await caches.keys()).length === 1);
+  await installed(first);
   hanging.hang();
   const page = await context.newPage();
   await first.close();

@@ -1,0 +1,211 @@
+// The kept game: a page ended without warning (its target closed through the DevTools protocol,
+// so no pagehide runs) or reloaded comes back on the very frame the player was shown, and the next
+// tap plays; Quit forgets the game; a kept game that is cut short, damaged or of another build
+// gives the title and a notice; and a game moved to another tab goes on there, move for move.
+import { test } from "node:test";
+import assert from "node:assert/strict";
+import path from "node:path";
+import { fileURLToPath } from "node:url";
+import { serveForTests } from "./site.mjs";
+import { WAIT_MS, QUIT, NEW_GAME, LAYOUT, square, cell, pixels, differing, until, settled, tap, pickUp, startGame, toMenu,
+         choose, pause } from "./driver.mjs";
+
+const SITE = process.env.VORLEN_SITE ||
+  path.join(path.dirname(fileURLToPath(import.meta.url)), "../../build-web/site");
+const PHONE = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
+const BLACK_HALF = [0, 0, 240, 120];
+const BOARD = [0, 0, 240, 240];
+
+let browser, site;
+serveForTests(SITE, (s, b) => { site = s; browser = b; });
+
+// A page of the site in the context, in front, once it plays (unless playing is false: another
+// page plays); its first drawn canvas is kept as window.firstLook (base64 RGBA), taken as the
+// first part is put, before any later frame can change it.
+async function open(context, { playing = true } = {}) {
+  const page = await context.newPage();
+  await page.evaluateOnNewDocument(() => {
+    const put = CanvasRenderingContext2D.prototype.putImageData;
+    CanvasRenderingContext2D.prototype.putImageData = function (...part) {
+      put.apply(this, part);
+      if (window.firstLook) return;
+      const data = this.getImageData(0, 0, 240, 320).data;
+      let text = "";
+      for (let i = 0; i < data.length; i += 8192) text += String.fromCharCode.apply(null, data.subarray(i, i + 8192));
+      window.firstLook = btoa(text);
+    };
+  });
+  await page.bringToFront();
+  await page.setViewport(PHONE);
+  await page.goto(site.url);
+  await page.evaluate(() => {
+    const write = VorlenKept.write;
+    VorlenKept.write = (text) => {
+      const data = document.getElementById("screen").getContext("2d").getImageData(0, 0, 240, 320).data;
+      let bytes = "";
+      for (let i = 0; i < data.length; i += 8192) bytes += String.fromCharCode.apply(null, data.subarray(i, i + 8192));
+      window.lastKept = btoa(bytes);
+      return write(text);
+    };
+  });
+  if (playing) await page.waitForFunction(() => window.VorlenDevice && VorlenDevice.stats.frames > 0, { timeout: 2 * WAIT_MS });
+  return { page, context, touch: true };
+}
+
+const firstLook = async ({ page }) => new Uint8Array(Buffer.from(await page.evaluate(() => window.firstLook), "base64"));
+
+// The canvas as the page last kept the game (at that moment it shows the kept frame), taken as
+// the page hands the kept text to storage.
+async function lastKept({ page }) {
+  return new Uint8Array(Buffer.from(await page.evaluate(() => window.lastKept), "base64"));
+}
+
+// Waits for the page to keep the game with nothing drawn since; resolves to the canvas then: the
+// kept frame. (The page keeps it at most a second apart, so the next keep is far off.)
+async function keptLook({ page }) {
+  await page.waitForFunction(() => {
+    const s = VorlenDevice.stats;
+    if (window.keepsSeen === undefined || s.frames !== s.framesAtKeep) window.keepsSeen = s.keeps;
+    return s.keeps > window.keepsSeen && s.frames === s.framesAtKeep;
+  }, { timeout: WAIT_MS, polling: 5 });
+  const look = await pixels({ page });
+  await page.evaluate(() => VorlenKept.settled());  // stored
+  return look;
+}
+
+// Ends the page as a browser that discards it does: no pagehide, no unload.
+async function endWithoutWarning({ page }) {
+  const devtools = await page.browser().target().createCDPSession();
+  await devtools.send("Target.closeTarget", { targetId: page.target()._targetId });
+}
+
+// A timed game against the computer (the menu's defaults), e2-e4 and the computer's answer.
+async function moveAndAnswer(view) {
+  await startGame(view);
+  const pawn = await pixels(view, cell("e2"));
+  const black = await settled(view, BLACK_HALF);
+  await pickUp(view, "e2");
+  await tap(view, square("e4"));
+  await until(view, cell("e4"), (look) => differing(look, pawn) < 30, "the pawn arrives on e4");
+  await until(view, BLACK_HALF, (look) => differing(look, black) > 50, "the computer answers");
+  return settled(view, BOARD);
+}
+
+// A person's move from a square to another plays: the piece leaves its square.
+async function movePlays(view, from, to) {
+  const piece = await pixels(view, cell(from));
+  await pickUp(view, from);
+  await tap(view, square(to));
+  await until(view, cell(from), (look) => differing(look, piece) > 50, `the piece leaves ${from}`);
+  return settled(view, BOARD);
+}
+
+for (const ending of ["closed without warning", "reloaded"])
+test(`a game in progress ${ending} comes back on the frame the player saw, and the next tap plays`, async () => {
+  const context = await browser.createBrowserContext();
+  let view = await open(context);
+  await moveAndAnswer(view);
+  await keptLook(view);
+  const kept = await lastKept(view);  // the latest kept frame, however late the page is ended
+  if (ending === "reloaded") {
+    await view.page.reload();
+    await view.page.waitForFunction(() => VorlenDevice.stats.frames > 0, { timeout: 2 * WAIT_MS });
+  } else {
+    await endWithoutWarning(view);
+    view = await open(context);
+  }
+  const first = await firstLook(view);
+  assert.equal(differing(first, kept), 0, "the first frame shown is the kept one");
+  assert.ok(await view.page.evaluate(() => document.getElementById("notice").hidden), "no notice");
+  await pickUp(view, "b1");  // the next tap plays: the knight is picked up
+  await context.close();
+});
+
+test("Quit forgets the game: the next start is the title", async () => {
+  const context = await browser.createBrowserContext();
+  let view = await open(context);
+  const title = await firstLook(view);
+  await startGame(view);
+  await keptLook(view);
+  await tap(view, QUIT);
+  await view.page.waitForFunction(() => VorlenDevice.stats.ended && !VorlenDevice.stats.kept, { timeout: WAIT_MS });
+  await pause(300);  // the forgetting is stored
+  await view.page.close();
+  view = await open(context);
+  assert.equal(differing(await firstLook(view), title), 0, "the title's first frame");
+  await context.close();
+});
+
+// Kept texts no start may resume, made from a real one.
+const SPOILED = {
+  "cut short": (text) => text.slice(0, text.length - 7),
+  "damaged": (text) => text.replace(/\n([^\n]*)\n?$/, (line, last) => `\n${last.replace(/\d/, "9")}x\n`),
+  "of another build": (text) => text.replace(/^(vorlen-kept 1\nbuild web )\w+/, "$1000000000000"),
+};
+
+test("a kept game cut short, damaged or of another build gives the title and a notice once", async () => {
+  const context = await browser.createBrowserContext();
+  let view = await open(context);
+  const title = await firstLook(view);
+  await moveAndAnswer(view);
+  await keptLook(view);
+  const text = await view.page.evaluate(() => VorlenKept.read());
+  assert.match(text, /^vorlen-kept 1\nbuild web /);
+  await endWithoutWarning(view);
+  for (const [how, spoil] of Object.entries(SPOILED)) {
+    const writer = await context.newPage();
+    await writer.goto(site.url + "manifest.webmanifest");  // of the site's origin, without a game
+    await writer.evaluate((text) => new Promise((done) => {
+      const request = indexedDB.open("vorlen", 1);
+      request.onupgradeneeded = () => request.result.createObjectStore("kept");
+      request.onsuccess = () => {
+        const transaction = request.result.transaction("kept", "readwrite");
+        transaction.objectStore("kept").put(text, "game");
+        transaction.oncomplete = done;
+      };
+    }), spoil(text));
+    await writer.close();
+    view = await open(context);
+    await view.page.waitForFunction(() => !document.getElementById("notice").hidden, { timeout: WAIT_MS });
+    assert.match(await view.page.evaluate(() => document.getElementById("notice-text").textContent),
+                 /could not be resumed/, how);
+    await view.page.waitForFunction(() => window.firstLook && VorlenDevice.stats.frames > 0, { timeout: WAIT_MS });
+    assert.equal(differing(await firstLook(view), title), 0, `${how}: the title`);
+    await view.page.click("#notice-button");
+    assert.ok(await view.page.evaluate(() => document.getElementById("notice").hidden), "the notice is dismissed");
+    await view.page.close();
+  }
+  view = await open(context);
+  assert.ok(await view.page.evaluate(() => document.getElementById("notice").hidden), "said once");
+  await context.close();
+});
+
+// Presses the notice's button on a page brought to the front, as the person looking at it would.
+async function playHere({ page }) {
+  await page.bringToFront();
+  await page.click("#notice-button");
+}
+
+test("a game moved to another tab goes on there and back, with a move made on each side", async () => {
+  const context = await browser.createBrowserContext();
+  const first = await open(context);
+  await toMenu(first);
+  const menu = await choose(first, LAYOUT.menu.players[2]);  // two people: every move is the person's
+  await tap(first, NEW_GAME);
+  await until(first, undefined, (look) => differing(look, menu) > 10000, "the board");
+  await settled(first, BOARD);
+  await movePlays(first, "e2", "e4");
+  const second = await open(context, { playing: false });
+  await second.page.waitForFunction(() => !document.getElementById("notice").hidden, { timeout: WAIT_MS });
+
+  await playHere(second);
+  await second.page.waitForFunction(() => VorlenDevice.stats.frames > 0, { timeout: 2 * WAIT_MS });
+  assert.equal(differing(await firstLook(second), await pixels(first)), 0, "the second page shows the first's last frame");
+  const board = await movePlays(second, "d7", "d6");
+
+  await playHere(first);
+  await until(first, BOARD, (look) => differing(look, board) === 0, "the first page shows the game as the second left it");
+  await movePlays(first, "a2", "a3");
+  assert.ok(await second.page.evaluate(() => !document.getElementById("notice").hidden), "the second page offers it back");
+  await context.close();
+});
