@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "game/clocks.h"
+#include "game/game_state.h"
 #include "platform/common/keep.h"
 #include "platform/headless/headless.h"
 #include "tools/replay/replay.h"
@@ -56,7 +56,7 @@ size_t sounds_seen = 0;
 
 // The person's input: the session's lines at the pump's looks (not while the keeper plays back).
 void person_looks() {
-    if (keep_state() != KEEP_CATCHING_UP) session_play_look(headless_time(), headless_post);
+    if (keep_state() != KEEP_CATCHING_UP) session_play_look(headless_time(), device_post);
 }
 
 // Notes the sounds made since the last frame, then the frame, once the cut has come.
@@ -66,7 +66,7 @@ void note(int frame) {
         run.seen.push_back("sound " + std::string(sounds[sounds_seen].path.begin(), sounds[sounds_seen].path.end()));
     char hash[40];
     std::snprintf(hash, sizeof hash, "frame %d %016llx", frame,
-                  (unsigned long long)fnv1a64(headless_display_memory(), headless_display_size()));
+                  (unsigned long long)fnv1a64(device_display_memory(), device_display_size()));
     run.seen.push_back(hash);
 }
 
@@ -80,7 +80,7 @@ void go_on_from(size_t line) {
 
 void on_frame(int frame) {
     // A device starts afresh after a refusal; this one ends the refused run instead.
-    if (keep_state() == KEEP_REFUSED && headless_window_alive() && headless_queued_messages() == 0) headless_close();
+    if (keep_state() == KEEP_REFUSED && device_window_alive() && device_queue_size() == 0) headless_close();
     if (run.cut < 0 && !resuming && headless_time() >= cut_tick) {
         run.cut = frame;
         run.kept = keep_text();
