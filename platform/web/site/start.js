@@ -20,12 +20,19 @@ var VorlenStart = (() => {
     VorlenNotice.show(why, "Try again", () => location.reload());
   }
 
-  // Stops watching and asks the service worker in charge for the good build; without one, or when
-  // it keeps none other than this, the page says why it cannot start.
+  // Stops watching, forgets the kept game (a game that the start could not play back would
+  // otherwise fail every later start too), and asks the service worker in charge for the good
+  // build; without one, or when it keeps none other than this, the page says why it cannot start.
   function failed(why) {
     if (!watching) return;
     watching = false;
     clearInterval(timer);
+    // The kept game's script may be the one that failed to load.
+    const forgetting = typeof VorlenKept === "object" ? VorlenKept.forget() : Promise.resolve();
+    forgetting.then(() => fallBack(why));
+  }
+
+  function fallBack(why) {
     if (!workers || !workers.controller) return cannotStart(why);
     workers.addEventListener("message", ({ data }) => {
       if (data.type !== "fallback") return;
