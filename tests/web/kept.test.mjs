@@ -55,9 +55,16 @@ async function open(context, { playing = true } = {}) {
 const firstLook = async ({ page }) => new Uint8Array(Buffer.from(await page.evaluate(() => window.firstLook), "base64"));
 
 // The canvas as the page last kept the game (at that moment it shows the kept frame), taken as
-// the page hands the kept text to storage.
+// the page hands the kept text to storage. The page stores nothing newer from here on, so the
+// frame read is the one stored however late the page is then ended (a timed game's clock would
+// otherwise have the page keep again, a second on, between this read and the end).
 async function lastKept({ page }) {
-  return new Uint8Array(Buffer.from(await page.evaluate(() => window.lastKept), "base64"));
+  const look = await page.evaluate(async () => {
+    VorlenKept.write = () => Promise.resolve();
+    await VorlenKept.settled();
+    return window.lastKept;
+  });
+  return new Uint8Array(Buffer.from(look, "base64"));
 }
 
 // Waits for the page to keep the game with nothing drawn since; resolves to the canvas then: the
@@ -106,7 +113,7 @@ test(`a game in progress ${ending} comes back on the frame the player saw, and t
   let view = await open(context);
   await moveAndAnswer(view);
   await keptLook(view);
-  const kept = await lastKept(view);  // the latest kept frame, however late the page is ended
+  const kept = await lastKept(view);
   if (ending === "reloaded") {
     await view.page.reload();
     await view.page.waitForFunction(() => VorlenDevice.stats.frames > 0, { timeout: 2 * WAIT_MS });
