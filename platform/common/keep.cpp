@@ -11,6 +11,7 @@
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/common/display.h"
 #include "platform/common/fnv1a64.h"
@@ -93,6 +94,29 @@ struct KeptFrame {
     uint64_t hash = 0;
 };
 
+// Takes word from text at *at; 1 when it stands there. (The head is read by hand: the C runtime's
+// scanf costs the Windows program more than the rest of keeping.)
+bool take_word(const std::string &text, size_t *at, const char *word) {
+    size_t size = std::strlen(word);
+    if (text.compare(*at, size, word) != 0) return false;
+    *at += size;
+    return true;
+}
+
+// Takes a number of digits in base 10 or 16 from text at *at, no longer than fits 64 bits; 1 when
+// there is at least one digit.
+bool take_number(const std::string &text, size_t *at, int base, uint64_t *value) {
+    const size_t start = *at, most = base == 16 ? 16 : 19;
+    *value = 0;
+    for (; *at < text.size() && *at - start < most; ++*at) {
+        char c = text[*at];
+        int digit = c >= '0' && c <= '9' ? c - '0' : base == 16 && c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+        if (digit < 0) break;
+        *value = *value * uint64_t(base) + uint64_t(digit);
+    }
+    return *at > start;
+}
+
 // Reads a kept text's head (its first three lines) and the session's text after it; "" or why
 // it cannot be played back.
 std::string read_head(const std::string &kept, const std::string &build, KeptFrame *kept_at,
@@ -102,13 +126,15 @@ std::string read_head(const std::string &kept, const std::string &build, KeptFra
     if (!next_line(kept, &at, &header) || header != KEEP_HEADER) return "it is not a kept game";
     if (!next_line(kept, &at, &built) || !next_line(kept, &at, &frame)) return "it is cut short";
     if (built != "build " + one_line(build)) return "it was kept by another build";
-    uint64_t hash = 0, bytes = 0;
-    int end = 0;
-    if (std::sscanf(frame.c_str(), "frame %" SCNu32 " fnv1a64 %16" SCNx64 " bytes %" SCNu64 "%n", &kept_at->number,
-                    &hash, &bytes, &end) != 3 ||
-        size_t(end) != frame.size() || kept_at->number == 0 || bytes > KEEP_MAX_BYTES)
+    uint64_t number = 0, hash = 0, bytes = 0;
+    size_t in = 0;
+    if (!take_word(frame, &in, "frame ") || !take_number(frame, &in, 10, &number) ||
+        !take_word(frame, &in, " fnv1a64 ") || !take_number(frame, &in, 16, &hash) ||
+        !take_word(frame, &in, " bytes ") || !take_number(frame, &in, 10, &bytes) || in != frame.size() ||
+        number == 0 || bytes > KEEP_MAX_BYTES)
         return "its head is malformed";
-    if (kept_at->number > KEEP_MAX_FRAMES) return "it is longer than a start may play back";
+    if (number > KEEP_MAX_FRAMES) return "it is longer than a start may play back";
+    kept_at->number = uint32_t(number);
     if (kept.size() - at < bytes) return "it is cut short";
     if (kept.size() - at > bytes) return "it has more than it says";
     kept_at->hash = hash;
