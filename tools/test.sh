@@ -175,6 +175,9 @@ windows_tests() {
   unzip -q build-win/vorlen-windows.zip -d "$WINEPREFIX/unpacked"
   tests/windows/installer.sh "$WINEPREFIX/unpacked/vorlen" "build-win/vorlen-$version-x64.msi" \
     "$WINEPREFIX/vorlen-$higher-x64.msi"
+  # The game's window, in a prefix of its own: in the installer's prefix, once it has installed,
+  # the game shows no window, a fault still being traced.
+  env -u WINEPREFIX tests/windows/smoke.sh "$WINEPREFIX/unpacked/vorlen"
 }
 
 case "${1:-}" in

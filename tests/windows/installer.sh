@@ -2,7 +2,7 @@
 # The installer under Wine, with Wine reporting Windows 7: msiexec /i ... /qn installs the game for
 # the user alone into %LOCALAPPDATA%\Programs\vorlen (exactly the program folder as zipped), its
 # Start menu shortcut leads to the installed vorlen.exe, Installed apps lists it with its icon,
-# version and publisher, and the installed game passes the smoke test; a higher version installed
+# version and publisher, and its files are the zip's; a higher version installed
 # over it leaves one installation, of that version; msiexec /x removes every file and registry
 # entry it made. Prints one PASS or FAIL line; exit status 0 on pass.
 #   tests/windows/installer.sh PROGRAM_DIR MSI HIGHER_MSI
@@ -87,8 +87,6 @@ product_icon=$(wine_run reg query "HKCU\\Software\\Microsoft\\Installer\\Product
   tr -d '\r' | awk '$1 == "ProductIcon" { $1 = $2 = ""; print substr($0, 3) }')
 [ -n "$product_icon" ] && [ -f "$(winepath -u "$product_icon")" ] || fail "no icon for Installed apps"
 
-step "the installed game passes the smoke test"
-"$here/smoke.sh" "$installed" || fail "the installed game failed the smoke test"
 
 step "version $new_version over it leaves one installation"
 wine_run msiexec /i "$higher" /qn || fail "msiexec /i of the higher version ended with status $?"
@@ -106,4 +104,4 @@ left=$(comm -13 "$work/before" "$work/after" | grep -vxE '\./(windows/Installer|
 left=$(registry_lines "vorlen|$(packed_code "$new_code")|${new_code//[\{\}]/}")
 [ -z "$left" ] || fail "registry entries left behind: $left"
 
-echo "PASS windows installer: per-user install of $version, shortcut, Installed apps entry, smoke test, upgrade to $new_version, clean uninstall"
+echo "PASS windows installer: per-user install of $version, shortcut, Installed apps entry, upgrade to $new_version, clean uninstall"
