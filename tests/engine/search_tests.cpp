@@ -1,12 +1,11 @@
 // The computer's move choice by the alpha-beta search: ties, forced captures, promotions, the
-// first move, the clock hook's interval, and the position left as it was found. The golden
-// table's node counts stand for the scores and order of the search itself.
+// first move, and the position left as it was found. The golden table's node counts stand for the
+// scores and order of the search itself, and its hook rows for where the clock is charged.
 #include <gtest/gtest.h>
 
 #include "engine/evaluate.h"
 #include "engine/search.h"
 #include "tests/engine/engine_fixture.h"
-#include "tools/engine/bench.h"
 
 TEST(Search, TheFirstMoveOfAGameIsAPawnMove) {
     int knight_moves = 0;
@@ -61,21 +60,6 @@ TEST(Search, PromotionTakesTheKindWithTheHighestValueEarliestFirst) {
     set_fen("7k/1P6/8/8/8/8/8/8 w - - 0 20");
     choose_at(0, 3, nullptr);
     EXPECT_EQ(best_promotion, Rook);
-}
-
-// The clock hook runs each time the shared counter passes its interval, which keeps the rest.
-TEST(Search, TheHookRunsAtEachIntervalOfTheSharedCounter) {
-    static int hook_calls = 0;
-    set_fen(BENCH_POSITIONS[1]);
-    node_charge_hook = [] { hook_calls++; };
-    node_count = 0;
-    int64_t before = nodes_counted;
-    choose_at(9, 1, nullptr);
-    int64_t nodes = nodes_counted - before;
-    node_charge_hook = nullptr;
-    ASSERT_GT(nodes, 3 * (NODE_CHARGE_INTERVAL + 1));
-    EXPECT_EQ(hook_calls, nodes / (NODE_CHARGE_INTERVAL + 1));
-    EXPECT_EQ(node_count, nodes % (NODE_CHARGE_INTERVAL + 1));
 }
 
 // Every search leaves the pieces, squares, side to move and move counters as it found them.

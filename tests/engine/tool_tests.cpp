@@ -24,40 +24,36 @@ void expect_refused(std::vector<const char *> args) {
 
 }  // namespace
 
-TEST(Tool, PerftFromTheStartMatchesThePublishedFigures) {
-    const char *expected[5] = {"1\n", "20\n", "400\n", "8067\n", "153299\n"};
-    const char *depths[5] = {"0", "1", "2", "3", "4"};
-    for (int depth = 0; depth <= 4; depth++) {
-        ToolRun run = run_tool({"perft", depths[depth]});
-        EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(run.out, expected[depth]);
+// Each command's exact output; the golden table holds their results in depth, this their form.
+TEST(Tool, CommandsPrintTheirResultsExactly) {
+    const struct {
+        std::vector<const char *> args;
+        const char *out;
+    } cases[] = {
+        {{"perft", "0"}, "1\n"},
+        {{"perft", "3"}, "8067\n"},
+        {{"perft", "1", "--moves", "  e2e4   d7d5 e4d5 "}, "1\n"},  // Black must take back on d5 with the queen
+        {{"divide", "1", "--moves", "e2e4 d7d5"}, "e4d5 1\ntotal 1\n"},
+        {{"moves", "--fen", "8/1P5k/8/8/8/8/8/8 w - - 0 1"}, "b7b8b\nb7b8k\nb7b8n\nb7b8q\nb7b8r\n"},
+        {{"moves", "--fen", "8/8/8/p7/P7/8/8/8 w - - 0 1"}, ""},
+        {{"moves", "--fen", "8/1P5k/8/8/8/8/8/8 w - - 0 1", "--moves", "b7b8k"}, "h7g6\nh7g7\nh7g8\nh7h6\nh7h8\n"},
+        {{"bestmove"}, "bestmove c2c3 score 0 nodes 52 source search\n"},
+        // The top node, the complete line's node, and h7's node that returns at once.
+        {{"bestmove", "--level", "5", "--fen", "7k/R7/8/8/8/8/8/K7 b - - 0 30"},
+         "bestmove h8g7 score 0 nodes 3 source giveaway\n"},
+        {{"bestmove", "--fen", "8/8/8/p7/P7/8/8/8 w - - 0 9"}, "bestmove none score -9999 nodes 1 source search\n"},
+    };
+    for (const auto &c : cases) {
+        ToolRun run = run_tool(c.args);
+        EXPECT_EQ(run.status, 0) << c.args[0];
+        EXPECT_EQ(run.out, c.out) << c.args[0] << " " << run.err;
     }
-}
-
-TEST(Tool, DivideListsRootMovesInTextOrderThenTheTotal) {
-    ToolRun run = run_tool({"divide", "1", "--moves", "e2e4 d7d5"});
-    EXPECT_EQ(run.out, "e4d5 1\ntotal 1\n");
-    run = run_tool({"divide", "2"});
-    EXPECT_EQ(run.out.substr(0, 13), "a2a3 20\na2a4 ");
-    EXPECT_EQ(run.out.substr(run.out.size() - 10), "total 400\n");
-}
-
-TEST(Tool, MovesListsEachPromotionKindAndNothingWithoutMoves) {
-    ToolRun run = run_tool({"moves", "--fen", "8/1P5k/8/8/8/8/8/8 w - - 0 1"});
-    EXPECT_EQ(run.out, "b7b8b\nb7b8k\nb7b8n\nb7b8q\nb7b8r\n");
-    run = run_tool({"moves", "--fen", "8/8/8/p7/P7/8/8/8 w - - 0 1"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "");
-}
-
-TEST(Tool, MovesAreCommittedInOrder) {
-    ToolRun run = run_tool({"perft", "1", "--moves", "  e2e4   d7d5 e4d5 "});
-    EXPECT_EQ(run.out, "1\n");  // Black must take back on d5 with the queen
-    EXPECT_EQ(move_counts[White], 2);
-    EXPECT_EQ(move_counts[Black], 1);
-    EXPECT_EQ(side_to_move, Black);
-    run = run_tool({"moves", "--fen", "8/1P5k/8/8/8/8/8/8 w - - 0 1", "--moves", "b7b8k"});
-    EXPECT_EQ(run.out.substr(0, 5), "h7g6\n");
+    // Moves are committed in order: Black's reply after e2e4 d7d5 e4d5 is its second move.
+    run_tool({"perft", "1", "--moves", "e2e4 d7d5 e4d5"});
+    EXPECT_TRUE(move_counts[White] == 2 && move_counts[Black] == 1 && side_to_move == Black);
+    // Pieces missing from a FEN count as lost: 20 for White before the queen's 40.
+    EXPECT_EQ(run_tool({"bestmove", "--seed", "3", "--fen", "7k/1P6/2n5/8/8/8/8/7K w - - 0 20"}).out.substr(0, 25),
+              "bestmove b7b8q score 60 n");
 }
 
 TEST(Tool, FenGivesIdsAsAGameWould) {
@@ -76,19 +72,6 @@ TEST(Tool, FenGivesIdsAsAGameWould) {
     set_fen("QQQQQQQQ/QQQQQQQQ/8/8/8/8/8/k7 w - -");
     EXPECT_TRUE(move_counts[White] == 1 && move_counts[Black] == 1);
     for (int id = 0; id < 16; id++) EXPECT_EQ(PieceTable[id].kind, Queen);
-}
-
-TEST(Tool, BestmoveReportsTheChoiceOnOneLine) {
-    ToolRun run = run_tool({"bestmove"});
-    EXPECT_EQ(run.out, "bestmove c2c3 score 0 nodes 52 source search\n");
-    run = run_tool({"bestmove", "--level", "5", "--fen", "7k/R7/8/8/8/8/8/K7 b - - 0 30"});
-    // The top node, the complete line's node, and h7's node that returns at once.
-    EXPECT_EQ(run.out, "bestmove h8g7 score 0 nodes 3 source giveaway\n");
-    run = run_tool({"bestmove", "--fen", "8/8/8/p7/P7/8/8/8 w - - 0 9"});
-    EXPECT_EQ(run.out, "bestmove none score -9999 nodes 1 source search\n");
-    run = run_tool({"bestmove", "--seed", "3", "--fen", "7k/1P6/2n5/8/8/8/8/7K w - - 0 20"});
-    // Pieces missing from a FEN count as lost: 20 for White before the queen's 40.
-    EXPECT_EQ(run.out.substr(0, 25), "bestmove b7b8q score 60 n");
 }
 
 // A position set up at move 1 is the side's first move, which must be a pawn move only when the
