@@ -9,33 +9,23 @@
 
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "game/game_state.h"
 #include "platform/common/keep.h"
 #include "platform/headless/headless.h"
+#include "tests/platform/test_support.h"
 #include "tools/replay/replay.h"
 
 namespace {
 
 const char BUILD[] = "keep-tests";
 
-// A file's bytes; empty when it cannot be read.
-std::string file_text(const std::string &path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 Session session_file(const std::string &name) {
     Session session;
     std::string error;
-    EXPECT_EQ(session_parse(file_text(std::string(VORLEN_SESSIONS_DIR) + "/" + name + ".session"), &session, &error),
-              1)
-        << error;
+    EXPECT_EQ(session_parse(file_text(VORLEN_SESSIONS_DIR "/" + name + ".session"), &session, &error), 1) << error;
     return session;
 }
 
@@ -119,44 +109,30 @@ std::string joined(const std::vector<std::string> &lines) {
     return text;
 }
 
-std::vector<std::string> split(const std::string &text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) lines.push_back(line);
-    return lines;
-}
-
 // The uncut run, kept and cut at the first frame from tick, played in a process of its own (the
 // game's state is the process's); what it presented from the cut on.
 RunAfter uncut_run(const std::string &session, uint32_t tick) {
     person = session_file(session);
     cut_tick = tick;
-    char folder[] = "/tmp/vorlen-keep-XXXXXX";
-    std::string base = std::string(mkdtemp(folder)) + "/";
+    PrivateFolder folder("vorlen-keep-");
     pid_t child = fork();
     if (child == 0) {
         play("");
-        std::ofstream(base + "kept", std::ios::binary) << run.kept;
-        std::ofstream(base + "after") << run.cut << "\n"
-                                      << run.next_line << "\n"
-                                      << run.end << "\n"
-                                      << joined(run.seen);
+        std::ofstream(folder.file("kept"), std::ios::binary) << run.kept;
+        std::ofstream(folder.file("after")) << run.cut << "\n" << run.next_line << "\n" << run.end << "\n" << joined(run.seen);
         _exit(0);
     }
     int status = 0;
     waitpid(child, &status, 0);
     RunAfter uncut;
-    uncut.kept = file_text(base + "kept");
-    std::vector<std::string> after = split(file_text(base + "after"));
+    uncut.kept = file_text(folder.file("kept"));
+    std::vector<std::string> after = lines_of(file_text(folder.file("after")));
     if (after.size() >= 3) {
         uncut.cut = std::stoi(after[0]);
         uncut.next_line = std::stoul(after[1]);
         uncut.end = after[2];
         uncut.seen.assign(after.begin() + 3, after.end());
     }
-    std::remove((base + "kept").c_str());
-    std::remove((base + "after").c_str());
-    rmdir(base.c_str());
     return uncut;
 }
 
@@ -320,7 +296,7 @@ TEST(KeptForm, GivesBackEveryLine) {
     // In pieces, as the recorder writes it, the same.
     base = 0;
     std::string pieces;
-    for (const std::string &line : split(text)) pieces += keep_tighten(line + "\n", &base);
+    for (const std::string &line : lines_of(text)) pieces += keep_tighten(line + "\n", &base);
     EXPECT_EQ(pieces, tight);
     for (const char *bad : {"5 ~", "5 ~2147483648", "5+ down 1 2", "5 jump x", "4294967296 close", "5"}) {
         EXPECT_EQ(keep_loosen(std::string("start 0\n") + bad + "\n", &loose), 0) << bad;

@@ -20,34 +20,24 @@
 #include "platform/common/fnv1a64.h"
 #include "platform/device.h"
 #include "platform/sdl/sdl_device.h"
+#include "tests/platform/person_game.h"
 #include "tests/platform/sdl_test_device.h"
+#include "tests/platform/test_support.h"
 
 namespace {
 
-// A private folder for the instance lock and the kept game, removed at exit.
-struct PrivateFolder {
-    std::string path;
-    ~PrivateFolder() { std::filesystem::remove_all(path); }
-} folder{mkdtemp(std::string("/tmp/vorlen-sdl-keep-XXXXXX").data())};
-
-std::string kept_path() { return folder.path + "/vorlen/game.kept"; }
-std::string windows_path() { return folder.path + "/windows"; }
+const PrivateFolder folder("vorlen-sdl-keep-");  // the instance lock and the kept game
+const std::string kept_path = folder.file("vorlen/game.kept");
+const std::string windows_path = folder.file("windows");
 
 int frame = 0;           // frames the window has been sent in this run
 int ready_fd = -1;       // where a run says that its game has been kept far enough
 int kept_enough = 0;     // the kept frame it waits for
 bool close_after = false;  // the run closes its window once kept far enough
 
-std::string file_text(const std::string &path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 // The frame a kept file is at (0: none).
 int kept_frame() {
-    std::string kept = file_text(kept_path());
+    std::string kept = file_text(kept_path);
     size_t at = kept.find("\nframe ");
     return at == std::string::npos ? 0 : std::atoi(kept.c_str() + at + 7);
 }
@@ -59,23 +49,17 @@ uint64_t window_hash() {
     return fnv1a64(static_cast<const uint8_t *>(surface->pixels), size_t(surface->pitch) * size_t(surface->h));
 }
 
-// A person's game: the menu, New game, e2-e4, then d2 picked up and held. Every frame's window is
-// noted by number; once the kept file has reached the frame waited for, the run says so (and
-// closes its window when asked to).
+// A person's game, then d2 picked up and held. Every frame's window is noted by number; once the
+// kept file has reached the frame waited for, the run says so (and closes its window when asked to).
 void play_and_note() {
     ++frame;
-    std::ofstream(windows_path(), std::ios::app) << frame << " " << window_hash() << "\n";
-    if (frame == 15) push_click(120, 280);
-    if (frame == 30) push_click(57, 281);
-    if (frame == 45) push_click(135, 195);
-    if (frame == 55) push_click(135, 135);
+    std::ofstream(windows_path, std::ios::app) << frame << " " << window_hash() << "\n";
+    person_clicks(frame, push_click);
     if (frame == 110) push_click(105, 195);
     if (kept_enough && kept_frame() >= kept_enough) {
         kept_enough = 0;
         if (write(ready_fd, "k", 1) != 1) _exit(3);
-        if (close_after) {
-            push_close();
-        }
+        if (close_after) push_close();
     }
 }
 
@@ -83,7 +67,7 @@ void play_and_note() {
 // the frame; then kills it with SIGKILL, or lets it close its window. The windows it showed,
 // by frame.
 std::map<int, uint64_t> run_until_kept(int frame_kept, bool close) {
-    std::remove(windows_path().c_str());
+    std::remove(windows_path.c_str());
     int ready[2];
     EXPECT_EQ(pipe(ready), 0);
     pid_t child = fork();
@@ -108,7 +92,7 @@ std::map<int, uint64_t> run_until_kept(int frame_kept, bool close) {
     waitpid(child, &status, 0);
     EXPECT_EQ(close ? WIFEXITED(status) && WEXITSTATUS(status) == 0 : WIFSIGNALED(status), true) << status;
     std::map<int, uint64_t> windows;
-    std::istringstream lines(file_text(windows_path()));
+    std::istringstream lines(file_text(windows_path));
     int number = 0;
     uint64_t hash = 0;
     while (lines >> number >> hash) windows[number] = hash;
@@ -134,20 +118,20 @@ void start_again() {
 }
 
 TEST(SdlKeep, AGameKilledDuringPlayStartsAgainWhereItWas) {
-    use_dummy_device(folder.path);
+    use_dummy_device(folder.path.string());
     std::map<int, uint64_t> windows = run_until_kept(130, false);
     int kept = kept_frame();
     ASSERT_GE(kept, 130);
     ASSERT_TRUE(windows.count(kept));
     start_again();
     EXPECT_EQ(first_window, windows[kept]) << "the window on the kept frame " << kept;
-    EXPECT_FALSE(std::filesystem::exists(kept_path())) << "closing the window forgets the game";
+    EXPECT_FALSE(std::filesystem::exists(kept_path)) << "closing the window forgets the game";
 }
 
 TEST(SdlKeep, AGameClosedByItsCloseBoxStartsAtTheTitle) {
-    use_dummy_device(folder.path);
+    use_dummy_device(folder.path.string());
     std::map<int, uint64_t> windows = run_until_kept(70, true);
-    EXPECT_FALSE(std::filesystem::exists(kept_path()));
+    EXPECT_FALSE(std::filesystem::exists(kept_path));
     start_again();
     EXPECT_EQ(first_window, windows[1]);
 }
@@ -155,10 +139,10 @@ TEST(SdlKeep, AGameClosedByItsCloseBoxStartsAtTheTitle) {
 // A kept file found wanting before anything plays says so once and starts at the title; one
 // whose playback does not reach its frame starts the program again afresh.
 TEST(SdlKeep, AKeptGameThatCannotBeResumedIsDropped) {
-    use_dummy_device(folder.path);
+    use_dummy_device(folder.path.string());
     std::map<int, uint64_t> windows = run_until_kept(70, true);
-    std::filesystem::create_directories(folder.path + "/vorlen");
-    std::ofstream(kept_path()) << "vorlen-kept 1\nbuild desktop\nframe 1 fnv1a64 0 bytes 0\n";
+    std::filesystem::create_directories(folder.path / "vorlen");
+    std::ofstream(kept_path) << "vorlen-kept 1\nbuild desktop\nframe 1 fnv1a64 0 bytes 0\n";
     testing::internal::CaptureStderr();
     start_again();
     std::string said = testing::internal::GetCapturedStderr();
@@ -166,10 +150,10 @@ TEST(SdlKeep, AKeptGameThatCannotBeResumedIsDropped) {
     EXPECT_EQ(first_window, windows[1]);
 
     run_until_kept(70, false);
-    std::string kept = file_text(kept_path());
+    std::string kept = file_text(kept_path);
     size_t hash = kept.find(" fnv1a64 ") + 9;
     kept[hash] = kept[hash] == '0' ? '1' : '0';
-    std::ofstream(kept_path()) << kept;
+    std::ofstream(kept_path) << kept;
     pid_t child = fork();
     if (child == 0) {
         sdl_device_on_restart([] { _exit(42); });
@@ -179,7 +163,7 @@ TEST(SdlKeep, AKeptGameThatCannotBeResumedIsDropped) {
     int status = 0;
     waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 42) << "started afresh";
-    EXPECT_FALSE(std::filesystem::exists(kept_path()));
+    EXPECT_FALSE(std::filesystem::exists(kept_path));
 }
 
 }  // namespace

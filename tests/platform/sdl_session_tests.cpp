@@ -7,16 +7,15 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/common/display.h"
 #include "platform/sdl/sdl_device.h"
+#include "tests/platform/person_game.h"
 #include "tests/platform/sdl_test_device.h"
-#include "tools/replay/replay.h"
+#include "tests/platform/test_support.h"
 
 namespace {
 
@@ -24,11 +23,7 @@ std::vector<uint64_t> frame_hashes;  // the display memory's hash at every prese
 int pixels_frame = -1;               // the frame whose window pixels to keep
 std::vector<uint8_t> window_rgb;     // the window's pixels at that frame, 3 bytes each
 
-// A private folder for the instance lock and the session files, removed at exit.
-struct PrivateFolder {
-    std::string path;
-    ~PrivateFolder() { std::filesystem::remove_all(path); }
-} folder{mkdtemp(std::string("/tmp/vorlen-sdl-session-XXXXXX").data())};
+const PrivateFolder folder("vorlen-sdl-session-");  // the instance lock and the session files
 
 // The window's pixels as RGB.
 std::vector<uint8_t> read_window() {
@@ -51,18 +46,12 @@ void note_frame() {
     if (int(frame_hashes.size()) == pixels_frame) window_rgb = read_window();
 }
 
-// A person's short game, clicked at chosen frames: the menu, New game, e2-e4, then the window
-// closed. The clicks come by frame, the clock is the host's: each run differs a little.
+// A person's short game, then the window closed. The clicks come by frame, the clock is the
+// host's: each run differs a little.
 void play_as_a_person() {
     note_frame();
-    int frame = int(frame_hashes.size());
-    if (frame == 15) push_click(120, 280);  // the title opens the menu
-    if (frame == 30) push_click(57, 281);   // New game
-    if (frame == 45) push_click(135, 195);  // e2
-    if (frame == 55) push_click(135, 135);  // e4
-    if (frame == 110) {
-        push_close();
-    }
+    person_clicks(int(frame_hashes.size()), push_click);
+    if (frame_hashes.size() == 110) push_close();
 }
 
 // Runs the game on the desktop device as the environment says, with watch at every frame.
@@ -80,7 +69,7 @@ int run_desktop(void (*watch)()) {
 // What vorlen-replay prints for a session, and its exit status; with a frame, that frame's RGBA.
 std::string run_replay(const std::string &session, int frame, int *status) {
     std::string command = std::string("'") + VORLEN_REPLAY_PROGRAM + "'";
-    if (frame > 0) command += " --pixels " + std::to_string(frame) + " '" + folder.path + "/frame.rgba'";
+    if (frame > 0) command += " --pixels " + std::to_string(frame) + " '" + folder.file("frame.rgba") + "'";
     FILE *pipe = popen((command + " '" + session + "'").c_str(), "r");
     std::string out;
     char block[4096];
@@ -90,27 +79,18 @@ std::string run_replay(const std::string &session, int frame, int *status) {
 }
 
 TEST(SdlSession, ARecordedRunReplaysOnTheHeadlessDeviceToTheSameFrames) {
-    use_dummy_device(folder.path);
-    std::string session = folder.path + "/played.session";
+    use_dummy_device(folder.path.string());
+    std::string session = folder.file("played.session");
     setenv("VORLEN_RECORD", session.c_str(), 1);
     setenv("VORLEN_DISPLAY", "rotated", 1);
     ASSERT_EQ(run_desktop(play_as_a_person), 0);
     unsetenv("VORLEN_RECORD");
     unsetenv("VORLEN_DISPLAY");
-    std::ifstream file(session);
-    std::stringstream text;
-    text << file.rdbuf();
-    EXPECT_EQ(text.str().rfind(SESSION_HEADER "\ndisplay rotated\n", 0), 0u) << text.str();
-    for (const char *event : {" down 120 280\n", " up 57 281\n", " down 135 195\n", " up 135 135\n", " close\n"})
-        EXPECT_NE(text.str().find(event), std::string::npos) << event;
-    EXPECT_EQ(text.str().substr(text.str().size() - 4), SESSION_END "\n");  // the window closed cleanly
-
+    expect_person_recorded(file_text(session));
     int status = 0;
     std::string report = run_replay(session, -1, &status);
     EXPECT_EQ(status, 0) << report;
-    EXPECT_EQ(report_frame_hashes(report), frame_hashes);
-    // e2-e4 and the computer's answer: White to move again.
-    EXPECT_NE(report.find(" w - - 0 2\n"), std::string::npos) << report.substr(report.rfind("end "));
+    expect_person_replayed(report, frame_hashes);
 }
 
 // Closes the window at the third frame.
@@ -121,8 +101,8 @@ void close_at_third_frame() {
 }
 
 TEST(SdlSession, TheWindowClosesAtOnceWhileASessionFloodsTheGameWithInput) {
-    use_dummy_device(folder.path);
-    std::string session = folder.path + "/flood.session";
+    use_dummy_device(folder.path.string());
+    std::string session = folder.file("flood.session");
     {
         std::ofstream file(session);
         file << SESSION_HEADER "\n";
@@ -137,8 +117,8 @@ TEST(SdlSession, TheWindowClosesAtOnceWhileASessionFloodsTheGameWithInput) {
 }
 
 TEST(SdlSession, APlayedSessionShowsInTheWindowWhatTheHeadlessDevicePresents) {
-    use_dummy_device(folder.path);
-    std::string session = std::string(VORLEN_SESSIONS_DIR) + "/" + "menu-and-about.session";
+    use_dummy_device(folder.path.string());
+    std::string session = VORLEN_SESSIONS_DIR "/menu-and-about.session";
     setenv("VORLEN_REPLAY", session.c_str(), 1);
     pixels_frame = 120;  // the about picture
     ASSERT_EQ(run_desktop(note_frame), 0);
@@ -148,13 +128,12 @@ TEST(SdlSession, APlayedSessionShowsInTheWindowWhatTheHeadlessDevicePresents) {
     EXPECT_EQ(status, 0) << report;
     EXPECT_EQ(report_frame_hashes(report), frame_hashes);
 
-    std::ifstream file(folder.path + "/frame.rgba", std::ios::binary);
-    std::vector<uint8_t> rgba((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::string rgba = file_text(folder.file("frame.rgba"));
     ASSERT_EQ(rgba.size(), size_t(DEVICE_DISPLAY_WIDTH * DEVICE_DISPLAY_HEIGHT * 4));
     ASSERT_EQ(window_rgb.size(), size_t(DEVICE_DISPLAY_WIDTH * DEVICE_DISPLAY_HEIGHT * 3));
     int differing = 0;
     for (size_t i = 0; i < rgba.size() / 4; ++i)
-        for (int c = 0; c < 3; ++c) differing += rgba[i * 4 + size_t(c)] != window_rgb[i * 3 + size_t(c)];
+        for (int c = 0; c < 3; ++c) differing += uint8_t(rgba[i * 4 + size_t(c)]) != window_rgb[i * 3 + size_t(c)];
     EXPECT_EQ(differing, 0);
 }
 

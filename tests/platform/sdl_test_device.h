@@ -1,5 +1,5 @@
-// The desktop device as its tests run it, and what they push at its window: a person's click
-// and the window's close.
+// The desktop device as its tests run it, and what they push at its window: a person's press,
+// release and click, and the window's close.
 #ifndef VORLEN_TESTS_PLATFORM_SDL_TEST_DEVICE_H
 #define VORLEN_TESTS_PLATFORM_SDL_TEST_DEVICE_H
 
@@ -20,14 +20,18 @@ inline void use_dummy_device(const std::string &folder) {
     setenv("VORLEN_SCALE", "1", 1);
 }
 
+// Pushes a left-button press or release at a window position.
+inline void push_button(Uint32 type, int x, int y) {
+    SDL_Event e{};
+    Uint8 state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+    e.button = SDL_MouseButtonEvent{type, 0, sdl_device_window_id(), 0, SDL_BUTTON_LEFT, state, 1, 0, x, y};
+    SDL_PushEvent(&e);
+}
+
 // Pushes a left-button click (press and release) at a window position.
 inline void push_click(int x, int y) {
-    for (Uint32 type : {Uint32(SDL_MOUSEBUTTONDOWN), Uint32(SDL_MOUSEBUTTONUP)}) {
-        SDL_Event e{};
-        Uint8 state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-        e.button = SDL_MouseButtonEvent{type, 0, sdl_device_window_id(), 0, SDL_BUTTON_LEFT, state, 1, 0, x, y};
-        SDL_PushEvent(&e);
-    }
+    push_button(SDL_MOUSEBUTTONDOWN, x, y);
+    push_button(SDL_MOUSEBUTTONUP, x, y);
 }
 
 // Pushes the close of the last window (as its close box does).

@@ -25,25 +25,19 @@
 #include "platform/sdl/sdl_device.h"
 #include "shell/present.h"
 #include "shell/shell.h"
+#include "tests/platform/sdl_test_device.h"
+#include "tests/platform/test_support.h"
 
 namespace {
 
 std::function<void()> game_body;  // what this test's run_game does
 
-// A private folder for the instance lock and the files, so runs never meet; removed at exit.
-struct PrivateFolder {
-    std::string path;
-    ~PrivateFolder() { std::filesystem::remove_all(path); }
-} folder{mkdtemp(std::string("/tmp/vorlen-sdl-test-XXXXXX").data())};
+const PrivateFolder scratch("vorlen-sdl-test-");  // the instance lock, the files and the kept game
 
-// Also picks SDL's dummy video and sound drivers, so the tests need no screen or sound card. The
-// kept game lives there too.
+// The private folder, with the device using it and no screen or sound card.
 std::string private_folder() {
-    setenv("XDG_RUNTIME_DIR", folder.path.c_str(), 1);
-    setenv("XDG_STATE_HOME", folder.path.c_str(), 1);
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    return folder.path;
+    use_dummy_device(scratch.path.string());
+    return scratch.path.string();
 }
 
 // Writes a mono 16-bit WAV file of `frames` samples at `rate` (the host is little-endian).
@@ -59,14 +53,6 @@ void write_wav(const std::string &path, uint32_t rate, uint32_t frames) {
     }
 }
 
-// Pushes a left-button press or release at a window position.
-void push_button(Uint32 type, int x, int y) {
-    SDL_Event e{};
-    Uint8 state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    e.button = SDL_MouseButtonEvent{type, 0, sdl_device_window_id(), 0, SDL_BUTTON_LEFT, state, 1, 0, x, y};
-    SDL_PushEvent(&e);
-}
-
 // Presents a frame where every pixel differs from its neighbours and returns it.
 std::vector<uint16_t> present_pattern() {
     std::vector<uint16_t> frame(240 * 320);
@@ -78,9 +64,7 @@ std::vector<uint16_t> present_pattern() {
 
 // Closes the window as a person would, so the game's window is gone when WinMain returns.
 void close_window() {
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    SDL_PushEvent(&quit);
+    push_close();
     present_and_pump(true);
 }
 
@@ -107,7 +91,18 @@ TEST(SdlScanOut, ColourLayoutsReadBackExactly) {
     BackBuffer = nullptr;
 }
 
-TEST(SdlFiles, DevicePathsAreHostPathsWithBackslashes) {
+// What a device path's file gives when opened, read and closed; "missing" when it cannot be
+// opened (absent, or no regular file).
+std::string file_read(const std::string &host_file) {
+    std::u16string device_file = device_path_of_host(host_file);
+    HANDLE handle = CreateFileW(device_file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return "missing";
+    char text[8] = {};
+    DWORD read = 0;
+    return ReadFile(handle, text, 8, &read, nullptr) && CloseHandle(handle) ? std::string(text, read) : "failed";
+}
+
+TEST(SdlFiles, DevicePathsAreHostPathsWithBackslashesAndOnlyRegularFilesAreRead) {
     EXPECT_EQ(device_path_of_host("/home/ann/vorlen/bin/vorlen"), u"\\home\\ann\\vorlen\\bin\\vorlen");
     EXPECT_EQ(device_host_path(u"\\home\\ann\\Graph\\board.tga"), "/home/ann/Graph/board.tga");
     EXPECT_EQ(device_host_path(u"\\tmp\\\u00e9t\u00e9\\\U0001F3B2"), "/tmp/\xc3\xa9t\xc3\xa9/\xf0\x9f\x8e\xb2");
@@ -116,41 +111,16 @@ TEST(SdlFiles, DevicePathsAreHostPathsWithBackslashes) {
     std::u16string path(module);
     EXPECT_EQ(path.substr(path.rfind(u'\\') + 1), u"sdl_tests");
 
-    std::string file = private_folder() + "/data.bin";
-    std::u16string device_file = device_path_of_host(file);
-    auto open = [&] { return CreateFileW(device_file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr); };
-    EXPECT_EQ(open(), INVALID_HANDLE_VALUE);
-    std::ofstream(file, std::ios::binary) << "abcdef";
-    HANDLE handle = open();
-    char text[8] = {};
-    DWORD read = 0;
-    EXPECT_TRUE(ReadFile(handle, text, 8, &read, nullptr) && read == 6u && CloseHandle(handle));
-    EXPECT_STREQ(text, "abcdef");
-}
-
-// A device path's file opens, reads and closes, or (when absent or no regular file) is missing.
-bool file_reads(const std::string &host_file) {
-    std::u16string device_file = device_path_of_host(host_file);
-    HANDLE handle = CreateFileW(device_file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    char text[8] = {};
-    DWORD read = 0;
-    return handle != INVALID_HANDLE_VALUE && ReadFile(handle, text, 8, &read, nullptr) && CloseHandle(handle);
-}
-
-TEST(SdlFiles, FoldersNamedInAnyBytesAreFound) {
+    // A folder named in bytes that are no UTF-8 is found.
     std::string latin1 = private_folder() + "/caf\xe9-latin1";
     std::filesystem::create_directory(latin1);
+    EXPECT_EQ(file_read(latin1 + "/board.tga"), "missing");
     std::ofstream(latin1 + "/board.tga", std::ios::binary) << "abcdef";
-    EXPECT_TRUE(file_reads(latin1 + "/board.tga"));
+    EXPECT_EQ(file_read(latin1 + "/board.tga"), "abcdef");
     EXPECT_EQ(device_host_path(device_path_of_host(latin1).c_str()), latin1);
-}
-
-TEST(SdlFiles, OnlyRegularFilesAreRead) {
-    std::string folder = private_folder();
-    ASSERT_EQ(mkfifo((folder + "/fifo.tga").c_str(), 0600), 0);  // opening it for reading would block
-    EXPECT_FALSE(file_reads(folder + "/fifo.tga"));
-    EXPECT_FALSE(file_reads(folder));
-    EXPECT_FALSE(file_reads("/dev/null"));
+    ASSERT_EQ(mkfifo((latin1 + "/fifo.tga").c_str(), 0600), 0);  // opening it for reading would block
+    for (const std::string &other : {latin1 + "/fifo.tga", latin1, std::string("/dev/null")})
+        EXPECT_EQ(file_read(other), "missing") << other;
 }
 
 TEST(SdlCheck, APictureIsWholeOnlyWhenItsHeaderMapAndPixelsLieInTheFile) {
@@ -230,8 +200,7 @@ TEST(SdlDevice, OpensPresentsTakesClicksPlaysAndCloses) {
         EXPECT_TRUE(std::equal(frame.begin(), frame.end(), sdl_device_picture()));
 
         // Device pixel (100, 150) is window pixels (200..201, 300..301) at scale 2.
-        push_button(SDL_MOUSEBUTTONDOWN, 201, 301);
-        push_button(SDL_MOUSEBUTTONUP, 201, 301);
+        push_click(201, 301);
         present_and_pump(true);
         EXPECT_TRUE(take_tap() && is_pen_down() == 0);
         EXPECT_EQ(get_tap_x() * 1000 + get_tap_y(), 100150);
@@ -239,8 +208,7 @@ TEST(SdlDevice, OpensPresentsTakesClicksPlaysAndCloses) {
         // Wider than the picture: 60 window pixels of letterbox each side, where clicks are dropped.
         SDL_SetWindowSize(SDL_GetWindowFromID(sdl_device_window_id()), 600, 640);
         present_and_pump(true);
-        push_button(SDL_MOUSEBUTTONDOWN, 30, 300);
-        push_button(SDL_MOUSEBUTTONUP, 30, 300);
+        push_click(30, 300);
         present_and_pump(true);
         EXPECT_FALSE(take_tap());
         push_button(SDL_MOUSEBUTTONDOWN, 60 + 479, 639);
@@ -266,7 +234,9 @@ TEST(SdlDevice, OpensPresentsTakesClicksPlaysAndCloses) {
     sdl_device_stop();
 }
 
-TEST(SdlDevice, SendsTheWindowAFrameOnlyWhenItsPictureLayoutOrSizeChanged) {
+// The window is sent a frame only when its picture, layout or size changed, and then shows it
+// scaled and letterboxed, although only the changed part was sent.
+TEST(SdlDevice, RedrawsOnlyForAChangeAndShowsEachFrameScaledAndLetterboxed) {
     private_folder();
     setenv("VORLEN_SCALE", "2", 1);
     ASSERT_EQ(sdl_device_start(), 1);
@@ -284,47 +254,31 @@ TEST(SdlDevice, SendsTheWindowAFrameOnlyWhenItsPictureLayoutOrSizeChanged) {
         use_display(16, 2, 512);
         present_frame();
         EXPECT_EQ(sdl_device_redraw_count(), count + 2) << "the same picture from another layout";
-        SDL_SetWindowSize(SDL_GetWindowFromID(sdl_device_window_id()), 720, 960);
+        SDL_Window *window = SDL_GetWindowFromID(sdl_device_window_id());
+        SDL_SetWindowSize(window, 720, 960);
         int resized = sdl_device_redraw_count();
         present_frame();
         EXPECT_EQ(sdl_device_redraw_count(), resized + 1) << "the same picture at another scale";
         present_frame();
         EXPECT_EQ(sdl_device_redraw_count(), resized + 1);
-        use_display(16, 2, 480);
-        close_window();
-    };
-    EXPECT_EQ(WinMain(nullptr, nullptr, nullptr, SW_SHOW), 0);
-    sdl_device_stop();
-}
 
-TEST(SdlDevice, TheWindowShowsEachFrameScaledAndLetterboxedAfterPartialUpdates) {
-    private_folder();
-    setenv("VORLEN_SCALE", "2", 1);
-    ASSERT_EQ(sdl_device_start(), 1);
-    game_body = [] {
         use_display(16, 2, 480);
-        SDL_Window *window = SDL_GetWindowFromID(sdl_device_window_id());
         SDL_SetWindowSize(window, 600, 700);  // scale 2, 60 columns and 30 rows of letterbox each side
         std::vector<uint16_t> frame = present_pattern();
         BackBuffer[240 * 100 + 50] = 0xFFFF;  // a part of the picture changes
         present_frame();
         frame[240 * 100 + 50] = 0xFFFF;
         SDL_Surface *surface = SDL_GetWindowSurface(window);
-        ASSERT_TRUE(surface && surface->w == 600 && surface->h == 700);
-        auto shown = [&](int x, int y) {
-            Uint8 r, g, b;
-            Uint32 pixel = static_cast<const Uint32 *>(surface->pixels)[y * surface->pitch / 4 + x];
-            SDL_GetRGB(pixel, surface->format, &r, &g, &b);
-            return uint32_t(r) << 16 | uint32_t(g) << 8 | b;
-        };
-        ASSERT_EQ(surface->format->BytesPerPixel, 4);
+        ASSERT_TRUE(surface && surface->w == 600 && surface->h == 700 && surface->format->BytesPerPixel == 4);
         int wrong = 0;
         for (int y = 0; y < 700; ++y)
             for (int x = 0; x < 600; ++x) {
-                bool on = x >= 60 && x < 540 && y >= 30 && y < 670;
-                uint8_t c[3] = {0, 0, 0};
-                if (on) rgb565_to_rgb8(frame[size_t((y - 30) / 2 * 240 + (x - 60) / 2)], c);
-                wrong += shown(x, y) != (uint32_t(c[0]) << 16 | uint32_t(c[1]) << 8 | c[2]);
+                uint8_t c[3] = {0, 0, 0}, shown[3];
+                if (x >= 60 && x < 540 && y >= 30 && y < 670)
+                    rgb565_to_rgb8(frame[size_t((y - 30) / 2 * 240 + (x - 60) / 2)], c);
+                Uint32 pixel = static_cast<const Uint32 *>(surface->pixels)[y * surface->pitch / 4 + x];
+                SDL_GetRGB(pixel, surface->format, &shown[0], &shown[1], &shown[2]);
+                wrong += !std::equal(c, c + 3, shown);
             }
         EXPECT_EQ(wrong, 0);
         close_window();

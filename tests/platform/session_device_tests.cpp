@@ -9,36 +9,24 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 
 #include "platform/common/display.h"
 #include "platform/common/session_device.h"
 #include "platform/common/windows.h"
 #include "platform/headless/headless.h"
+#include "tests/platform/test_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// A private folder for the tests' files, removed at exit (each test runs in a process of its own,
-// side by side with the others).
-struct Folder {
-    fs::path path = fs::temp_directory_path() / ("vorlen-session-device-" + std::to_string(std::random_device()()));
-    Folder() { fs::create_directories(path); }
-    ~Folder() { fs::remove_all(path); }
-    std::string file(const std::string &name, const std::string &text) const {
-        std::ofstream(path / name, std::ios::binary) << text;
-        return (path / name).string();
-    }
-} folder;
+const PrivateFolder folder("vorlen-session-device-");
 
-// Whether this host lets a test read back the standard error (the WebAssembly build under Node
-// writes it past the descriptors that capture it): the warnings' text is checked only there.
-bool stderr_capturable() {
-    testing::internal::CaptureStderr();
-    std::fputs("?", stderr);
-    return testing::internal::GetCapturedStderr() == "?";
+// A file of the folder holding the text; its path.
+std::string written(const std::string &name, const std::string &text) {
+    std::ofstream(folder.file(name), std::ios::binary) << text;
+    return folder.file(name);
 }
 
 // What reading the file gives: the error, or "" when it is read.
@@ -52,14 +40,14 @@ std::string read_error(const std::string &path) {
 
 TEST(SessionFile, AFileThatIsNoSessionIsRefusedSayingWhy) {
     EXPECT_EQ(read_error(""), "no file is named (the value is empty)");
-    EXPECT_EQ(read_error((folder.path / "missing.session").string()), "there is no such file");
+    EXPECT_EQ(read_error(folder.file("missing.session")), "there is no such file");
     EXPECT_EQ(read_error(folder.path.string()), "it is a folder, not a session file");
-    std::string big = folder.file("big.session", SESSION_HEADER "\n");
+    std::string big = written("big.session", SESSION_HEADER "\n");
     fs::resize_file(big, SESSION_MAX_BYTES + 1);
     EXPECT_EQ(read_error(big), "it is too large: 67108865 bytes, and a session holds at most 67108864 (64 MiB)");
-    EXPECT_EQ(read_error(folder.file("bad.session", SESSION_HEADER "\ndisplay \x1b[2J\n")),
+    EXPECT_EQ(read_error(written("bad.session", SESSION_HEADER "\ndisplay \x1b[2J\n")),
               "line 2: unknown display layout '\\x1b[2J' (the layouts are packed, padded, rotated, grey4, grey2)");
-    EXPECT_EQ(read_error(folder.file("good.session", SESSION_HEADER "\n1 close\nend\n")), "");
+    EXPECT_EQ(read_error(written("good.session", SESSION_HEADER "\n1 close\nend\n")), "");
 }
 
 // Starts recording into a stream, the display packed.
@@ -71,7 +59,7 @@ void record_into(std::FILE *stream) {
 
 TEST(SessionWriter, AWriteThatFailsWarnsOnceAndStopsTheRecording) {
     // A stream open only for reading refuses every write: the header's already.
-    std::string path = folder.file("read-only.session", "");
+    std::string path = written("read-only.session", "");
     testing::internal::CaptureStderr();
     record_into(std::fopen(path.c_str(), "rb"));
     EXPECT_FALSE(device_session_recording());
@@ -86,16 +74,14 @@ TEST(SessionWriter, AWriteThatFailsWarnsOnceAndStopsTheRecording) {
 }
 
 TEST(SessionWriter, ACleanStopEndsTheFileWithItsEndLine) {
-    std::string path = (folder.path / "clean.session").string();
+    std::string path = folder.file("clean.session");
     record_into(std::fopen(path.c_str(), "wb"));
     device_session_look_begin();
     device_post(WM_LBUTTONDOWN, 1, MAKELPARAM(3, 4));
     device_session_look_end();
     device_session_clock(20);
     device_session_stop();
-    std::ifstream file(path, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(text, SESSION_HEADER "\ndisplay packed\nstart 0\nstep 0\n0 down 3 4\n0 clock 20\nend\n");
+    EXPECT_EQ(file_text(path), SESSION_HEADER "\ndisplay packed\nstart 0\nstep 0\n0 down 3 4\n0 clock 20\nend\n");
 }
 
 #ifdef __GLIBC__

@@ -9,8 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -18,8 +16,9 @@
 #include "platform/common/scanout.h"
 #include "platform/common/session_device.h"
 #include "platform/win32/win32_device.h"
+#include "tests/platform/person_game.h"
+#include "tests/platform/test_support.h"
 #include "tests/platform/win32_window.h"
-#include "tools/replay/replay.h"
 
 namespace {
 
@@ -29,12 +28,7 @@ std::vector<uint64_t> frame_hashes;  // the display memory's hash at every prese
 int window_mismatches = 0;           // compared frames the window did not show exactly
 int window_checks = 0;
 
-// A private folder for recorded sessions, removed at exit.
-struct PrivateFolder {
-    std::filesystem::path path = std::filesystem::temp_directory_path() / "vorlen-win32-sessions";
-    PrivateFolder() { std::filesystem::create_directories(path); }
-    ~PrivateFolder() { std::filesystem::remove_all(path); }
-} folder;
+const PrivateFolder folder("vorlen-win32-sessions-");  // recorded sessions
 
 // Sets or removes (null) a variable of the C runtime's environment, which the device reads.
 void set_variable(const char *name, const char *value) { _putenv_s(name, value ? value : ""); }
@@ -61,15 +55,11 @@ void note_frame() {
     }
 }
 
-// A person's short game, clicked at chosen frames: the menu, New game, e2-e4, then the close box.
+// A person's short game, then the close box.
 void play_as_a_person() {
     note_frame();
-    int frame = int(frame_hashes.size());
-    if (frame == 15) window_click(120, 280);  // the title opens the menu
-    if (frame == 30) window_click(57, 281);   // New game
-    if (frame == 45) window_click(135, 195);  // e2
-    if (frame == 55) window_click(135, 135);  // e4
-    if (frame == 110) window_close();
+    person_clicks(int(frame_hashes.size()), window_click);
+    if (frame_hashes.size() == 110) window_close();
 }
 
 // Runs the game on the Windows device at scale 1, with watch at every frame; a session given is
@@ -86,12 +76,6 @@ int run_windows(void (*watch)(), const Session *session = nullptr) {
     win32_device_on_present(nullptr);
     win32_device_stop();
     return code;
-}
-
-// A file's text.
-std::string file_text(const std::string &path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 // The recorded sessions, by name.
@@ -138,18 +122,14 @@ TEST(Win32Session, VorlenReplayPlaysInRealTimeToTheSameFrames) {
 }
 
 TEST(Win32Session, ARecordedRunReplaysInVorlenReplayToTheSameFrames) {
-    std::string path = (folder.path / "played.session").string();
+    std::string path = folder.file("played.session");
     set_variable("VORLEN_RECORD", path.c_str());
     set_variable("VORLEN_DISPLAY", "rotated");
     int code = run_windows(play_as_a_person);
     set_variable("VORLEN_RECORD", nullptr);
     set_variable("VORLEN_DISPLAY", nullptr);
     ASSERT_EQ(code, 0);
-    std::vector<uint64_t> played = frame_hashes;
-    std::string text = file_text(path);
-    EXPECT_EQ(text.rfind(SESSION_HEADER "\ndisplay rotated\n", 0), 0u) << text;
-    for (const char *event : {" down 120 280\n", " up 57 281\n", " down 135 195\n", " up 135 135\n", " close\n"})
-        EXPECT_NE(text.find(event), std::string::npos) << event;
+    expect_person_recorded(file_text(path));
 
     // Played again in a process of its own, as the game's state starts afresh only there.
     std::string command = "\"\"" + program_folder() + "vorlen-replay.exe\" \"" + path + "\"\"";
@@ -158,9 +138,7 @@ TEST(Win32Session, ARecordedRunReplaysInVorlenReplayToTheSameFrames) {
     char block[4096];
     for (size_t got; pipe && (got = fread(block, 1, sizeof block, pipe)) > 0;) report.append(block, got);
     EXPECT_EQ(pipe ? _pclose(pipe) : -1, 0) << command << "\n" << report;
-    EXPECT_EQ(report_frame_hashes(report), played);
-    // e2-e4 and the computer's answer: White to move again.
-    EXPECT_NE(report.find(" w - - 0 2"), std::string::npos) << report.substr(report.rfind("end "));
+    expect_person_replayed(report, frame_hashes);
 }
 
 }  // namespace
