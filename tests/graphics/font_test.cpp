@@ -1,8 +1,7 @@
-// The font: the glyph table and character map, the cursor's metrics, line breaks and control
+// The font: the glyphs printed by their characters, the cursor's metrics, line breaks and control
 // characters, the into-variants, and clipping at the frame's edges.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 #include "graphics/font.h"
@@ -23,20 +22,6 @@ protected:
         return true;
     }
 };
-
-TEST_F(FontTest, GlyphTableAndCharacterMap) {
-    int ink = 0;
-    for (int g = 0; g < GLYPH_COUNT; g++) {
-        for (int k = 0; k < GLYPH_ROWS; k++) {
-            EXPECT_STREQ(glyph_rows[g][k], glyph_patterns[g][k]);
-            ink += (int)std::count(glyph_rows[g][k], glyph_rows[g][k] + 7, 'o');
-        }
-    }
-    EXPECT_EQ(ink, 1071);  // the ink of the whole lettering, so a mistyped row shows
-    const char *characters = "abcdefghijklmnopqrstuvwxyz0123456789:!?-=+[] .,><#'@/\\";
-    for (int i = 0; i < GLYPH_COUNT; i++) EXPECT_EQ(char_to_glyph[(unsigned char)characters[i]], i);
-    EXPECT_EQ(char_to_glyph[(unsigned char)'A'], 44);  // capitals are mapped by the print, not the map
-}
 
 const struct {
     const char *text;

@@ -5,6 +5,7 @@
 
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/common/session.h"
@@ -12,21 +13,13 @@
 
 namespace {
 
-// The messages a player posted, in order, with the look they came at.
-struct Posted {
-    int look;
-    UINT message;
-    WPARAM w_param;
-    LPARAM l_param;
-    bool operator==(const Posted &o) const {
-        return look == o.look && message == o.message && w_param == o.w_param && l_param == o.l_param;
-    }
-};
+// The messages a player posted, in order, with the look they came at: look, message, wParam, lParam.
+using Posted = std::tuple<int, UINT, WPARAM, LPARAM>;
 std::vector<Posted> posted;
 int look_number = 0;
 
 void note(UINT message, WPARAM w_param, LPARAM l_param) {
-    posted.push_back(Posted{look_number, message, w_param, l_param});
+    posted.emplace_back(look_number, message, w_param, l_param);
 }
 
 Session parsed(const std::string &text) {
@@ -35,6 +28,9 @@ Session parsed(const std::string &text) {
     EXPECT_EQ(session_parse(text, &session, &error), 1) << error;
     return session;
 }
+
+// What an unknown event's fault lists.
+#define EVENTS "(the events are down, move, up, key-down, key-up, activate, deactivate, close, message, jump, clock)"
 
 // The error a malformed text gives.
 std::string fault_of(const std::string &text) {
@@ -96,8 +92,7 @@ TEST(SessionText, AMalformedTextIsRefusedNamingItsLine) {
         {"1 jump", "'jump' takes milliseconds"},
         {"1 clock 4294967296", "the time '4294967296'" + range + "0 to 4294967295"},
         {"1 message 1 2 -3", "lParam '-3'" + range + "0 to 4294967295"},
-        {"1 fly", "unknown event 'fly' (the events are down, move, up, key-down, key-up, activate, deactivate, close, "
-                  "message, jump, clock)"},
+        {"1 fly", "unknown event 'fly' " EVENTS},
         {"1 close now", "'close' takes nothing more"},
         {"close", "not a session line: a timed line is a moment and an event"},
     };
@@ -107,8 +102,7 @@ TEST(SessionText, AMalformedTextIsRefusedNamingItsLine) {
 
 TEST(SessionText, AFaultShowsTheFilesUnprintableBytesEscaped) {
     std::string fault = fault_of(SESSION_HEADER "\n1 \x1b[2J\x1b]0;title\x07\\ \xff\n");
-    EXPECT_EQ(fault, "line 2: unknown event '\\x1b[2J\\x1b]0;title\\x07\\\\'"
-                     " (the events are down, move, up, key-down, key-up, activate, deactivate, close, message, jump, clock)");
+    EXPECT_EQ(fault, "line 2: unknown event '\\x1b[2J\\x1b]0;title\\x07\\\\' " EVENTS);
     EXPECT_EQ(session_printable(std::string("a\0b\tc\r\n", 7)), "a\\x00b\\x09c\\x0d\\x0a");
 }
 
@@ -132,9 +126,7 @@ TEST(SessionText, ACutLastLineIsLeftOutAndTheMissingEndIsNamed) {
     Session commented = parsed(SESSION_HEADER "\nend\n# not");
     EXPECT_TRUE(commented.ended);
     EXPECT_EQ(commented.cut_line, 0);
-    EXPECT_EQ(fault_of(SESSION_HEADER "\n1 fly\n2 close"), "line 2: unknown event 'fly' (the events are down, move, "
-                                                            "up, key-down, key-up, activate, deactivate, close, message, "
-                                                            "jump, clock)");
+    EXPECT_EQ(fault_of(SESSION_HEADER "\n1 fly\n2 close"), "line 2: unknown event 'fly' " EVENTS);
 }
 
 TEST(SessionText, TheWholeTextIsWrittenAsItIsRead) {
@@ -177,7 +169,7 @@ TEST(SessionPlay, InputHappensAtTheLooksItNamesAndTheClockAtReads) {
     session_play_look(5, note);
     EXPECT_TRUE(session_finished());
     EXPECT_EQ(session_played(), 6u);
-    EXPECT_EQ(posted.back().message, UINT(WM_CLOSE));
+    EXPECT_EQ(std::get<1>(posted.back()), UINT(WM_CLOSE));
 }
 
 TEST(SessionPlay, ThePlayedClockStartsAtTheStartMovesOnByTheStepAndTakesTheClockLines) {
@@ -302,7 +294,7 @@ TEST(SessionRecord, ARecordedRunPlaysBackWithTheSameReadingsAndInputAtTheSameMom
         ++look_number;
         session_play_look(session_play_time(), note);
         for (const MSG &msg : moment.messages)
-            expected.push_back(Posted{look_number, msg.message, msg.wParam, msg.lParam});
+            expected.emplace_back(look_number, msg.message, msg.wParam, msg.lParam);
     }
     EXPECT_EQ(posted, expected);
     EXPECT_TRUE(session_finished());
