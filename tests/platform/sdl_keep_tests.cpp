@@ -128,19 +128,16 @@ TEST(SdlKeep, AGameKilledDuringPlayStartsAgainWhereItWas) {
     EXPECT_FALSE(std::filesystem::exists(kept_path)) << "closing the window forgets the game";
 }
 
-TEST(SdlKeep, AGameClosedByItsCloseBoxStartsAtTheTitle) {
+// A game closed by its close box starts at the title. A kept file found wanting before anything
+// plays says so once and starts at the title; one whose playback does not reach its frame starts
+// the program again afresh.
+TEST(SdlKeep, AGameClosedByItsCloseBoxOrThatCannotBeResumedStartsAfresh) {
     use_dummy_device(folder.path.string());
     std::map<int, uint64_t> windows = run_until_kept(70, true);
     EXPECT_FALSE(std::filesystem::exists(kept_path));
     start_again();
     EXPECT_EQ(first_window, windows[1]);
-}
 
-// A kept file found wanting before anything plays says so once and starts at the title; one
-// whose playback does not reach its frame starts the program again afresh.
-TEST(SdlKeep, AKeptGameThatCannotBeResumedIsDropped) {
-    use_dummy_device(folder.path.string());
-    std::map<int, uint64_t> windows = run_until_kept(70, true);
     std::filesystem::create_directories(folder.path / "vorlen");
     std::ofstream(kept_path) << "vorlen-kept 1\nbuild desktop\nframe 1 fnv1a64 0 bytes 0\n";
     testing::internal::CaptureStderr();
