@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "platform/headless/headless.h"
+#include "tests/platform/test_support.h"
 
 namespace {
 
@@ -34,11 +35,11 @@ TEST(HeadlessFiles, ReadsInPiecesUpToTheEndWithoutMindingCaseAndFromHostFolders)
     EXPECT_EQ(buffer[4], 5);
     CloseHandle(file);
     EXPECT_EQ(CreateFileW(u"\\vorlen\\Graph\\board.tga", 0, 0, nullptr, OPEN_EXISTING, 0, nullptr), INVALID_HANDLE_VALUE);
-    std::filesystem::path folder = std::filesystem::temp_directory_path() / "vorlen-headless-files";
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / "a.wav", std::ios::binary) << "RIFF";
-    headless_add_host_folder(u"\\vorlen\\Sound", folder.string());
-    std::filesystem::remove_all(folder);  // the device keeps its own copy
+    {
+        PrivateFolder folder("vorlen-headless-files-");
+        std::ofstream(folder.file("a.wav"), std::ios::binary) << "RIFF";
+        headless_add_host_folder(u"\\vorlen\\Sound", folder.path.string());
+    }  // the folder is gone: the device keeps its own copy
     char text[5] = {};
     EXPECT_EQ(read(open(u"\\vorlen\\Sound\\a.wav"), text, 4), 4);
     EXPECT_STREQ(text, "RIFF");

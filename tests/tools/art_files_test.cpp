@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "sound/game_files.h"
+#include "tests/platform/test_support.h"
 #include "tests/tools/art_check.h"
 #include "tools/art/generate.h"
 #include "tools/art/layer.h"
@@ -45,10 +45,8 @@ long dword(const std::vector<uint8_t> &b, size_t at) { return long(word(b, at)) 
 }  // namespace
 
 TEST(ArtFiles, EveryFileHasTheLoadersLayoutSizeAndKeyAndAnUnwritableFolderIsReported) {
-    // A fresh folder (mkdtemp is not on every host): named after the clock, made only if new.
-    auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    std::string dir = (std::filesystem::temp_directory_path() / ("vorlen-art-" + std::to_string(stamp))).string();
-    ASSERT_TRUE(std::filesystem::create_directory(dir));
+    PrivateFolder folder("vorlen-art-");
+    std::string dir = folder.path.string();
     ASSERT_EQ(write_art(dir), 1);
     for (const auto &picture : PICTURES) {
         int w = picture.width, h = picture.height;
@@ -82,7 +80,6 @@ TEST(ArtFiles, EveryFileHasTheLoadersLayoutSizeAndKeyAndAnUnwritableFolderIsRepo
     }
     std::ofstream(dir + "/blocked") << "a file where a folder should be";
     EXPECT_EQ(write_art(dir + "/blocked"), 0);
-    std::filesystem::remove_all(dir);
 }
 
 TEST(ArtFiles, OutputIsTheSameEveryRunAndOnlyTransparencyBecomesTheKey) {

@@ -1,20 +1,13 @@
 // PNG files written through libpng and read back, and the icon painted at a desktop size.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
+#include "tests/platform/test_support.h"
 #include "tools/art/icon.h"
 #include "tools/png/png_file.h"
 
 namespace {
-
-// A private folder for the files; removed at the end of the test.
-struct TempFolder {
-    std::string path = (std::filesystem::temp_directory_path() / "vorlen-png-XXXXXX").string();
-    TempFolder() { mkdtemp(path.data()); }
-    ~TempFolder() { std::filesystem::remove_all(path); }
-};
 
 // The RGBA bytes of pixel i.
 std::vector<int> rgba_at(const PngPixels &p, size_t i) {
@@ -24,10 +17,10 @@ std::vector<int> rgba_at(const PngPixels &p, size_t i) {
 }  // namespace
 
 TEST(PngFile, FramesRoundTripWidenedCompressedAndBadInputIsRefused) {
-    TempFolder dir;
+    PrivateFolder dir("vorlen-png-");
     std::vector<uint16_t> frame(240 * 320, 0x4208);  // a flat dark grey compresses to little
     frame[0] = 0xF800, frame[1] = 0x07E0, frame[2] = 0x001F, frame[240 * 320 - 1] = 0xFFFF;
-    std::string path = dir.path + "/frame.png";
+    std::string path = dir.file("frame.png");
     ASSERT_EQ(write_png(path, png_from_rgb565(frame, 240, 320)), 1);
     EXPECT_LT(std::filesystem::file_size(path), 2000u);
     PngPixels back = read_png_rgba(path);
@@ -38,14 +31,14 @@ TEST(PngFile, FramesRoundTripWidenedCompressedAndBadInputIsRefused) {
     EXPECT_EQ(rgba_at(back, 3), (std::vector<int>{66, 65, 66, 255}));
     EXPECT_EQ(rgba_at(back, 240 * 320 - 1), (std::vector<int>{255, 255, 255, 255}));
 
-    EXPECT_EQ(write_png(dir.path + "/no/such/folder.png", png_from_rgb565(frame, 240, 320)), 0);
-    EXPECT_EQ(write_png(dir.path + "/short.png", png_from_rgb565(frame, 240, 321)), 0);
-    EXPECT_FALSE(std::filesystem::exists(dir.path + "/short.png"));
-    EXPECT_EQ(read_png_rgba(dir.path + "/absent.png").width, 0);
+    EXPECT_EQ(write_png(dir.file("no/such/folder.png"), png_from_rgb565(frame, 240, 320)), 0);
+    EXPECT_EQ(write_png(dir.file("short.png"), png_from_rgb565(frame, 240, 321)), 0);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("short.png")));
+    EXPECT_EQ(read_png_rgba(dir.file("absent.png")).width, 0);
 }
 
 TEST(Icon, IsRoundOpaqueInsideAndKeepsItsAlphaThroughPng) {
-    TempFolder dir;
+    PrivateFolder dir("vorlen-png-");
     PngPixels icon = layer_rgba(paint_icon(48));
     ASSERT_EQ(icon.bytes.size(), 48u * 48u * 4u);
     EXPECT_EQ(rgba_at(icon, 0)[3], 0);            // a corner, outside the ring
@@ -54,7 +47,7 @@ TEST(Icon, IsRoundOpaqueInsideAndKeepsItsAlphaThroughPng) {
     EXPECT_EQ(rgba_at(icon, 24 * 48 + 1)[3], 255);   // the ring at the left edge
     EXPECT_GT(rgba_at(icon, 24 * 48 + 24)[0], 200);  // the king is white
 
-    std::string path = dir.path + "/icon.png";
+    std::string path = dir.file("icon.png");
     ASSERT_EQ(write_png(path, icon), 1);
     EXPECT_EQ(read_png_rgba(path).bytes, icon.bytes);
 }
