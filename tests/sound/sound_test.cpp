@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/headless/headless.h"
 #include "sound/sound.h"
 
 namespace {
 
+const DWORD PLAY = 0x22001;  // file name, asynchronous, give up when the driver is busy
 const DWORD STOP = 0x20001;
 
 class SoundTest : public ::testing::Test {
@@ -35,6 +37,21 @@ TEST_F(SoundTest, FoldersLieBesideTheExecutableOrAtTheRoot) {
         build_folders();
         EXPECT_EQ(sound_folder, c.sound);
         EXPECT_EQ(pictures_folder, c.pictures);
+    }
+}
+
+TEST_F(SoundTest, EachEffectPlaysItsFile) {
+    play_menu1_sound();
+    play_menu2_sound();
+    play_movement_sound();
+    play_select_sound();
+    play_nope_sound();
+    const std::vector<HeadlessSound> &sounds = headless_sounds();
+    ASSERT_EQ(sounds.size(), 5u);
+    const char16_t *names[] = {u"menu1.wav", u"menu2.wav", u"movement.wav", u"select.wav", u"nope.wav"};
+    for (int i = 0; i < 5; i++) {
+        EXPECT_EQ(sounds[i].path, u"\\Programs\\Game\\Sound\\" + std::u16string(names[i]));
+        EXPECT_EQ(sounds[i].flags, PLAY);
     }
 }
 
