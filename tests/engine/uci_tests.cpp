@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/engine/engine_fixture.h"
+#include "tests/test_support.h"
 #include "tools/engine/choice.h"
 #include "tools/engine/uci.h"
 #include "tools/engine/uci_input.h"
@@ -24,14 +25,6 @@ std::string converse(const std::string &input) {
     run_uci(in, out);
     fclose(in);
     return read_back(out);
-}
-
-// The lines of a text.
-std::vector<std::string> lines_of(const std::string &text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) lines.push_back(line);
-    return lines;
 }
 
 // The word after `key` in a line, or "" when there is none.

@@ -7,7 +7,7 @@
 
 #include "platform/common/desktop.h"
 #include "platform/common/display.h"
-#include "tests/platform/test_support.h"
+#include "tests/test_support.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "platform/headless/headless.h"
-#include "tests/platform/test_support.h"
+#include "tests/test_support.h"
 
 namespace {
 

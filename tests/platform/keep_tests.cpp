@@ -15,7 +15,7 @@
 #include "game/game_state.h"
 #include "platform/common/keep.h"
 #include "platform/headless/headless.h"
-#include "tests/platform/test_support.h"
+#include "tests/test_support.h"
 #include "tools/replay/replay.h"
 
 namespace {

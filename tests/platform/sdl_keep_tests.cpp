@@ -22,7 +22,7 @@
 #include "platform/sdl/sdl_device.h"
 #include "tests/platform/person_game.h"
 #include "tests/platform/sdl_test_device.h"
-#include "tests/platform/test_support.h"
+#include "tests/test_support.h"
 
 namespace {
 

@@ -26,7 +26,7 @@
 #include "shell/present.h"
 #include "shell/shell.h"
 #include "tests/platform/sdl_test_device.h"
-#include "tests/platform/test_support.h"
+#include "tests/test_support.h"
 
 namespace {
 

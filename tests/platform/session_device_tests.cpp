@@ -15,7 +15,7 @@
 #include "platform/common/session_device.h"
 #include "platform/common/windows.h"
 #include "platform/headless/headless.h"
-#include "tests/platform/test_support.h"
+#include "tests/test_support.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "platform/common/session_device.h"
 #include "platform/win32/win32_device.h"
 #include "tests/platform/person_game.h"
-#include "tests/platform/test_support.h"
+#include "tests/test_support.h"
 #include "tests/platform/win32_window.h"
 
 namespace {

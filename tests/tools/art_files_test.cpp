@@ -9,7 +9,7 @@
 #include <iterator>
 
 #include "sound/game_files.h"
-#include "tests/platform/test_support.h"
+#include "tests/test_support.h"
 #include "tests/tools/art_check.h"
 #include "tools/art/generate.h"
 #include "tools/art/layer.h"

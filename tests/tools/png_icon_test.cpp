@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "tests/platform/test_support.h"
+#include "tests/test_support.h"
 #include "tools/art/icon.h"
 #include "tools/png/png_file.h"
 

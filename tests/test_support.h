@@ -1,7 +1,7 @@
-// What the device tests share: a private folder, files read whole and by lines, and whether the
-// standard error can be captured.
-#ifndef VORLEN_TESTS_PLATFORM_TEST_SUPPORT_H
-#define VORLEN_TESTS_PLATFORM_TEST_SUPPORT_H
+// What the tests of several subsystems share: a private folder, files read whole and texts by
+// lines, and whether the standard error can be captured.
+#ifndef VORLEN_TESTS_TEST_SUPPORT_H
+#define VORLEN_TESTS_TEST_SUPPORT_H
 
 #include <gtest/gtest.h>
 
