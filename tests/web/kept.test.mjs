@@ -22,15 +22,46 @@ const PROMOTION_CHOICES = [20, 275, 200, 30];  // the promotion panel's row of f
 const QUEEN_CHOICE = [160, 290];               // the fourth of them
 
 let browser, site;
-serveForTests(SITE, (s, b) => { site = s; browser = b; });
+// The game's worker with a hook: once the page's size comes again (after the one it starts
+// with; read in the worker's inbox as the pause takes it, or as the game does), the next frame
+// the game computes waits, as a long computation would, until the page is hidden; the worker
+// says "computing" to the page first, which then freezes. So the page freezes between a frame's
+// pause and its presenting, deterministically.
+const HOOKED_WORKER = `importScripts("worker.js" + location.search);
+(() => {
+  const { takeResized, pauseHere, ticks } = VorlenWorker;
+  let sizes = 0, armed = false, computing = false;
+  VorlenWorker.takeResized = () => {
+    const resized = takeResized();
+    if (resized && ++sizes > 1) armed = true;
+    return resized;
+  };
+  VorlenWorker.pauseHere = (ms) => {
+    const waited = pauseHere(ms);
+    if (waited === 1 && (armed || (sizes > 0 && inbox.resized))) [armed, computing] = [false, true];
+    return waited;
+  };
+  VorlenWorker.ticks = () => {
+    if (computing) {
+      computing = false;
+      self.postMessage({ type: "computing" });
+      for (const end = Date.now() + ${WAIT_MS}; !VorlenWorker.suspended() && Date.now() < end;);
+    }
+    return ticks();
+  };
+})();`;
+
+serveForTests(SITE, (s, b) => { site = s; browser = b; }, () => ({ "/hooked-worker.js": HOOKED_WORKER }));
 
 // A page of the site in the context, in front, once it plays (unless playing is false: another
 // page plays); its first drawn canvas is kept as window.firstLook (base64 RGBA), taken as the
 // first part is put, before any later frame can change it, and window.afterPut, when set, is
-// called with the canvas's context after each part is put.
-async function open(context, { playing = true } = {}) {
+// called with the canvas's context after each part is put. A moment met (window.momentMet)
+// freezes the page, or with hooked, whose game runs in the hooked worker, has the worker freeze it
+// while the game computes its next frame.
+async function open(context, { playing = true, hooked = false } = {}) {
   const page = await context.newPage();
-  await page.evaluateOnNewDocument(() => {
+  await page.evaluateOnNewDocument((hooked) => {
     const put = CanvasRenderingContext2D.prototype.putImageData;
     CanvasRenderingContext2D.prototype.putImageData = function (...part) {
       put.apply(this, part);
@@ -46,7 +77,16 @@ async function open(context, { playing = true } = {}) {
       window.keepsAtFreeze = VorlenDevice.stats.keeps;
       document.dispatchEvent(new Event("freeze"));
     };
-  });
+    window.momentMet = hooked ? () => window.dispatchEvent(new Event("resize")) : freezePage;
+    if (!hooked) return;
+    const Game = window.Worker;
+    window.Worker = class extends Game {
+      constructor(url, options) {
+        super(String(url).replace("worker.js", "hooked-worker.js"), options);
+        this.addEventListener("message", ({ data }) => data.type === "computing" && freezePage());
+      }
+    };
+  }, hooked);
   await page.bringToFront();
   await page.setViewport(PHONE);
   await page.goto(site.url);
@@ -116,9 +156,9 @@ async function resumes(view, kept) {
 // the game, which keeps itself at once).
 const freeze = ({ page }) => page.evaluate(() => freezePage());
 
-// Freezes the page right after the first part put that brings a device rectangle near a look of
-// it (fewer than 30 pixels differ) or, with near false, away from it (more than 50 differ): the
-// moment is met on the frame that shows it, however late the test would look.
+// The moment is met (see open) right after the first part put that brings a device rectangle
+// near a look of it (fewer than 30 pixels differ) or, with near false, away from it (more than 50
+// differ): on the frame that shows it, however late the test would look.
 async function freezeWhen({ page }, [x, y, w, h], look, near) {
   await page.evaluate((x, y, w, h, packed, near) => {
     const want = Uint8Array.from(atob(packed), (c) => c.charCodeAt(0));
@@ -129,7 +169,7 @@ async function freezeWhen({ page }, [x, y, w, h], look, near) {
         if (data[i] !== want[i] || data[i + 1] !== want[i + 1] || data[i + 2] !== want[i + 2]) count++;
       if (near ? count >= 30 : count <= 50) return;
       window.afterPut = null;
-      freezePage();
+      momentMet();
     };
   }, x, y, w, h, Buffer.from(look).toString("base64"), near);
 }
@@ -190,9 +230,12 @@ test(`a game in progress ${ending} comes back on the frame the player saw, and t
   await context.close();
 });
 
-test("a game frozen mid-slide and ended comes back mid-slide, and the piece arrives", async () => {
+// A page is frozen while the game pauses between two frames, or while it computes one: then the
+// game presents that frame after the page was hidden, and it is that frame the page keeps.
+for (const hooked of [false, true])
+test(`a game frozen mid-slide ${hooked ? "while it computes a frame" : "between two frames"} and ended comes back mid-slide, and the piece arrives`, async () => {
   const context = await browser.createBrowserContext();
-  let view = await open(context);
+  let view = await open(context, { hooked });
   await startGame(view);
   const pawn = await pixels(view, cell("e2"));
   const between = await pixels(view, cell("e3"));
@@ -208,9 +251,12 @@ test("a game frozen mid-slide and ended comes back mid-slide, and the piece arri
   await context.close();
 });
 
-test("a game frozen during the computer's turn and ended comes back to it, and the computer answers", async (t) => {
+// Frozen once the computer is to move, or while it thinks (the game then finishes its choice
+// unseen, and keeps the frame it comes to).
+for (const hooked of [false, true])
+test(`a game frozen during the computer's turn ${hooked ? "while it thinks" : "as it is to move"} and ended comes back to it, and the computer answers`, async (t) => {
   const context = await browser.createBrowserContext();
-  let view = await open(context);
+  let view = await open(context, { hooked });
   await startGame(view);
   const pawn = await pixels(view, cell("e2"));
   const black = await settled(view, BLACK_HALF);
