@@ -26,7 +26,8 @@ let browser, site;
 // with; read in the worker's inbox as the pause takes it, or as the game does), the next frame
 // the game computes waits, as a long computation would, until the page is hidden; the worker
 // says "computing" to the page first, which then freezes. So the page freezes between a frame's
-// pause and its presenting, deterministically.
+// pause and its presenting, deterministically. (It pauses in shared memory: the tests' server
+// sends the headers of isolation.)
 const HOOKED_WORKER = `importScripts("worker.js" + location.search);
 (() => {
   const { takeResized, pauseHere, ticks } = VorlenWorker;
