@@ -100,7 +100,7 @@ int sdl_device_start() {
     device_layout_from_environment();
     owns_instance = instance_claim();
     if (!owns_instance) return 1;  // WinMain finds the running instance and shows it
-    if (!std::getenv("VORLEN_REPLAY")) keeping_start();
+    if (!std::getenv("VORLEN_REPLAY")) sdl_keeping_start();
     if (!device_session_from_environment(host_clock_ms())) {
         sdl_device_stop();
         return 0;

@@ -12,6 +12,7 @@
 #include "platform/common/desktop.h"
 #include "platform/common/display.h"
 #include "platform/common/fit.h"
+#include "platform/common/keeping.h"
 #include "platform/device.h"
 
 // Single instance: claim the lock (false: another instance holds it), give it back, ask the
@@ -62,16 +63,10 @@ void draw_scaled(const WindowPicture &placed, const uint16_t *picture, const Pix
 uint32_t host_clock_ms();
 
 
-// The kept game (keeping.cpp), kept by the device's session (session_device.h). keeping_start
-// reads what is kept and starts keeping (a kept game plays back first; one that cannot be
-// resumed is said once on stderr and dropped). keeping_store brings the kept file up to date (at
-// a frame boundary); keeping_frame follows each presented frame with the keeper's state, storing
-// at most a second apart, and starts the program afresh when the playback missed the kept frame
-// (it then does not return); keeping_look lets a caught ending signal take its course once the
-// game is kept.
-void keeping_start();
-void keeping_store();
-int keeping_frame(int state);
+// The kept game (keeping.cpp; its flow is platform/common/keeping.h's). sdl_keeping_start finds
+// the state folder and starts keeping; keeping_look lets a caught ending signal take its course
+// once the game is kept.
+void sdl_keeping_start();
 void keeping_look();
 
 // Gives the window the game's icon.

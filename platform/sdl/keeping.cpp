@@ -2,9 +2,8 @@
 // (by default ~/.local/state/vorlen/) so that a process ended without Quit comes back where it
 // was. The file is replaced whole (a temporary file renamed over it) at most a second apart while
 // the game plays, when the window loses focus, and before the process ends by a signal it can
-// catch or by exit; it is removed when the person ends the game. A start that finds it plays it
-// back unseen and unheard; one that cannot be resumed is dropped with one line on stderr, and
-// the process starts again afresh.
+// catch or by exit; it is removed when the person ends the game (platform/common/keeping.h). A
+// kept game that cannot be resumed starts the process again afresh.
 #include <fcntl.h>
 #include <link.h>
 #include <sys/stat.h>
@@ -21,18 +20,14 @@
 #include "platform/common/display.h"
 #include "platform/common/fnv1a64.h"
 #include "platform/common/files.h"
-#include "platform/common/keep.h"
+#include "platform/common/keeping.h"
 #include "platform/common/session_device.h"
 #include "platform/sdl/internal.h"
 #include "platform/sdl/sdl_device.h"
 
 namespace {
 
-const uint32_t STORE_EVERY_MS = 1000;  // how far the kept file may lag behind the game
-
-bool keeping = false;                   // this process keeps its game
 std::string folder;                     // where the kept file lives
-uint32_t stored_at = 0;                 // the host clock when the kept file was last replaced
 volatile sig_atomic_t ending_signal = 0;  // a caught signal that ends the process, 0 for none
 void (*restart)() = nullptr;            // a test's stand-in for starting afresh
 
@@ -105,26 +100,25 @@ bool write_file(const std::string &path, const std::string &text) {
     return close(fd) == 0 && done == text.size();
 }
 
-// Forgets the kept game.
-void remove_kept() { unlink(kept_path().c_str()); }
-
-// The signals that end a process without the person's choice: the game is kept, then the signal
-// takes its course.
-void on_ending_signal(int signal) { ending_signal = signal; }
-
-void keep_at_exit() { keeping_store(); }
-
-// The one line that says a kept game is dropped.
-void say_dropped(const std::string &why) {
-    std::fprintf(stderr, "vorlen: the kept game could not be resumed (%s); starting afresh\n", why.c_str());
+std::string read_kept() {
+    std::vector<uint8_t> bytes;
+    read_host_file(kept_path(), KEEP_MAX_BYTES + 4096, &bytes);
+    return std::string(bytes.begin(), bytes.end());
 }
 
-// Says once why the kept game is dropped, drops it, and starts the program again afresh (a test
-// may stand in for that).
-[[noreturn]] void start_afresh(const std::string &why) {
-    say_dropped(why);
-    remove_kept();
-    keeping = false;
+// Replaces the kept file whole: a temporary file renamed over it.
+bool replace_kept(const std::string &text) {
+    std::string temporary = kept_path() + ".new";
+    if (make_folders(folder) && write_file(temporary, text) && rename(temporary.c_str(), kept_path().c_str()) == 0)
+        return true;
+    unlink(temporary.c_str());
+    return false;
+}
+
+void remove_kept() { unlink(kept_path().c_str()); }
+
+// Starts the program again afresh (a test may stand in for that).
+[[noreturn]] void start_afresh() {
     if (restart) restart();
     sdl_device_stop();
     setenv("VORLEN_FRESH_START", "1", 1);
@@ -135,67 +129,39 @@ void say_dropped(const std::string &why) {
     _exit(1);
 }
 
+const KeepingStorage storage = {read_kept, replace_kept, remove_kept, start_afresh, host_clock_ms};
+
+// The signals that end a process without the person's choice: the game is kept, then the signal
+// takes its course.
+void on_ending_signal(int signal) { ending_signal = signal; }
+
+void keep_at_exit() { keeping_store(); }
+
 }  // namespace
 
-void keeping_start() {
+void sdl_keeping_start() {
     folder = state_folder();
     if (folder.empty()) return;
-    keeping = true;
     const char *fresh = std::getenv("VORLEN_FRESH_START");
     bool afresh = fresh && std::strcmp(fresh, "1") == 0;
     unsetenv("VORLEN_FRESH_START");
-    std::vector<uint8_t> bytes;
-    if (afresh) remove_kept();
-    else read_host_file(kept_path(), KEEP_MAX_BYTES + 4096, &bytes);
-    std::string why;
-    if (!device_session_keep(std::string(bytes.begin(), bytes.end()), build_name(), host_clock_ms(), &why) &&
-        !why.empty()) {
-        say_dropped(why);
-        remove_kept();
-    }
+    keeping_start(&storage, build_name(), afresh);
     for (int signal : {SIGTERM, SIGINT, SIGHUP}) std::signal(signal, on_ending_signal);
     static bool registered = false;
     if (!registered) std::atexit(keep_at_exit);
     registered = true;
-    stored_at = host_clock_ms();
-}
-
-void keeping_store() {
-    if (!keeping || keep_state() != KEEP_LIVE) return;
-    stored_at = host_clock_ms();
-    if (!keep_moved()) return;
-    std::string text = keep_text();
-    if (text.empty()) {
-        remove_kept();
-        return;
-    }
-    std::string temporary = kept_path() + ".new";
-    if (!make_folders(folder) || !write_file(temporary, text) || rename(temporary.c_str(), kept_path().c_str()) != 0)
-        unlink(temporary.c_str());
-}
-
-int keeping_frame(int state) {
-    if (!keeping) return state;
-    if (state == KEEP_REFUSED) start_afresh(keep_refusal());
-    if (state == KEEP_LIVE && host_clock_ms() - stored_at >= STORE_EVERY_MS) keeping_store();
-    return state;
 }
 
 void keeping_look() {
     if (!ending_signal) return;
     int signal = ending_signal;
     keeping_store();
-    keeping = false;
+    keeping_stop();
     sdl_device_stop();
     std::signal(signal, SIG_DFL);
     std::raise(signal);
 }
 
-void sdl_device_run_ended() {
-    if (!keeping) return;
-    if (!keep_run_ended()) start_afresh(keep_refusal());
-    remove_kept();
-    keeping = false;
-}
+void sdl_device_run_ended() { keeping_run_ended(); }
 
 void sdl_device_on_restart(void (*stand_in)()) { restart = stand_in; }

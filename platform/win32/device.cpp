@@ -3,10 +3,12 @@
 // side of the shared window services, and its moments told to the session a person records or
 // watches (VORLEN_RECORD, VORLEN_REPLAY).
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/common/change.h"
 #include "platform/common/desktop.h"
 #include "platform/common/display.h"
+#include "platform/common/keeping.h"
 #include "platform/common/scanout.h"
 #include "platform/common/session_device.h"
 #include "platform/common/windows.h"
@@ -26,6 +28,7 @@ int win32_device_start() {
     device_layout_from_environment();
     other_running = host_other_instance_running();
     if (other_running) return 1;  // WinMain finds the running instance and shows it
+    if (!std::getenv("VORLEN_REPLAY")) win32_keeping_start();
     if (!device_session_from_environment(host_ticks())) return 0;
     if (!host_window_open()) {
         std::fprintf(stderr, "vorlen: cannot open a window\n");
@@ -34,6 +37,8 @@ int win32_device_start() {
     }
     return 1;
 }
+
+void win32_device_run_ended() { keeping_run_ended(); }
 
 void win32_device_stop() {
     device_session_stop();
@@ -54,9 +59,10 @@ void show_changes() {
 
 }  // namespace
 
-// The real window follows the game's: shown while it is alive and visible.
+// The real window follows the game's: shown while it is alive and visible (and not while a kept
+// game plays back).
 void device_window_changed() {
-    bool shown = device_window_visible();
+    bool shown = device_window_visible() && !device_session_catching_up();
     if (shown == window_shown) return;
     window_shown = shown;
     host_window_show(shown ? 1 : 0);
@@ -70,10 +76,11 @@ void device_record_call(const char *) {}
 DWORD device_message_time() { return device_session_time(host_ticks()); }
 
 // The pump's look: the window procedure hands the host's input on while it runs (while a session
-// plays, only the close box reaches the game).
+// plays, only the close box reaches the game; while a kept game plays back, the host's messages
+// wait for the person's run).
 void device_collect_input() {
     device_session_look_begin();
-    host_pump();
+    if (!device_session_catching_up()) host_pump();
     device_session_look_end();
 }
 bool device_other_instance_running() { return other_running; }
@@ -82,10 +89,14 @@ void device_show_other_instance() { host_show_other_instance(); }
 int GXOpenDisplay(HWND, DWORD) { return 1; }
 int GXCloseDisplay(void) { return 1; }
 
+// Scans the display out and sends the window what it does not already show; a kept game playing
+// back shows only the frame it reaches.
 int GXEndDraw(void) {
+    int kept = keeping_frame(device_session_frame());
+    if (kept == KEEP_CATCHING_UP) return 1;
+    if (kept == KEEP_RESUMED) device_window_changed();
     scan_out(device_display_properties(), device_display_origin(), picture);
     show_changes();
-    device_session_frame();
     if (present_watch) present_watch();
     return 1;
 }

@@ -1,11 +1,12 @@
 // Where the Windows device's two sides meet. The host side (host_*.cpp) includes only the
 // real <windows.h>; the device side (the other files) includes only platform/device.h, whose
 // handheld names would clash with the real ones. This header uses neither: plain numbers,
-// 16-bit wide strings and opaque pointers.
+// 16-bit wide strings, byte strings and opaque pointers.
 #ifndef VORLEN_PLATFORM_WIN32_HOST_H
 #define VORLEN_PLATFORM_WIN32_HOST_H
 
 #include <cstdint>
+#include <string>
 
 // ---- Window (host_window.cpp) ----
 // Registers the real window class "vorlen" and creates its hidden, resizable window, its
@@ -37,6 +38,8 @@ void win32_mouse_move(int x, int y);
 void win32_key(unsigned virtual_key, int down);
 // The window was activated (1) or deactivated (0).
 void win32_activate(int active);
+// Windows ends the user's session (log off, shut down): the process ends soon after.
+void win32_session_ending();
 // The close box, Alt+F4 or the system menu's Close.
 void win32_close_request();
 
@@ -53,6 +56,18 @@ int host_close_handle(void *handle);
 void *host_invalid_handle();
 // The real PlaySoundW on a WAV file (flags as the device's, which are Windows' own values).
 int host_play_sound(const char16_t *path, uint32_t flags);
+// The kept game's storage: the path of a name in the user's local data folder (%LOCALAPPDATA%),
+// 0 when Windows does not say or it is longer than HOST_MAX_PATH; a file read whole when it
+// holds at most limit bytes (0 when missing, unreadable or larger); a file replaced whole, never
+// torn (written beside it, then moved over it), its folder made first; a file deleted.
+#define HOST_MAX_PATH 260  // Windows' MAX_PATH, the longest path the calls below take
+int host_local_data_file(const char16_t *name, char16_t *path);
+int host_read_whole_file(const char16_t *path, uint32_t limit, std::string *bytes);
+int host_replace_file(const char16_t *folder, const char16_t *path, const std::string &bytes);
+void host_delete_file(const char16_t *path);
+// Starts this program again, as a new process with the environment variable set to 1; 0 when
+// it could not be started.
+int host_start_again(const char16_t *variable);
 // Another instance's window of class "vorlen" (not this process's own), and bringing it to
 // the front.
 int host_other_instance_running();

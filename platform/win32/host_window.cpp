@@ -146,6 +146,9 @@ LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM w_param, LPARAM l_par
     case WM_ACTIVATE:
         win32_activate(LOWORD(w_param));
         return 0;
+    case WM_ENDSESSION:
+        if (w_param) win32_session_ending();
+        return 0;
     case WM_CLOSE:
         win32_close_request();  // the game ends as on Quit and closes its window itself
         return 0;

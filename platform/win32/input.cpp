@@ -4,6 +4,7 @@
 // window, for painting and for the mouse alike.
 #include "platform/common/fit.h"
 #include "platform/common/keys.h"
+#include "platform/common/keeping.h"
 #include "platform/common/session_device.h"
 #include "platform/common/stylus.h"
 #include "platform/common/windows.h"
@@ -45,6 +46,7 @@ void win32_key(unsigned virtual_key, int down) {
 }
 
 void win32_activate(int active) {
+    if (!active) keeping_store();  // the person may not come back
     if (device_session_takes_host_input()) device_post(WM_ACTIVATE, WPARAM(active), 0);
 }
 

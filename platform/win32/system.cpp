@@ -25,4 +25,7 @@ BOOL ReadFile(HANDLE hFile, LPVOID lpBuffer, DWORD nNumberOfBytesToRead, DWORD *
 }
 
 BOOL CloseHandle(HANDLE hObject) { return host_close_handle(hObject); }
-BOOL PlaySoundW(LPCWSTR pszSound, HMODULE, DWORD fdwSound) { return host_play_sound(pszSound, fdwSound); }
+// A kept game plays back unheard.
+BOOL PlaySoundW(LPCWSTR pszSound, HMODULE, DWORD fdwSound) {
+    return device_session_catching_up() ? TRUE : host_play_sound(pszSound, fdwSound);
+}

@@ -78,6 +78,7 @@ int run_windows(void (*watch)(), const Session *session = nullptr) {
     frame_hashes.clear();
     window_mismatches = window_checks = 0;
     set_variable("VORLEN_SCALE", "1");
+    set_variable("LOCALAPPDATA", nullptr);  // nothing kept: the sessions play on their own
     if (!win32_device_start()) return -1;
     if (session) device_session_play(*session, "test", false);
     win32_device_on_present(watch);

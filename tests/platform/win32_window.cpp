@@ -49,3 +49,25 @@ std::string program_folder() {
     std::string folder(path, length < MAX_PATH ? length : 0);
     return folder.substr(0, folder.find_last_of('\\') + 1);
 }
+
+int run_test_alone(const std::string &test) {
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return -1;
+    std::string command = "\"" + std::string(path) + "\" --gtest_also_run_disabled_tests --gtest_filter=" + test;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(path, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return -1;
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD status = DWORD(-1);
+    GetExitCodeProcess(process.hProcess, &status);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return int(status);
+}
+
+void terminate_self() {
+    TerminateProcess(GetCurrentProcess(), 9);
+    for (;;) Sleep(INFINITE);
+}

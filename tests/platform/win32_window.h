@@ -16,5 +16,10 @@ void window_close();
 std::vector<uint32_t> window_pixels(int *width, int *height);
 // The folder of the running test program, as a Windows path ending in a backslash.
 std::string program_folder();
+// Runs this test program again with only the named test, disabled or not (its environment
+// inherited), and waits for it; its exit status.
+int run_test_alone(const std::string &test);
+// Ends this process at once, as Task Manager's End task does: nothing of it runs any more.
+[[noreturn]] void terminate_self();
 
 #endif

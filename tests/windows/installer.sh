@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The installer under Wine, with Wine reporting Windows 7: msiexec /i ... /qn installs the game for
 # the user alone into %LOCALAPPDATA%\Programs\vorlen (exactly the program folder as zipped), its
-# Start menu shortcut leads to the installed vorlen.exe, Installed apps lists it with its icon,
-# version and publisher, and its files are the zip's; a higher version installed
-# over it leaves one installation, of that version; msiexec /x removes every file and registry
-# entry it made. Prints one PASS or FAIL line; exit status 0 on pass.
+# Start menu shortcut leads to the installed vorlen.exe, which passes the smoke test (smoke.sh),
+# Installed apps lists it with its icon, version and publisher, and its files are the zip's; a
+# higher version installed over it leaves one installation, of that version; msiexec /x removes
+# every file and registry entry it made (the game's own folder of kept games stays, the player's). Prints one PASS or FAIL line; exit status 0 on pass.
 #   tests/windows/installer.sh PROGRAM_DIR MSI HIGHER_MSI
 # Uses $WINEPREFIX, which must be prepared (wineboot -i).
 set -euo pipefail
@@ -81,6 +81,9 @@ target=$(winepath -u "$(shortcut_path "$shortcut" exe)")
 icon=$(shortcut_path "$shortcut" ico || true)
 [ -n "$icon" ] && [ -f "$(winepath -u "$icon")" ] || fail "the shortcut's icon '$icon' is missing"
 
+step "the installed game plays"
+"$here/smoke.sh" "$installed" || fail "the installed game failed its smoke test"
+
 step "Installed apps lists it with its icon, version and publisher"
 [ "$(installed_entries)" = "$version $publisher" ] || fail "Installed apps lists '$(installed_entries)'"
 product_icon=$(wine_run reg query "HKCU\\Software\\Microsoft\\Installer\\Products\\$(packed_code "$code")" /v ProductIcon |
@@ -98,8 +101,10 @@ left=$(registry_lines "$(packed_code "$code")|${code//[\{\}]/}")
 step "msiexec /x removes every file and registry entry"
 wine_run msiexec /x "$higher" /qn || fail "msiexec /x ended with status $?"
 drive_files >"$work/after"
-# Windows Installer's own folders (its cache) may stay, empty.
-left=$(comm -13 "$work/before" "$work/after" | grep -vxE '\./(windows/Installer|users/[^/]+/AppData/Roaming/Microsoft/Installer)' || true)
+# Windows Installer's own folders (its cache) may stay, empty, and the game's folder for its kept
+# game, which the player's play made.
+left=$(comm -13 "$work/before" "$work/after" |
+  grep -vxE '\./(windows/Installer|users/[^/]+/AppData/Roaming/Microsoft/Installer|users/[^/]+/AppData/Local/vorlen)' || true)
 [ -z "$left" ] || fail "left behind: $left"
 left=$(registry_lines "vorlen|$(packed_code "$new_code")|${new_code//[\{\}]/}")
 [ -z "$left" ] || fail "registry entries left behind: $left"
