@@ -152,10 +152,6 @@ async function resumes(view, kept) {
   return again;
 }
 
-// Freezes the page now, as a browser freezes a page left in the background (the page suspends
-// the game, which keeps itself at once).
-const freeze = ({ page }) => page.evaluate(() => freezePage());
-
 // The moment is met (see open) right after the first part put that brings a device rectangle
 // near a look of it (fewer than 30 pixels differ) or, with near false, away from it (more than 50
 // differ): on the frame that shows it, however late the test would look.
@@ -179,6 +175,17 @@ async function freezeWhen({ page }, [x, y, w, h], look, near) {
 async function keptFrozen(view) {
   await view.page.waitForFunction(() => VorlenDevice.stats.keeps > window.keepsAtFreeze, { timeout: WAIT_MS });
   return lastKept(view);
+}
+
+// Once the screen stands still, freezes the page as a browser freezes a page left in the
+// background (the page suspends the game, which keeps itself at once); the screen is the one
+// kept, and the page ended, the site comes back on it. Resolves to the page opened again.
+async function comesBackStill(view, what) {
+  const still = await settled(view);
+  await view.page.evaluate(() => freezePage());
+  const kept = await keptFrozen(view);
+  assert.equal(differing(kept, still), 0, `kept with ${what}`);
+  return resumes(view, kept);
 }
 
 // A device rectangle of a whole frame's look.
@@ -293,22 +300,14 @@ test("a two-person game frozen with the promotion panel open, then with the menu
   await pickUp(view, "b7");
   await tap(view, square("a8"));
   await until(view, LOWER_PANEL, (look) => differing(look, lower) > 1000, "the promotion panel opens");
-  const panel = await settled(view);
-  await freeze(view);
-  const keptPanel = await keptFrozen(view);
-  assert.equal(differing(keptPanel, panel), 0, "kept with the panel open");
-  view = await resumes(view, keptPanel);
+  view = await comesBackStill(view, "the panel open");
   await tap(view, QUEEN_CHOICE);
   await until(view, cell("a8"), (look) => differing(look, queen) < 30, "the queen stands on a8");
 
   const game = await settled(view);
   await tap(view, middle(LAYOUT.panel.menu));
   await until(view, undefined, (look) => differing(look, game) > 10000, "the menu");
-  const menuInGame = await settled(view);
-  await freeze(view);
-  const keptMenu = await keptFrozen(view);
-  assert.equal(differing(keptMenu, menuInGame), 0, "kept with the menu open");
-  view = await resumes(view, keptMenu);
+  view = await comesBackStill(view, "the menu open");
   await tap(view, middle(LAYOUT.menu.back));
   await until(view, BOARD, (look) => differing(look, crop(game, BOARD)) === 0, "back to the game as it was");
   await context.close();
