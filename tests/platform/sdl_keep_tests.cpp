@@ -14,12 +14,12 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 
 #include "platform/common/fnv1a64.h"
 #include "platform/device.h"
 #include "platform/sdl/sdl_device.h"
+#include "tests/platform/kept_run.h"
 #include "tests/platform/sdl_test_device.h"
 
 namespace {
@@ -38,20 +38,6 @@ int ready_fd = -1;       // where a run says that its game has been kept far eno
 int kept_enough = 0;     // the kept frame it waits for
 bool close_after = false;  // the run closes its window once kept far enough
 
-std::string file_text(const std::string &path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-// The frame a kept file is at (0: none).
-int kept_frame() {
-    std::string kept = file_text(kept_path());
-    size_t at = kept.find("\nframe ");
-    return at == std::string::npos ? 0 : std::atoi(kept.c_str() + at + 7);
-}
-
 // The hash of the window's pixels.
 uint64_t window_hash() {
     SDL_Surface *surface = SDL_GetWindowSurface(SDL_GetWindowFromID(sdl_device_window_id()));
@@ -64,13 +50,13 @@ uint64_t window_hash() {
 // closes its window when asked to).
 void play_and_note() {
     ++frame;
-    std::ofstream(windows_path(), std::ios::app) << frame << " " << window_hash() << "\n";
+    note_window(windows_path(), frame, window_hash());
     if (frame == 15) push_click(120, 280);
     if (frame == 30) push_click(57, 281);
     if (frame == 45) push_click(135, 195);
     if (frame == 55) push_click(135, 135);
     if (frame == 110) push_click(105, 195);
-    if (kept_enough && kept_frame() >= kept_enough) {
+    if (kept_enough && kept_frame(kept_path()) >= kept_enough) {
         kept_enough = 0;
         if (write(ready_fd, "k", 1) != 1) _exit(3);
         if (close_after) {
@@ -107,12 +93,7 @@ std::map<int, uint64_t> run_until_kept(int frame_kept, bool close) {
     int status = 0;
     waitpid(child, &status, 0);
     EXPECT_EQ(close ? WIFEXITED(status) && WEXITSTATUS(status) == 0 : WIFSIGNALED(status), true) << status;
-    std::map<int, uint64_t> windows;
-    std::istringstream lines(file_text(windows_path()));
-    int number = 0;
-    uint64_t hash = 0;
-    while (lines >> number >> hash) windows[number] = hash;
-    return windows;
+    return noted_windows(windows_path());
 }
 
 uint64_t first_window = 0;  // the window the second start showed first
@@ -136,7 +117,7 @@ void start_again() {
 TEST(SdlKeep, AGameKilledDuringPlayStartsAgainWhereItWas) {
     use_dummy_device(folder.path);
     std::map<int, uint64_t> windows = run_until_kept(130, false);
-    int kept = kept_frame();
+    int kept = kept_frame(kept_path());
     ASSERT_GE(kept, 130);
     ASSERT_TRUE(windows.count(kept));
     start_again();
@@ -166,9 +147,7 @@ TEST(SdlKeep, AKeptGameThatCannotBeResumedIsDropped) {
     EXPECT_EQ(first_window, windows[1]);
 
     run_until_kept(70, false);
-    std::string kept = file_text(kept_path());
-    size_t hash = kept.find(" fnv1a64 ") + 9;
-    kept[hash] = kept[hash] == '0' ? '1' : '0';
+    std::string kept = with_wrong_hash(file_text(kept_path()));
     std::ofstream(kept_path()) << kept;
     pid_t child = fork();
     if (child == 0) {

@@ -9,14 +9,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
-#include <sstream>
 #include <string>
 
 #include "platform/common/fnv1a64.h"
 #include "platform/device.h"
 #include "platform/win32/win32_device.h"
+#include "tests/platform/kept_run.h"
 #include "tests/platform/win32_window.h"
 
 namespace {
@@ -34,18 +33,6 @@ void use_private_folder() {
     std::filesystem::create_directories(folder);
     set_variable("LOCALAPPDATA", folder.string().c_str());
     set_variable("VORLEN_SCALE", "1");
-}
-
-std::string file_text(const std::string &path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-// The frame a kept file is at (0: none).
-int kept_frame() {
-    std::string kept = file_text(kept_path());
-    size_t at = kept.find("\nframe ");
-    return at == std::string::npos ? 0 : std::atoi(kept.c_str() + at + 7);
 }
 
 // The hash of the window's pixels.
@@ -73,14 +60,14 @@ int frame = 0;  // frames presented in this run
 // abruptly, or by its close box with VORLEN_TEST_CLOSE.
 void play_and_note() {
     ++frame;
-    std::ofstream(windows_path(), std::ios::app) << frame << " " << window_hash() << "\n";
+    note_window(windows_path(), frame, window_hash());
     if (frame == 15) window_click(120, 280);
     if (frame == 30) window_click(57, 281);
     if (frame == 45) window_click(135, 195);
     if (frame == 55) window_click(135, 135);
     if (frame == 110) window_click(105, 195);
     static bool ending = false;
-    if (ending || kept_frame() < std::atoi(std::getenv("VORLEN_TEST_KEEP_UNTIL"))) return;
+    if (ending || kept_frame(kept_path()) < std::atoi(std::getenv("VORLEN_TEST_KEEP_UNTIL"))) return;
     ending = true;
     if (!std::getenv("VORLEN_TEST_CLOSE")) terminate_self();
     window_close();
@@ -106,12 +93,7 @@ int run_alone(const std::string &run, int keep_until = 0, bool close = false) {
 std::map<int, uint64_t> run_until_kept(int frame_kept, bool close) {
     std::remove(windows_path().c_str());
     EXPECT_EQ(run_alone("APersonPlays", frame_kept, close), close ? 0 : 9);
-    std::map<int, uint64_t> windows;
-    std::istringstream lines(file_text(windows_path()));
-    int number = 0;
-    uint64_t hash = 0;
-    while (lines >> number >> hash) windows[number] = hash;
-    return windows;
+    return noted_windows(windows_path());
 }
 
 uint64_t first_window = 0;  // the window the next start showed first
@@ -128,7 +110,7 @@ void start_again() {
 TEST(Win32Keep, AGameEndedAbruptlyStartsAgainWhereItWas) {
     use_private_folder();
     std::map<int, uint64_t> windows = run_until_kept(130, false);
-    int kept = kept_frame();
+    int kept = kept_frame(kept_path());
     ASSERT_GE(kept, 130);
     ASSERT_TRUE(windows.count(kept));
     start_again();
@@ -157,9 +139,7 @@ TEST(Win32Keep, AKeptGameThatCannotBeResumedIsDropped) {
     EXPECT_EQ(first_window, windows[1]);
 
     run_until_kept(70, false);
-    std::string kept = file_text(kept_path());
-    size_t hash = kept.find(" fnv1a64 ") + 9;
-    kept[hash] = kept[hash] == '0' ? '1' : '0';
+    std::string kept = with_wrong_hash(file_text(kept_path()));
     std::ofstream(kept_path(), std::ios::binary) << kept;
     EXPECT_EQ(run_alone("AStartThatCannotResume"), 42) << "started afresh";
     EXPECT_FALSE(std::filesystem::exists(kept_path()));
