@@ -3,6 +3,7 @@
 #include "platform/common/keeping.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/common/session_device.h"
 
@@ -22,6 +23,7 @@ void say_dropped(const std::string &why) {
     storage = nullptr;
     was->remove();
     was->start_afresh();
+    std::abort();  // (a function pointer cannot say that it does not return)
 }
 
 }  // namespace

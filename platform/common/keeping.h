@@ -19,7 +19,7 @@ struct KeepingStorage {
     std::string (*read)();                     // what is kept, "" for nothing or unreadable
     bool (*replace)(const std::string &text);  // replaces it whole, never torn; false on failure
     void (*remove)();                          // forgets it
-    [[noreturn]] void (*start_afresh)();       // starts the program again, with nothing kept
+    void (*start_afresh)();                    // starts the program again, with nothing kept; never returns
     uint32_t (*clock)();                       // the host's clock in milliseconds
 };
 

@@ -1,7 +1,8 @@
 // The browser device's display, clock, pause and executable's place, run in the page's worker;
 // the hooks the shared window services call. Frames go to the page as their changed part only,
-// and while the page is hidden (the handheld switched off) nothing is presented. A replayed
-// session's clock (platform/common/session_device.h) stands in for the page's.
+// and while the page is hidden (the handheld switched off) none is presented but the one the
+// game pauses on, the frame kept. A replayed session's clock (platform/common/session_device.h)
+// stands in for the page's.
 #include <emscripten.h>
 
 #include "platform/common/change.h"
@@ -85,10 +86,14 @@ DWORD GetTickCount(void) { return device_session_clock(web_page_ticks()); }
 // where the page is cross-origin isolated, else through the worker's event loop. A kept game
 // playing back does not pause; the kept text is brought up to date before each pause, at once
 // when the page is hidden (through the event loop, a page hidden during a pause is seen at the
-// next one).
+// next one). A page hidden while the game computed a frame did not show it: the frame goes to
+// the page's canvas before it is kept, so that the canvas the page shows again and the frame a
+// resume starts on are the same.
 void Sleep(DWORD dwMilliseconds) {
     if (!device_session_sleep(dwMilliseconds)) return;
-    web_keep_store(web_suspended());
+    bool hidden = web_suspended();
+    if (hidden) show_frame();
+    web_keep_store(hidden);
     int waited;
     while ((waited = web_pause_here(double(dwMilliseconds))) == PAUSE_HIDDEN) web_keep_store(true);
     if (!waited) web_pause(double(dwMilliseconds));
