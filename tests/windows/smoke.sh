@@ -52,6 +52,12 @@ if [ -z "${WINEPREFIX:-}" ]; then
   own_prefix=$(mktemp -d)
   export WINEPREFIX=$own_prefix
   setarch -R wineboot -i >/dev/null 2>&1
+else
+  # Wine's desktop takes the screen of the first program its server runs: a server of the given
+  # prefix that an installer or earlier tests started on no screen, or on one since ended, would
+  # leave the game no window. It is ended, so that the game starts Wine afresh on this screen.
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
 fi
 openbox >/dev/null 2>&1 &
 pids+=($!)
