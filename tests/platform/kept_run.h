@@ -11,6 +11,8 @@
 #include <sstream>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "tests/test_support.h"
 
 // The frame a kept file is at (0: none).
@@ -35,11 +37,24 @@ inline std::map<int, uint64_t> noted_windows(const std::string &windows_path) {
     return windows;
 }
 
-// A kept text with one digit of its frame's hash changed: its playback misses the kept frame.
-inline std::string with_wrong_hash(std::string kept) {
+// Replaces the kept file with a kept game of another build, refused before anything plays, and
+// starts the game: what the start said on stderr.
+inline std::string said_on_a_foreign_kept_game(const std::string &kept_path, void (*start)()) {
+    std::ofstream(kept_path, std::ios::binary) << "vorlen-kept 1\nbuild desktop\nframe 1 fnv1a64 0 bytes 0\n";
+    testing::internal::CaptureStderr();
+    start();
+    return testing::internal::GetCapturedStderr();
+}
+
+// Changes one digit of the kept file's frame hash: its playback then misses the kept frame.
+inline void spoil_kept_hash(const std::string &kept_path) {
+    std::string kept = file_text(kept_path);
     size_t hash = kept.find(" fnv1a64 ") + 9;
     kept[hash] = kept[hash] == '0' ? '1' : '0';
-    return kept;
+    std::ofstream(kept_path, std::ios::binary) << kept;
 }
+
+#define FOREIGN_KEPT_GAME_SAID \
+    "vorlen: the kept game could not be resumed (it was kept by another build); starting afresh\n"
 
 #endif

@@ -127,16 +127,11 @@ TEST(SdlKeep, AGameClosedByItsCloseBoxOrThatCannotBeResumedStartsAfresh) {
     EXPECT_EQ(first_window, windows[1]);
 
     std::filesystem::create_directories(folder.path / "vorlen");
-    std::ofstream(kept_path) << "vorlen-kept 1\nbuild desktop\nframe 1 fnv1a64 0 bytes 0\n";
-    testing::internal::CaptureStderr();
-    start_again();
-    std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(said, "vorlen: the kept game could not be resumed (it was kept by another build); starting afresh\n");
+    EXPECT_EQ(said_on_a_foreign_kept_game(kept_path, start_again), FOREIGN_KEPT_GAME_SAID);
     EXPECT_EQ(first_window, windows[1]);
 
     run_until_kept(70, false);
-    std::string kept = with_wrong_hash(file_text(kept_path));
-    std::ofstream(kept_path) << kept;
+    spoil_kept_hash(kept_path);
     pid_t child = fork();
     if (child == 0) {
         sdl_device_on_restart([] { _exit(42); });

@@ -129,16 +129,11 @@ TEST(Win32Keep, AGameClosedByItsCloseBoxStartsAtTheTitle) {
 TEST(Win32Keep, AKeptGameThatCannotBeResumedIsDropped) {
     use_private_folder();
     std::map<int, uint64_t> windows = run_until_kept(70, true);
-    std::ofstream(kept_path(), std::ios::binary) << "vorlen-kept 1\nbuild desktop\nframe 1 fnv1a64 0 bytes 0\n";
-    testing::internal::CaptureStderr();
-    start_again();
-    std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(said, "vorlen: the kept game could not be resumed (it was kept by another build); starting afresh\n");
+    EXPECT_EQ(said_on_a_foreign_kept_game(kept_path(), start_again), FOREIGN_KEPT_GAME_SAID);
     EXPECT_EQ(first_window, windows[1]);
 
     run_until_kept(70, false);
-    std::string kept = with_wrong_hash(file_text(kept_path()));
-    std::ofstream(kept_path(), std::ios::binary) << kept;
+    spoil_kept_hash(kept_path());
     EXPECT_EQ(run_alone("AStartThatCannotResume"), 42) << "started afresh";
     EXPECT_FALSE(std::filesystem::exists(kept_path()));
 }
